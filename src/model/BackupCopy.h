@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The rules for the ".qbk" backup copy made when a question file is opened.
+namespace BackupCopy {
+
+// The path with its extension replaced by ".qbk" (appended when the file
+// name has none).
+QString backupFileName(const QString& path);
+
+// Open makes a copy unless the extension is ".qbk" in any case.
+bool needsBackup(const QString& path);
+
+// Save refuses to overwrite a backup: the test is exact, so "X.QBK" is
+// written over while "x.qbk" is not.
+bool isBackupFileName(const QString& path);
+
+// Deletes any earlier backup and copies the file to its backup name.
+bool makeBackup(const QString& path);
+
+} // namespace BackupCopy

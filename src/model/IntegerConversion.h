@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+// The one text-to-integer conversion of the whole program: the line decoder,
+// the reference checks, the locator and the report range all use it, so they
+// accept and refuse exactly the same texts.
+//
+// The whole text must be one signed 32-bit integer: leading blanks and a sign
+// are allowed, "$" or "0x" introduces a hexadecimal number; anything after the
+// digits, an empty text or an overflow is refused.
+std::optional<qint32> ParseInteger(QStringView text);
+
+// As ParseInteger, but a refused text throws the conversion error
+// "'<text>' is not a valid integer value".
+qint32 StrToInt(QStringView text);
+qint32 StrToInt(QByteArrayView ansiText);

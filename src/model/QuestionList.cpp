@@ -1,0 +1,221 @@
+#include "QuestionList.h"
+
+#include "IoErrorText.h"
+#include "QvedError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+
+QString WriteResult::message() const
+{
+    return QStringLiteral("File Error!\r\n%1\r\n%2").arg(platformText, IOErrorText(code));
+}
+
+const QuestionList::Row& QuestionList::row(int index) const
+{
+    if (index < 0 || index >= count())
+        throw QvedError::listIndex(index);
+    return m_rows[std::size_t(index)];
+}
+
+QuestionList::Row& QuestionList::row(int index)
+{
+    if (index < 0 || index >= count())
+        throw QvedError::listIndex(index);
+    return m_rows[std::size_t(index)];
+}
+
+QByteArrayView QuestionList::line(int index) const
+{
+    const Row& r = row(index);
+    const QByteArray& block = (r.flags & LineEdited) ? m_edits : m_source;
+    return QByteArrayView(block).sliced(r.lineOffset, r.lineLength);
+}
+
+QByteArrayView QuestionList::questionCell(int index) const
+{
+    const Row& r = row(index);
+    if (!(r.flags & QuestionShown))
+        return {};
+    const QByteArray& block = (r.flags & QuestionEdited) ? m_edits : m_source;
+    return QByteArrayView(block).sliced(r.questionOffset, r.questionLength);
+}
+
+qsizetype QuestionList::appendEdit(QByteArrayView bytes)
+{
+    const qsizetype offset = m_edits.size();
+    m_edits.append(bytes);
+    return offset;
+}
+
+void QuestionList::clear()
+{
+    m_source.clear();
+    m_edits.clear();
+    m_rows.clear();
+    m_modifiedCount = 0;
+}
+
+void QuestionList::FillQuestionList(const QString& path, QuestionRecord& record, DecodeMode mode)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw QvedError::cannotOpenFile(path);
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw QvedError::cannotOpenFile(path);
+    fillFromContent(std::move(content), record, mode);
+}
+
+void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, DecodeMode mode)
+{
+    clear();
+    m_source = std::move(content);
+    const char* data = m_source.constData();
+    const qsizetype size = m_source.size();
+
+    // CR LF, a lone CR and a lone LF each end a line; a last line without an
+    // ending still counts.
+    m_rows.reserve(std::size_t(size / 96 + 1));
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        m_rows.push_back(Row{start, 0, qint32(i - start), 0, 0});
+        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        m_rows.push_back(Row{start, 0, qint32(size - start), 0, 0});
+
+    // A line without a question field shows the question the decode of the
+    // line above left in the record; for the first line that is whatever the
+    // record held before the load.
+    qsizetype carriedOffset = appendEdit(record.Question.view());
+    quint8 carriedLength = quint8(record.Question.size());
+    bool carriedFromEdits = true;
+
+    for (Row& r : m_rows) {
+        r.flags = NumberShown;
+        const QByteArrayView lineText(data + r.lineOffset, r.lineLength);
+        QByteArrayView questionField;
+        DecodeQuestionLine(lineText, record, mode, &questionField);
+        if (questionField.data()) {
+            carriedOffset = questionField.data() - data;
+            carriedLength = quint8(questionField.size());
+            carriedFromEdits = false;
+        }
+        r.questionOffset = carriedOffset;
+        r.questionLength = carriedLength;
+        r.flags |= QuestionShown | (carriedFromEdits ? QuestionEdited : 0);
+    }
+}
+
+void QuestionList::ToggleDeleteMark(int gridRow)
+{
+    Row& r = row(gridRow - 1);
+    if (r.flags & Deleted) {
+        r.flags &= ~Deleted;
+        return;
+    }
+    r.flags |= Deleted;
+    if (!(r.flags & Modified)) {
+        r.flags |= Modified;
+        ++m_modifiedCount;
+    }
+}
+
+void QuestionList::ToggleDeleteMarks(int firstGridRow, int lastGridRow)
+{
+    if (firstGridRow == lastGridRow && firstGridRow < 1)
+        return;
+    for (int gridRow = std::max(firstGridRow, 1); gridRow <= lastGridRow; ++gridRow)
+        ToggleDeleteMark(gridRow);
+}
+
+int QuestionList::AppendQuestionRow()
+{
+    Row r;
+    r.lineOffset = appendEdit(" ");
+    r.lineLength = 1;
+    r.flags = LineEdited;
+    m_rows.push_back(r);
+    return count() - 1;
+}
+
+void QuestionList::StoreCommittedLine(int index, QByteArrayView line, QByteArrayView question)
+{
+    Row& r = row(index);
+    r.lineOffset = appendEdit(line);
+    r.lineLength = qint32(line.size());
+    const QByteArrayView shown = question.first(std::min<qsizetype>(question.size(), 255));
+    r.questionOffset = appendEdit(shown);
+    r.questionLength = quint8(shown.size());
+    if (!(r.flags & Modified))
+        ++m_modifiedCount;
+    r.flags |= LineEdited | QuestionEdited | NumberShown | QuestionShown | Modified;
+}
+
+bool QuestionList::writeLines(QIODevice& device, int first, int last, bool skipDeleted) const
+{
+    // Lines go out in large blocks: one write call per line would dominate
+    // the time for big files.
+    constexpr qsizetype blockSize = 1 << 20;
+    QByteArray block;
+    block.reserve(blockSize + 4096);
+    for (int i = first; i <= last; ++i) {
+        const Row& r = m_rows[std::size_t(i)];
+        if (skipDeleted && (r.flags & Deleted))
+            continue;
+        const QByteArray& source = (r.flags & LineEdited) ? m_edits : m_source;
+        block.append(source.constData() + r.lineOffset, r.lineLength);
+        block.append("\r\n", 2);
+        if (block.size() >= blockSize) {
+            if (device.write(block) != block.size())
+                return false;
+            block.resize(0);
+        }
+    }
+    return block.isEmpty() || device.write(block) == block.size();
+}
+
+WriteResult QuestionList::WriteQuestionFile(const QString& path) const
+{
+    WriteResult result;
+    auto fail = [&](int code, const QString& text) {
+        result.ok = false;
+        result.code = code;
+        result.platformText = text;
+        return result;
+    };
+
+    // A file carrying the read-only attribute is refused even where the
+    // platform would let this user replace it.
+    const QFileInfo target(path);
+    if (target.exists() && (target.isDir() || !(target.permissions() & QFileDevice::WriteOwner)))
+        return fail(IoError::AccessDenied, qt_error_string(EACCES));
+
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        const int error = errno;
+        return fail(IoErrorCodeFromErrno(error, true), file.errorString());
+    }
+    errno = 0;
+    if (!writeLines(file, 0, count() - 1, true)) {
+        const int error = errno;
+        const QString text = file.errorString();
+        file.cancelWriting();
+        return fail(IoErrorCodeFromErrno(error, false), text);
+    }
+    errno = 0;
+    if (!file.commit()) {
+        const int error = errno;
+        return fail(IoErrorCodeFromErrno(error, false), file.errorString());
+    }
+    return result;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "QuestionLineCodec.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+class QIODevice;
+
+// Outcome of writing a question file; message() is what the user is shown.
+struct WriteResult
+{
+    bool ok = true;
+    int code = 0;             // the I/O failure code, see IOErrorText
+    QString platformText;     // the platform's own description of the failure
+
+    QString message() const;
+};
+
+// The lines of the open question file, verbatim and in file order, with the
+// deleted and modified marks and the grid's number and question columns.
+//
+// The file's bytes are kept in one block and each row points into it, so a
+// file of a million questions costs little more than its own size. A commit
+// appends its new line to a second block and re-points the row.
+class QuestionList
+{
+public:
+    int count() const { return int(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+
+    // Index is the 0-based list index; the grid row is index + 1.
+    QByteArrayView line(int index) const;
+    bool isDeleted(int index) const { return row(index).flags & Deleted; }
+    bool isModified(int index) const { return row(index).flags & Modified; }
+    bool hasNumber(int index) const { return row(index).flags & NumberShown; }
+    bool hasQuestionCell(int index) const { return row(index).flags & QuestionShown; }
+    QByteArrayView questionCell(int index) const;
+
+    void clear();
+
+    // Reads the whole file, replacing the list, then fills the columns.
+    // A file that cannot be read throws "Cannot open file <path>" and leaves
+    // the list as it was; a line that does not decode throws the conversion
+    // error with every line stored and the rows before it filled.
+    void FillQuestionList(const QString& path, QuestionRecord& record, DecodeMode mode);
+    void fillFromContent(QByteArray content, QuestionRecord& record, DecodeMode mode);
+
+    bool HasUnsavedChanges() const { return m_modifiedCount > 0; }
+    void ToggleDeleteMark(int gridRow);
+    // The delete toggle over a selection of grid rows; the header row (0) is
+    // never toggled.
+    void ToggleDeleteMarks(int firstGridRow, int lastGridRow);
+
+    // Adds an unmarked row with a placeholder line; returns its index.
+    int AppendQuestionRow();
+    // A commit: replaces the line, shows its number and question, marks it
+    // modified and leaves the deleted mark alone.
+    void StoreCommittedLine(int index, QByteArrayView line, QByteArrayView question);
+
+    // Writes every row not marked deleted, CR LF after each, through a
+    // temporary file that replaces the target only when all was written.
+    WriteResult WriteQuestionFile(const QString& path) const;
+
+    // Writes lines first..last (list indexes), CR LF after each, optionally
+    // leaving out the rows marked deleted. False when the device failed.
+    bool writeLines(QIODevice& device, int first, int last, bool skipDeleted) const;
+
+private:
+    enum Flag : quint8 {
+        Deleted = 1,
+        Modified = 2,
+        NumberShown = 4,
+        QuestionShown = 8,
+        LineEdited = 16,     // the line lives in m_edits, not in m_source
+        QuestionEdited = 32, // the question cell lives in m_edits
+    };
+    struct Row
+    {
+        qsizetype lineOffset = 0;
+        qsizetype questionOffset = 0;
+        qint32 lineLength = 0;
+        quint8 questionLength = 0;
+        quint8 flags = 0;
+    };
+
+    const Row& row(int index) const;
+    Row& row(int index);
+    qsizetype appendEdit(QByteArrayView bytes);
+
+    QByteArray m_source;
+    QByteArray m_edits;
+    std::vector<Row> m_rows;
+    int m_modifiedCount = 0;
+};

@@ -1,0 +1,77 @@
+#include "QtUserPrompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+// Message texts use CR LF line ends; a message box wants LF.
+QString shown(const QString& text)
+{
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return result;
+}
+
+QString applicationTitle()
+{
+    return QApplication::applicationDisplayName();
+}
+
+} // namespace
+
+void QtUserPrompts::information(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), shown(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+UserPrompts::Answer QtUserPrompts::confirm(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), shown(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+UserPrompts::Answer QtUserPrompts::checkReport(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Question Editor"), shown(text),
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+void QtUserPrompts::error(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), shown(text), QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+QString QtUserPrompts::openFileName(QWidget* parent, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter, nullptr,
+                                        QFileDialog::ReadOnly);
+}
+
+QString QtUserPrompts::saveFileName(QWidget* parent, const QString& folder, const QString& filter)
+{
+    // No default extension is added to a typed name; the dialog asks before
+    // an existing file is replaced.
+    return QFileDialog::getSaveFileName(parent, QString(), folder, filter);
+}
+
+void QtUserPrompts::beep()
+{
+    QApplication::beep();
+}

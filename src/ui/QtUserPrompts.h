@@ -1,0 +1,16 @@
+#pragma once
+
+#include "UserPrompts.h"
+
+// The real dialogs: Qt message boxes and the platform's file dialogs.
+class QtUserPrompts : public UserPrompts
+{
+public:
+    void information(QWidget* parent, const QString& text) override;
+    Answer confirm(QWidget* parent, const QString& text) override;
+    Answer checkReport(QWidget* parent, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+    void beep() override;
+};

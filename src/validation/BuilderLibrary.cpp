@@ -1,0 +1,16 @@
+#include "BuilderLibrary.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "vtbl.h"
+
+ValidationTable::Builder BuilderLibrary()
+{
+    return [](const QByteArray& folder) { BuildValDtaFile(folder.constData()); };
+}
+
+QString ProgramFolder()
+{
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + u'/');
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class ValidationTable;
+
+// What the detail panel holds when a question is about to be stored.
+struct PanelValues
+{
+    int book = -1; // book selector index, -1 none
+    QString reference;
+    bool validate = true;
+    int level = -1;   // -1 none
+    int correct = -1; // -1 none
+    QString question;
+    QString answerA;
+    QString answerB;
+    QString answerC;
+    QString answerD;
+};
+
+struct CheckOutcome
+{
+    bool passed = true;
+    QString report; // the heading and one line per problem, CR LF after each
+};
+
+extern const QString CheckReportHeading;
+
+// The checks that gate every commit: the reference against the validation
+// table (when asked and loaded), then the completeness of every field, then
+// the characters a question line cannot hold. A reference piece that is not
+// an integer throws the conversion error and no report is made.
+CheckOutcome CheckRecord(const PanelValues& panel, const ValidationTable& table);
+
+// Appends the chapter and verse lines; true when the reference passed.
+bool ValidateReference(const QString& reference, int book, const ValidationTable& table,
+                       QString& report);
