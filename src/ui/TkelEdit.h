@@ -21,6 +21,7 @@ class TkelEdit : public QLineEdit
     Q_OBJECT
     Q_PROPERTY(bool KELAutoTab READ KELAutoTab WRITE setKELAutoTab)
     Q_PROPERTY(bool KELAudibleError READ KELAudibleError WRITE setKELAudibleError)
+    Q_PROPERTY(TkelEditType KELEditType READ KELEditType WRITE setKELEditType)
 
 public:
     explicit TkelEdit(QWidget* parent = nullptr);
@@ -35,13 +36,14 @@ public:
     // The character rule of each type; Backspace and Tab pass every type,
     // every other control character (Enter and Escape included) passes only
     // the unfiltered one.
-    static bool accepts(TkelEditType type, char16_t character);
+    static bool accepts(TkelEditType type, char32_t character);
 
 signals:
     void OnKELEditError(TkelEdit* sender);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     void reject();

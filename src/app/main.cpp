@@ -1,0 +1,21 @@
+#include "QtUserPrompts.h"
+#include "QvedApplication.h"
+#include "TfrmMain.h"
+
+#include <QIcon>
+
+int main(int argc, char** argv)
+{
+    QvedApplication application(argc, argv);
+    QvedApplication::setApplicationName(QStringLiteral("QVED3"));
+    QvedApplication::setOrganizationName(QStringLiteral("Marrowfield Software"));
+    QvedApplication::setApplicationDisplayName(QStringLiteral("Quorvale Question Editor 3"));
+    QvedApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+
+    QtUserPrompts prompts;
+    QStringList arguments = QvedApplication::arguments();
+    arguments.removeFirst();
+    TfrmMain window(prompts, arguments, TfrmMain::defaultEnvironment());
+    window.show();
+    return application.exec();
+}

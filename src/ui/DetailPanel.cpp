@@ -1,0 +1,140 @@
+#include "DetailPanel.h"
+
+#include "BookTable.h"
+#include "RadioGroup.h"
+#include "TextEntryGuard.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QLabel* label(const QString& text, QWidget* buddy, QWidget* parent, int left, int top)
+{
+    auto* result = new QLabel(text, parent);
+    result->setBuddy(buddy);
+    result->adjustSize();
+    result->move(left, top);
+    return result;
+}
+
+} // namespace
+
+DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent), textGuard(new TextEntryGuard(this))
+{
+    setObjectName(QStringLiteral("pnlDetails"));
+    setFixedHeight(226);
+
+    cbxBook = new QComboBox(this);
+    cbxBook->setObjectName(QStringLiteral("cbxBook"));
+    cbxBook->setGeometry(8, 26, 190, 24);
+    for (int book = 0; book < BookCount; ++book)
+        cbxBook->addItem(QString::fromLatin1(BookAbbreviation(book)));
+    cbxBook->setCurrentIndex(-1);
+    cbxBook->setMaxVisibleItems(20);
+    Label1 = label(QStringLiteral("&Book"), cbxBook, this, 8, 6);
+
+    btnSaveNew = new QPushButton(QIcon(QStringLiteral(":/icons/savenew.svg")),
+                                 QStringLiteral("&Save New"), this);
+    btnSaveNew->setObjectName(QStringLiteral("btnSaveNew"));
+    btnSaveNew->setGeometry(66, 2, 100, 22);
+    btnSaveNew->hide();
+    btnSaveNew->setEnabled(false);
+
+    edtRef = new QLineEdit(this);
+    edtRef->setObjectName(QStringLiteral("edtRef"));
+    edtRef->setGeometry(8, 77, 190, 24);
+    edtRef->setMaxLength(25);
+    edtRef->setStatusTip(QStringLiteral("Valid formats = CH, CH-CH, CH:VS, CH:VS-VS"));
+    Label2 = label(QStringLiteral("&Reference"), edtRef, this, 8, 58);
+
+    chkValidate = new QCheckBox(QStringLiteral("&Validate"), this);
+    chkValidate->setObjectName(QStringLiteral("chkValidate"));
+    chkValidate->setGeometry(121, 56, 80, 20);
+    chkValidate->setChecked(true);
+
+    rgpLevel = new RadioGroup(QStringLiteral(" &Level "),
+                              {QStringLiteral("Single"), QStringLiteral("Double"),
+                               QStringLiteral("Triple"), QStringLiteral("Home Run")},
+                              2, this);
+    rgpLevel->setObjectName(QStringLiteral("rgpLevel"));
+    rgpLevel->setGeometry(8, 106, 190, 67);
+
+    rgpCorrect = new RadioGroup(QStringLiteral(" &Correct "),
+                                {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                                 QStringLiteral("D")},
+                                4, this);
+    rgpCorrect->setObjectName(QStringLiteral("rgpCorrect"));
+    rgpCorrect->setGeometry(8, 176, 190, 46);
+
+    mmoQuestion = new QPlainTextEdit(this);
+    mmoQuestion->setObjectName(QStringLiteral("mmoQuestion"));
+    mmoQuestion->setGeometry(208, 26, 408, 41);
+    mmoQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mmoQuestion->setTabChangesFocus(true);
+    Label3 = label(QStringLiteral("&Question"), mmoQuestion, this, 208, 6);
+
+    lblQuestionNbr = new QLabel(QStringLiteral("#"), this);
+    lblQuestionNbr->setObjectName(QStringLiteral("lblQuestionNbr"));
+    lblQuestionNbr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblQuestionNbr->setGeometry(516, 6, 100, 18);
+
+    gbxAnswers = new QGroupBox(QStringLiteral(" A&nswers "), this);
+    gbxAnswers->setObjectName(QStringLiteral("gbxAnswers"));
+    gbxAnswers->setGeometry(207, 72, 409, 150);
+    QLineEdit** answers[] = {&edtAnsA, &edtAnsB, &edtAnsC, &edtAnsD};
+    const char* letters[] = {"&A", "&B", "&C", "&D"};
+    const char* names[] = {"edtAnsA", "edtAnsB", "edtAnsC", "edtAnsD"};
+    for (int i = 0; i < 4; ++i) {
+        auto* edit = new QLineEdit(gbxAnswers);
+        edit->setObjectName(QString::fromLatin1(names[i]));
+        edit->setGeometry(26, 20 + 32 * i, 375, 24);
+        edit->setMaxLength(90);
+        *answers[i] = edit;
+        // The letters only label the rows; they move no focus.
+        auto* letter = new QLabel(QString::fromLatin1(letters[i]).remove(u'&'), gbxAnswers);
+        letter->move(9, 24 + 32 * i);
+        textGuard->guard(edit);
+    }
+    textGuard->guard(edtRef);
+    textGuard->guard(mmoQuestion, 90);
+
+    // The panel's own tab order, top to bottom as the author fills it in.
+    QWidget* order[] = {cbxBook, edtRef, chkValidate, rgpLevel->button(0), rgpCorrect->button(0),
+                        mmoQuestion, edtAnsA, edtAnsB, edtAnsC, edtAnsD, btnSaveNew};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+QString DetailPanel::questionText() const
+{
+    return mmoQuestion->toPlainText();
+}
+
+void DetailPanel::setQuestionText(const QString& text)
+{
+    textGuard->setTextQuietly(mmoQuestion, text);
+}
+
+PanelValues DetailPanel::values() const
+{
+    PanelValues panel;
+    panel.book = cbxBook->currentIndex();
+    panel.reference = edtRef->text();
+    panel.validate = chkValidate->isChecked();
+    panel.level = rgpLevel->itemIndex();
+    panel.correct = rgpCorrect->itemIndex();
+    panel.question = questionText();
+    panel.answerA = edtAnsA->text();
+    panel.answerB = edtAnsB->text();
+    panel.answerC = edtAnsC->text();
+    panel.answerD = edtAnsD->text();
+    return panel;
+}

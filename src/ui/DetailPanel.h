@@ -1,0 +1,46 @@
+#pragma once
+
+#include "RecordChecks.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class RadioGroup;
+class TextEntryGuard;
+
+// The detail panel under the grid, where one question is edited.
+class DetailPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DetailPanel(QWidget* parent = nullptr);
+
+    PanelValues values() const;
+    QString questionText() const;
+    void setQuestionText(const QString& text);
+
+    QLabel* Label1;
+    QComboBox* cbxBook;
+    QLabel* Label2;
+    QLineEdit* edtRef;
+    QCheckBox* chkValidate;
+    RadioGroup* rgpLevel;
+    RadioGroup* rgpCorrect;
+    QLabel* Label3;
+    QLabel* lblQuestionNbr;
+    QPlainTextEdit* mmoQuestion;
+    QGroupBox* gbxAnswers;
+    QLineEdit* edtAnsA;
+    QLineEdit* edtAnsB;
+    QLineEdit* edtAnsC;
+    QLineEdit* edtAnsD;
+    QPushButton* btnSaveNew;
+    TextEntryGuard* textGuard;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+struct EditorSession;
+
+// The per-user settings: the two dialog folders, the four editing options
+// and the installation folder the help file is found in. Every value is
+// stored as text, booleans as "1" and "0".
+class EditorSettings
+{
+public:
+    static inline const QString Organization = QStringLiteral("Marrowfield Software");
+    static inline const QString Application = QStringLiteral("QVED3");
+    static inline const QString DefaultInstallPath =
+        QStringLiteral("c:\\program files\\marrowfield software\\qved3");
+
+    // Reads into the session; returns the help file path.
+    static QString ReadSettings(EditorSession& session, const QString& programFolder);
+    static void WriteSettings(const EditorSession& session);
+};

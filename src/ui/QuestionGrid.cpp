@@ -1,0 +1,116 @@
+#include "QuestionGrid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+QuestionGrid::QuestionGrid(QWidget* parent) : QTableView(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setWordWrap(false);
+    setShowGrid(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(20);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultSectionSize(50);
+    horizontalHeader()->setMinimumSectionSize(10);
+    horizontalHeader()->setStretchLastSection(false);
+    // Uniform rows let the view skip measuring every row of a huge file.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+int QuestionGrid::selectionFirstRow() const
+{
+    const QModelIndexList rows = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    if (rows.isEmpty())
+        return 0;
+    int first = rows.first().row();
+    for (const QModelIndex& index : rows)
+        first = std::min(first, index.row());
+    return first + 1;
+}
+
+int QuestionGrid::selectionLastRow() const
+{
+    const QModelIndexList rows = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    int last = -1;
+    for (const QModelIndex& index : rows)
+        last = std::max(last, index.row());
+    return last + 1;
+}
+
+int QuestionGrid::currentGridRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+int QuestionGrid::rowCountWithHeader() const
+{
+    return (model() ? model()->rowCount() : 0) + 1;
+}
+
+void QuestionGrid::selectGridRow(int row)
+{
+    if (!model() || row < 1 || row > model()->rowCount())
+        return;
+    const QModelIndex index = model()->index(row - 1, 3);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
+}
+
+void QuestionGrid::setTopRow(int row)
+{
+    if (!model() || row < 1 || row > model()->rowCount())
+        return;
+    scrollTo(model()->index(row - 1, 0), QAbstractItemView::PositionAtTop);
+}
+
+void QuestionGrid::setColumnWidths()
+{
+    setColumnWidth(0, 50);
+    setColumnWidth(1, 20);
+    setColumnWidth(2, 20);
+    setColumnWidth(3, std::max(width() - 90, 10));
+}
+
+void QuestionGrid::mousePressEvent(QMouseEvent* event)
+{
+    // The right button only opens the pop-up menu; it never moves the
+    // selection the menu's commands act on.
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    m_leftPressed = true;
+    QTableView::mousePressEvent(event);
+}
+
+void QuestionGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && m_leftPressed) {
+        m_leftPressed = false;
+        emit selectionMovedByUser();
+    }
+}
+
+void QuestionGrid::keyPressEvent(QKeyEvent* event)
+{
+    const QModelIndex before = currentIndex();
+    QTableView::keyPressEvent(event);
+    if (currentIndex() != before)
+        emit selectionMovedByUser();
+}
+
+void QuestionGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    setColumnWidths();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QGroupBox>
+
+class QButtonGroup;
+class QRadioButton;
+
+// A captioned group of radio buttons whose chosen item is an index; -1
+// means no item is chosen.
+class RadioGroup : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    RadioGroup(const QString& caption, const QStringList& items, int columns,
+               QWidget* parent = nullptr);
+
+    int itemIndex() const;
+    void setItemIndex(int index);
+    QRadioButton* button(int index) const;
+
+signals:
+    void itemClicked(int index);
+
+private:
+    QButtonGroup* m_buttons;
+};

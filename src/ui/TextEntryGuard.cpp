@@ -1,0 +1,105 @@
+#include "TextEntryGuard.h"
+
+#include "Windows1252.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+TextEntryGuard::TextEntryGuard(QObject* parent) : QObject(parent) {}
+
+TextEntryGuard::Cleaned TextEntryGuard::clean(const QString& text)
+{
+    Cleaned cleaned;
+    cleaned.text.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit == u'"') {
+            cleaned.text += u'\'';
+            cleaned.quoteReplaced = true;
+        } else if (unit == u'\r' || unit == u'\n' || unit == 0x2028 || unit == 0x2029) {
+            cleaned.text += u' ';
+        } else if (Windows1252::firstUnencodable(QStringView(&c, 1)) >= 0) {
+            cleaned.characterRefused = true;
+        } else {
+            cleaned.text += c;
+        }
+    }
+    return cleaned;
+}
+
+void TextEntryGuard::report(const Cleaned& cleaned)
+{
+    if (cleaned.characterRefused)
+        emit characterRefused();
+    if (cleaned.quoteReplaced)
+        emit quoteReplaced();
+}
+
+void TextEntryGuard::guard(QLineEdit* edit)
+{
+    // textEdited fires for typing and pasting, never for setText().
+    connect(edit, &QLineEdit::textEdited, this, [this, edit] { cleanLineEdit(edit); });
+}
+
+void TextEntryGuard::cleanLineEdit(QLineEdit* edit)
+{
+    const QString text = edit->text();
+    const Cleaned cleaned = clean(text);
+    if (cleaned.text == text)
+        return;
+    const int cursor = edit->cursorPosition();
+    const int cursorAfter = int(clean(text.left(cursor)).text.size());
+    edit->setText(cleaned.text);
+    edit->setCursorPosition(cursorAfter);
+    report(cleaned);
+}
+
+void TextEntryGuard::guard(QPlainTextEdit* memo, int maxLength)
+{
+    memo->installEventFilter(this);
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, memo, maxLength] {
+        if (!m_cleaning)
+            cleanMemo(memo, maxLength);
+    });
+}
+
+void TextEntryGuard::cleanMemo(QPlainTextEdit* memo, int maxLength)
+{
+    const QString text = memo->toPlainText();
+    Cleaned cleaned = clean(text);
+    if (cleaned.text.size() > maxLength)
+        cleaned.text.truncate(maxLength);
+    if (cleaned.text == text)
+        return;
+    const int cursor = memo->textCursor().position();
+    const int cursorAfter =
+        std::min(int(clean(text.left(cursor)).text.size()), int(cleaned.text.size()));
+    m_cleaning = true;
+    QTextCursor whole(memo->document());
+    whole.select(QTextCursor::Document);
+    whole.insertText(cleaned.text);
+    QTextCursor placed = memo->textCursor();
+    placed.setPosition(cursorAfter);
+    memo->setTextCursor(placed);
+    m_cleaning = false;
+    report(cleaned);
+}
+
+void TextEntryGuard::setTextQuietly(QPlainTextEdit* memo, const QString& text)
+{
+    m_cleaning = true;
+    memo->setPlainText(text);
+    m_cleaning = false;
+}
+
+bool TextEntryGuard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit*>(watched)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,457 @@
+#include "TfrmMain.h"
+
+#include "BookTable.h"
+#include "BuilderLibrary.h"
+#include "DetailPanel.h"
+#include "EditingWorkflow.h"
+#include "EditorSettings.h"
+#include "FileCommands.h"
+#include "HelpWindow.h"
+#include "HintText.h"
+#include "QuestionGrid.h"
+#include "QuestionGridModel.h"
+#include "QvedError.h"
+#include "UserPrompts.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TfrmMain::Environment TfrmMain::defaultEnvironment()
+{
+    return Environment{ProgramFolder(), BuilderLibrary(), nullptr};
+}
+
+TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environment environment,
+                   QWidget* parent)
+    : QMainWindow(parent), m_prompts(prompts), m_environment(std::move(environment))
+{
+    // The icons and help live in a static library, whose resources must be
+    // registered by hand.
+    Q_INIT_RESOURCE(ui);
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quorvale Question Editor"));
+    resize(630, 450);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    LoadValTable();
+    m_model = new QuestionGridModel(m_session.list, this);
+    buildActions();
+    buildMenus();
+    buildToolBar();
+    buildCentralArea();
+    buildStatusBar();
+
+    m_editing = new EditingWorkflow(m_session, *pnlDetails, *stgQuestions, *m_model, m_prompts, this);
+    FileCommands::Hooks hooks;
+    hooks.enableFileCommands = [this](bool on) { EnableFileCommands(on); };
+    hooks.setCaption = [this](const QString& caption) { setWindowTitle(caption); };
+    hooks.hideSaveNew = [this] { pnlDetails->btnSaveNew->hide(); };
+    hooks.startNewEntry = [this] {
+        pnlDetails->cbxBook->setFocus();
+        pnlDetails->btnSaveNew->show();
+        pnlDetails->btnSaveNew->setEnabled(true);
+    };
+    m_files = new FileCommands(m_session, *m_editing, *stgQuestions, *m_model, m_prompts,
+                               std::move(hooks), this);
+    connectCommands();
+    EnableFileCommands(false);
+    qApp->installEventFilter(this);
+
+    // A file named on the command line is opened without a backup copy and
+    // shown with the options' built-in states; the settings come last.
+    if (!arguments.isEmpty()) {
+        const QString& file = arguments.first();
+        if (QFileInfo(file).isFile()) {
+            m_session.currentFileName = file;
+            runCommand([this] { m_files->LoadQuestionFile(); });
+        } else {
+            m_prompts.information(
+                this, QStringLiteral("The question file specified on the command line could not "
+                                     "be found. Please re-check and try again or load it "
+                                     "manually from the menu or toolbar."));
+        }
+    }
+    readSettings();
+}
+
+TfrmMain::~TfrmMain()
+{
+    qApp->removeEventFilter(this);
+}
+
+QAction* TfrmMain::action(const QString& name, const QString& caption, const QString& hint,
+                          const QString& icon)
+{
+    auto* result = new QAction(caption, this);
+    result->setObjectName(name);
+    if (!icon.isEmpty())
+        result->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    HintText::apply(result, hint);
+    return result;
+}
+
+void TfrmMain::buildActions()
+{
+    btnOpen = action(QStringLiteral("btnOpen"), QStringLiteral("Open"),
+                     QStringLiteral("Open|Open a file."), QStringLiteral("open"));
+    btnSave = action(QStringLiteral("btnSave"), QStringLiteral("Save"),
+                     QStringLiteral("Save|Save the current file."), QStringLiteral("save"));
+    btnAdd = action(QStringLiteral("btnAdd"), QStringLiteral("New Question"),
+                    QStringLiteral("New Question|Add a new question."), QStringLiteral("add"));
+    btnEdit = action(QStringLiteral("btnEdit"), QStringLiteral("Edit"),
+                     QStringLiteral("Edit|Edit the highlighted question."), QStringLiteral("edit"));
+    btnDelete = action(QStringLiteral("btnDelete"), QStringLiteral("Delete"),
+                       QStringLiteral("Delete|Delete the highlighted question(s)."),
+                       QStringLiteral("delete"));
+    btnCancelEdit =
+        action(QStringLiteral("btnCancelEdit"), QStringLiteral("Cancel Edit"),
+               QStringLiteral("Cancel Edit|Reload the edit boxes without saving any changes."),
+               QStringLiteral("canceledit"));
+    btnGoTo = action(QStringLiteral("btnGoTo"), QStringLiteral("Search"),
+                     QStringLiteral("Search|Open the question search form"),
+                     QStringLiteral("search"));
+    btnReports = action(QStringLiteral("btnReports"), QStringLiteral("Print Reports"),
+                        QStringLiteral("Print Reports|Show report generation screen"),
+                        QStringLiteral("reports"));
+    btnExit = action(QStringLiteral("btnExit"), QStringLiteral("Exit"),
+                     QStringLiteral("Exit|Exit the application."), QStringLiteral("exit"));
+
+    mnuFileOpen = action(QStringLiteral("mnuFileOpen"), QStringLiteral("&Open..."),
+                         QStringLiteral("Open a file"));
+    mnuFileOpen->setShortcut(QKeySequence::Open);
+    mnuFileNew = action(QStringLiteral("mnuFileNew"), QStringLiteral("&New"),
+                        QStringLiteral("New|Begin a New Question File"));
+    mnuFileSave = action(QStringLiteral("mnuFileSave"), QStringLiteral("&Save"),
+                         QStringLiteral("Save current file"));
+    mnuFileSave->setShortcut(QKeySequence::Save);
+    mnuFileSaveAs = action(QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save &As..."),
+                           QStringLiteral("Save the current question list with a new name."));
+    mnuFileExit = action(QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"),
+                         QStringLiteral("Exit application"));
+    mnuFileExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+
+    mnuActionsAdd = action(QStringLiteral("mnuActionsAdd"), QStringLiteral("&Add"),
+                           QStringLiteral("Add|Add a new question (to the end of the list only)."));
+    mnuActionsCancelEdit =
+        action(QStringLiteral("mnuActionsCancelEdit"), QStringLiteral("&Cancel Edit"), QString());
+    mnuActionsDelete = action(
+        QStringLiteral("mnuActionsDelete"), QStringLiteral("&Delete/Restore"),
+        QStringLiteral("Delete/Restore|Mark the highlighted questions for deletion/restoration."));
+    mnuActionsEdit = action(QStringLiteral("mnuActionsEdit"), QStringLiteral("&Edit"),
+                            QStringLiteral("Edit|Edit the highlighted question."));
+    mnuActionsSearch =
+        action(QStringLiteral("mnuActionsSearch"), QStringLiteral("&Search"), QString());
+    mnuActionsSearch->setShortcut(QKeySequence::Find);
+
+    mnuOptionsAutosave =
+        action(QStringLiteral("mnuOptionsAutosave"), QStringLiteral("&Autosave"),
+               QStringLiteral("Automatically save changes when moving to another record."));
+    mnuOptionsAlwaysWarn =
+        action(QStringLiteral("mnuOptionsAlwaysWarn"), QStringLiteral("Always &Warn"),
+               QStringLiteral("Displays a message when you type unacceptable characters."));
+    mnuOptionsResetValidate = action(QStringLiteral("mnuOptionsResetValidate"),
+                                     QStringLiteral("&Reset Validate with each record change"),
+                                     QStringLiteral("|Allow the Validation checkbox to remain unchecked."));
+    mnuOptionsHelpHints =
+        action(QStringLiteral("mnuOptionsHelpHints"), QStringLiteral("Help Hints"),
+               QStringLiteral("Toggle \"Bubble\" Hints|Toggle Hint Boxes on and off"));
+    for (QAction* option : {mnuOptionsAutosave, mnuOptionsAlwaysWarn, mnuOptionsResetValidate,
+                            mnuOptionsHelpHints})
+        option->setCheckable(true);
+    mnuOptionsRebuildValidationTable =
+        action(QStringLiteral("mnuOptionsRebuildValidationTable"),
+               QStringLiteral("Rebuild &Validation Table"),
+               QStringLiteral("|Rebuilds and reloads the validation table."));
+
+    mnuReports = action(QStringLiteral("mnuReports"), QStringLiteral("&Reports"),
+                        QStringLiteral("Display the report request window."));
+    mnuHelpHelp = action(QStringLiteral("mnuHelpHelp"), QStringLiteral("&Help"),
+                         QStringLiteral("Open the help file"));
+    mnuHelpHelp->setShortcut(QKeySequence::HelpContents);
+    mnuHelpAbout = action(QStringLiteral("mnuHelpAbout"), QStringLiteral("&About..."),
+                          QStringLiteral("Display the about box"));
+
+    popAdd = action(QStringLiteral("popAdd"), QStringLiteral("&Add"),
+                    QStringLiteral("Add a new question (to the end of the list only)."));
+    popEdit = action(QStringLiteral("popEdit"), QStringLiteral("&Edit"),
+                     QStringLiteral("Edit the highlighted question."));
+    popToggleDelete = action(QStringLiteral("popToggleDelete"), QStringLiteral("&Toggle Delete Flag"),
+                             QStringLiteral("Mark the highlighted questions for deletion/restoration."));
+    popCancel = action(QStringLiteral("popCancel"), QStringLiteral("C&lose"),
+                       QStringLiteral("Close this menu."));
+    showOptions();
+}
+
+void TfrmMain::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addActions({mnuFileOpen, mnuFileNew, mnuFileSave, mnuFileSaveAs});
+    file->addSeparator();
+    file->addAction(mnuFileExit);
+
+    QMenu* actions = menuBar()->addMenu(QStringLiteral("&Actions"));
+    actions->addActions({mnuActionsAdd, mnuActionsCancelEdit, mnuActionsDelete, mnuActionsEdit});
+    actions->addSeparator();
+    actions->addAction(mnuActionsSearch);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->addActions({mnuOptionsAutosave, mnuOptionsAlwaysWarn, mnuOptionsResetValidate,
+                         mnuOptionsHelpHints});
+    options->addSeparator();
+    options->addAction(mnuOptionsRebuildValidationTable);
+
+    menuBar()->addAction(mnuReports);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setStatusTip(QStringLiteral("Open the help file"));
+    help->addActions({mnuHelpHelp, mnuHelpAbout});
+
+    popEditMenu = new QMenu(this);
+    popEditMenu->setObjectName(QStringLiteral("popEditMenu"));
+    popEditMenu->addActions({popAdd, popEdit, popToggleDelete});
+    popEditMenu->addSeparator();
+    popEditMenu->addAction(popCancel);
+}
+
+void TfrmMain::buildToolBar()
+{
+    ToolBar1 = addToolBar(QStringLiteral("Tools"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar1->toggleViewAction()->setEnabled(false);
+    ToolBar1->addActions({btnOpen, btnSave});
+    ToolBar1->addSeparator();
+    ToolBar1->addActions({btnAdd, btnEdit, btnDelete, btnCancelEdit, btnGoTo, btnReports});
+    ToolBar1->addSeparator();
+    ToolBar1->addAction(btnExit);
+}
+
+void TfrmMain::buildCentralArea()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    stgQuestions = new QuestionGrid(central);
+    stgQuestions->setObjectName(QStringLiteral("stgQuestions"));
+    stgQuestions->setModel(m_model);
+    layout->addWidget(stgQuestions, 1);
+
+    pnlDetails = new DetailPanel(central);
+    layout->addWidget(pnlDetails);
+    setCentralWidget(central);
+}
+
+void TfrmMain::buildStatusBar()
+{
+    statusHint = new QLabel(this);
+    statusHint->setMinimumWidth(400);
+    statusClock = new QLabel(this);
+    statusClock->setFixedWidth(150);
+    statusClock->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(statusHint, 1);
+    statusBar()->addPermanentWidget(statusClock);
+    statusBar()->setSizeGripEnabled(true);
+
+    tmrTime = new QTimer(this);
+    tmrTime->setInterval(1000);
+    connect(tmrTime, &QTimer::timeout, this, &TfrmMain::tmrTimeTimer);
+    tmrTime->start();
+    tmrTimeTimer();
+}
+
+void TfrmMain::route(std::initializer_list<QAction*> triggers, std::function<void()> command)
+{
+    for (QAction* trigger : triggers)
+        connect(trigger, &QAction::triggered, this, [this, command] { runCommand(command); });
+}
+
+void TfrmMain::connectCommands()
+{
+    EditingWorkflow* editing = m_editing;
+    FileCommands* files = m_files;
+    route({mnuFileOpen, btnOpen}, [files] { files->mnuFileOpenClick(); });
+    route({mnuFileNew}, [files] { files->mnuFileNewClick(); });
+    route({mnuFileSave, btnSave}, [files] { files->mnuFileSaveClick(); });
+    route({mnuFileSaveAs}, [files] { files->mnuFileSaveAsClick(); });
+    route({mnuFileExit, btnExit}, [this] { close(); });
+    route({mnuActionsAdd, btnAdd, popAdd}, [editing] { editing->popAddClick(); });
+    route({mnuActionsEdit, btnEdit, popEdit}, [editing] { editing->popEditClick(); });
+    route({mnuActionsDelete, btnDelete, popToggleDelete},
+          [editing] { editing->popToggleDeleteClick(); });
+    route({mnuActionsCancelEdit, btnCancelEdit}, [editing] { editing->mnuActionsCancelEditClick(); });
+    route({mnuActionsSearch, btnGoTo}, [this] { mnuActionsSearchClick(); });
+    route({mnuReports, btnReports}, [this] { mnuReportsClick(); });
+    route({mnuOptionsRebuildValidationTable}, [this] { mnuOptionsRebuildValidationTableClick(); });
+    route({mnuHelpHelp}, [this] { mnuHelpHelpClick(); });
+    route({mnuHelpAbout}, [this] { mnuHelpAboutClick(); });
+
+    connect(mnuOptionsAutosave, &QAction::toggled, this, [this](bool on) { m_session.autosave = on; });
+    connect(mnuOptionsAlwaysWarn, &QAction::toggled, this,
+            [this](bool on) { m_session.alwaysWarn = on; });
+    connect(mnuOptionsResetValidate, &QAction::toggled, this,
+            [this](bool on) { m_session.resetValidate = on; });
+    connect(mnuOptionsHelpHints, &QAction::toggled, this,
+            [this](bool on) { m_session.helpHints = on; });
+
+    connect(stgQuestions, &QuestionGrid::selectionMovedByUser, this,
+            [this] { runCommand([this] { m_editing->popEditClick(); }); });
+    connect(stgQuestions, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        popEditMenu->popup(stgQuestions->viewport()->mapToGlobal(at));
+    });
+    connect(pnlDetails->btnSaveNew, &QPushButton::clicked, this,
+            [this] { runCommand([this] { m_editing->btnSaveNewClick(); }); });
+    connect(pnlDetails->cbxBook, &QComboBox::activated, this,
+            [this] { runCommand([this] { m_editing->cbxBookChange(); }); });
+    connect(pnlDetails->chkValidate, &QCheckBox::clicked, this,
+            [this] { runCommand([this] { m_editing->chkValidateClick(); }); });
+}
+
+void TfrmMain::runCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const QvedError& error) {
+        m_prompts.error(this, error.message());
+    } catch (const std::exception& error) {
+        m_prompts.error(this, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void TfrmMain::EnableFileCommands(bool on)
+{
+    for (QAction* item : {btnSave, mnuFileSave, mnuFileSaveAs, btnAdd, mnuActionsAdd, btnEdit,
+                          mnuActionsEdit, btnDelete, mnuActionsDelete, btnCancelEdit,
+                          mnuActionsCancelEdit, btnGoTo, mnuActionsSearch, btnReports, mnuReports})
+        item->setEnabled(on);
+}
+
+void TfrmMain::tmrTimeTimer()
+{
+    statusClock->setText(
+        QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("MM/dd/yyyy  hh:mm:ss AP")));
+}
+
+void TfrmMain::LoadValTable()
+{
+    const auto outcome = m_session.table.LoadValTable(m_environment.programFolder,
+                                                      m_environment.builder);
+    if (outcome != ValidationTable::LoadOutcome::Loaded)
+        m_prompts.information(this, ValidationTable::message(outcome));
+}
+
+void TfrmMain::mnuOptionsRebuildValidationTableClick()
+{
+    QFile::remove(m_environment.programFolder + ValidationTable::FileName);
+    LoadValTable();
+}
+
+void TfrmMain::readSettings()
+{
+    m_helpFile = EditorSettings::ReadSettings(m_session, m_environment.programFolder);
+    showOptions();
+}
+
+void TfrmMain::showOptions()
+{
+    mnuOptionsAutosave->setChecked(m_session.autosave);
+    mnuOptionsAlwaysWarn->setChecked(m_session.alwaysWarn);
+    mnuOptionsResetValidate->setChecked(m_session.resetValidate);
+    mnuOptionsHelpHints->setChecked(m_session.helpHints);
+}
+
+void TfrmMain::goToRow(int row)
+{
+    stgQuestions->selectGridRow(row);
+    stgQuestions->setTopRow(row);
+    m_editing->popEditClick();
+}
+
+void TfrmMain::mnuActionsSearchClick() {}
+
+void TfrmMain::mnuReportsClick() {}
+
+void TfrmMain::mnuHelpAboutClick() {}
+
+void TfrmMain::mnuHelpHelpClick()
+{
+    if (QFileInfo(m_helpFile).isFile()) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(m_helpFile));
+        return;
+    }
+    HelpWindow::showHelp(this);
+}
+
+bool TfrmMain::event(QEvent* event)
+{
+    // The long hint of whatever is under the pointer goes to panel 0.
+    if (event->type() == QEvent::StatusTip) {
+        statusHint->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ToolTip:
+        // Bubble hints off: no tool tips anywhere in the application.
+        return !m_session.helpHints;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (key->key() != Qt::Key_Escape || key->isAutoRepeat() || !widget ||
+            widget->window() != this)
+            break;
+        // Escape acts on its release, and only when it was pressed here too,
+        // not in a dialog it just closed.
+        if (event->type() == QEvent::KeyPress) {
+            m_escapePressed = true;
+        } else if (m_escapePressed) {
+            m_escapePressed = false;
+            runCommand([this] { m_editing->escapePressed(); });
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    bool canClose = true;
+    runCommand([&] { canClose = m_files->FormCloseQuery(); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    EditorSettings::WriteSettings(m_session);
+    event->accept();
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "EditorSession.h"
+#include "ValidationTable.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class DetailPanel;
+class EditingWorkflow;
+class FileCommands;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolBar;
+class QuestionGrid;
+class QuestionGridModel;
+class TdmQVED3;
+class UserPrompts;
+
+// The main window: it builds the controls and wires each one to its
+// command; the commands themselves live in FileCommands and
+// EditingWorkflow.
+class TfrmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Where the window finds its validation table, and who writes it.
+    struct Environment
+    {
+        QString programFolder;
+        ValidationTable::Builder builder;
+        TdmQVED3* dataModule = nullptr;
+    };
+    static Environment defaultEnvironment();
+
+    // arguments: the command line without the program name.
+    TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environment environment,
+             QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    EditorSession& session() { return m_session; }
+    EditingWorkflow& editing() { return *m_editing; }
+    FileCommands& fileCommands() { return *m_files; }
+    const QString& helpFile() const { return m_helpFile; }
+
+    // Runs a command; an error that escapes it is shown and the program goes on.
+    void runCommand(const std::function<void()>& command);
+
+    void EnableFileCommands(bool on);
+    void tmrTimeTimer();
+    void LoadValTable();
+    void mnuOptionsRebuildValidationTableClick();
+    void mnuActionsSearchClick();
+    void mnuReportsClick();
+    void mnuHelpHelpClick();
+    void mnuHelpAboutClick();
+    // Selects the question's row, puts it at the top and opens it.
+    void goToRow(int row);
+
+    // The controls, named as the editor's documentation names them.
+    QToolBar* ToolBar1;
+    QAction* btnOpen;
+    QAction* btnSave;
+    QAction* btnAdd;
+    QAction* btnEdit;
+    QAction* btnDelete;
+    QAction* btnCancelEdit;
+    QAction* btnGoTo;
+    QAction* btnReports;
+    QAction* btnExit;
+
+    QAction* mnuFileOpen;
+    QAction* mnuFileNew;
+    QAction* mnuFileSave;
+    QAction* mnuFileSaveAs;
+    QAction* mnuFileExit;
+    QAction* mnuActionsAdd;
+    QAction* mnuActionsCancelEdit;
+    QAction* mnuActionsDelete;
+    QAction* mnuActionsEdit;
+    QAction* mnuActionsSearch;
+    QAction* mnuOptionsAutosave;
+    QAction* mnuOptionsAlwaysWarn;
+    QAction* mnuOptionsResetValidate;
+    QAction* mnuOptionsHelpHints;
+    QAction* mnuOptionsRebuildValidationTable;
+    QAction* mnuReports;
+    QAction* mnuHelpHelp;
+    QAction* mnuHelpAbout;
+
+    QMenu* popEditMenu;
+    QAction* popAdd;
+    QAction* popEdit;
+    QAction* popToggleDelete;
+    QAction* popCancel;
+
+    QuestionGrid* stgQuestions;
+    DetailPanel* pnlDetails;
+    QLabel* statusHint;  // status panel 0
+    QLabel* statusClock; // status panel 1
+    QTimer* tmrTime;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildActions();
+    void buildMenus();
+    void buildToolBar();
+    void buildCentralArea();
+    void buildStatusBar();
+    void connectCommands();
+    void readSettings();
+    void showOptions();
+    QAction* action(const QString& name, const QString& caption, const QString& hint,
+                    const QString& icon = {});
+    // Connects the triggers to one command, run through runCommand.
+    void route(std::initializer_list<QAction*> triggers, std::function<void()> command);
+
+    UserPrompts& m_prompts;
+    Environment m_environment;
+    EditorSession m_session;
+    QuestionGridModel* m_model;
+    EditingWorkflow* m_editing;
+    FileCommands* m_files;
+    QString m_helpFile = QStringLiteral("QVED3.HLP");
+    bool m_escapePressed = false;
+};
