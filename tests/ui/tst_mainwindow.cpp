@@ -1,0 +1,497 @@
+#include "WindowFixture.h"
+
+#include "QuestionGridModel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "RadioGroup.h"
+
+namespace {
+
+QList<QAction*> governedItems(TfrmMain& w)
+{
+    return {w.btnSave, w.mnuFileSave, w.mnuFileSaveAs, w.btnAdd, w.mnuActionsAdd,
+            w.btnEdit, w.mnuActionsEdit, w.btnDelete, w.mnuActionsDelete, w.btnCancelEdit,
+            w.mnuActionsCancelEdit, w.btnGoTo, w.mnuActionsSearch, w.btnReports, w.mnuReports};
+}
+
+bool allEnabled(TfrmMain& w, bool on)
+{
+    for (QAction* item : governedItems(w)) {
+        if (item->isEnabled() != on)
+            return false;
+    }
+    return true;
+}
+
+const QString BackupMessage =
+    "info: Please use the Save As option to avoid overwriting a backup file.";
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsEmptyWithoutArguments();
+    void startsWithCommandLineFile();
+    void startsWithMissingCommandLineFile();
+    void commandLineFileShownBeforeSettings();
+    void openMakesBackupCopy_data();
+    void openMakesBackupCopy();
+    void openWhoseBackupFailsKeepsPreviousFile();
+    void openOfUnreadableFileKeepsPreviousName();
+    void openOfEmptyFileShowsEmptyGrid();
+    void lineThatDoesNotDecodeStopsTheLoad();
+    void saveWithoutChangesDoesNothing();
+    void saveRefusesLowerCaseBackupOnly();
+    void saveWritesAndReloads();
+    void saveAsWritesUnderNewName();
+    void newAsksAndStartsUntitledList_data();
+    void newAsksAndStartsUntitledList();
+    void closeCheck_data();
+    void closeCheck();
+    void writeFailureKeepsFileAndMarks();
+    void settingsAreRead_data();
+    void settingsAreRead();
+    void firstRunWritesSixValues();
+    void clockShowsAtOnce();
+    void questionColumnFillsGridAfterResize();
+    void rebuildValidationTable();
+    void errorsEscapingACommandAreShown();
+};
+
+void MainWindowTest::startsEmptyWithoutArguments()
+{
+    WindowFixture f;
+    TfrmMain& w = f.start();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quorvale Question Editor"));
+    QCOMPARE(w.stgQuestions->model()->rowCount(), 0);
+    QVERIFY(allEnabled(w, false));
+    for (QAction* item : {w.mnuFileOpen, w.btnOpen, w.mnuFileNew, w.mnuFileExit, w.btnExit,
+                          w.mnuOptionsRebuildValidationTable, w.popAdd, w.popEdit})
+        QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
+    QVERIFY(!w.pnlDetails->btnSaveNew->isVisible());
+    QVERIFY(w.pnlDetails->chkValidate->isChecked());
+    QCOMPARE(w.pnlDetails->cbxBook->currentIndex(), -1);
+    QCOMPARE(w.pnlDetails->cbxBook->count(), 68);
+    QCOMPARE(w.pnlDetails->rgpLevel->itemIndex(), -1);
+    QCOMPARE(w.pnlDetails->rgpCorrect->itemIndex(), -1);
+    QCOMPARE(w.session().currentFileName, QStringLiteral("[Untitled]"));
+    QVERIFY(w.session().table.ValidationTableLoaded());
+    QCOMPARE(f.prompts.shown, QStringList());
+}
+
+void MainWindowTest::startsWithCommandLineFile()
+{
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
+    TfrmMain& w = f.start({file});
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + file);
+    QCOMPARE(w.stgQuestions->model()->rowCount(), 2);
+    QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 1"));
+    QCOMPARE(w.pnlDetails->questionText(), QStringLiteral("Question 1?"));
+    QVERIFY(allEnabled(w, true));
+    QVERIFY2(!QFile::exists(f.path("quiz.qbk")), "the command line makes no backup");
+}
+
+void MainWindowTest::startsWithMissingCommandLineFile()
+{
+    WindowFixture f;
+    TfrmMain& w = f.start({f.path("missing.qus")});
+    QCOMPARE(f.prompts.shown,
+             QStringList{"info: The question file specified on the command line could not be "
+                         "found. Please re-check and try again or load it manually from the "
+                         "menu or toolbar."});
+    QCOMPARE(w.session().currentFileName, QStringLiteral("[Untitled]"));
+    QVERIFY(allEnabled(w, false));
+}
+
+void MainWindowTest::commandLineFileShownBeforeSettings()
+{
+    WindowFixture f;
+    QSettings(EditorSettings::Organization, EditorSettings::Application)
+        .setValue("Preferences/ResetValidate", "0");
+    const QString file = f.writeFile("quiz.qus", {f.question(1)});
+    TfrmMain& w = f.start({file});
+    // The first question was shown with the built-in state, Reset Validate on.
+    QVERIFY(w.pnlDetails->chkValidate->isChecked());
+    QVERIFY(!w.mnuOptionsResetValidate->isChecked());
+}
+
+void MainWindowTest::openMakesBackupCopy_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("backup");
+    QTest::newRow("question file") << "quiz.qus" << "quiz.qbk";
+    QTest::newRow("no extension") << "notes" << "notes.qbk";
+    QTest::newRow("other extension") << "quiz.txt" << "quiz.qbk";
+    QTest::newRow("upper-case backup gets none") << "X.QBK" << "";
+    QTest::newRow("dotted folder, plain name") << "my.folder/notes" << "my.folder/notes.qbk";
+}
+
+void MainWindowTest::openMakesBackupCopy()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, backup);
+    WindowFixture f;
+    QDir(f.dir.path()).mkpath("my.folder");
+    const QString file = f.writeFile(name, {f.question(1), f.question(2)});
+    f.writeFile("quiz.qbk", {"old backup"});
+    TfrmMain& w = f.start();
+    f.open(file);
+
+    QCOMPARE(w.session().currentFileName, QFileInfo(file).absoluteFilePath());
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + w.session().currentFileName);
+    QCOMPARE(w.session().lastOpenDir, QFileInfo(file).absolutePath() + "/");
+    QCOMPARE(f.prompts.lastOpenFilter, FileCommands::OpenFilter);
+    if (!backup.isEmpty())
+        QCOMPARE(f.readFile(f.path(backup)), f.readFile(file));
+    else
+        QCOMPARE(QDir(f.dir.path()).entryList({"*.qbk", "*.QBK"}).size(), 2);
+    QVERIFY(allEnabled(w, true));
+    QCOMPARE(w.stgQuestions->selectionFirstRow(), 1);
+    QVERIFY(!w.pnlDetails->btnSaveNew->isVisible());
+}
+
+void MainWindowTest::openWhoseBackupFailsKeepsPreviousFile()
+{
+    WindowFixture f;
+    const QString first = f.writeFile("first.qus", {f.question(1), f.question(2)});
+    const QString second = f.writeFile("second.qus", {f.question(3)});
+    QDir(f.dir.path()).mkdir("second.qbk"); // nothing can be copied over a folder
+    TfrmMain& w = f.start({first});
+    f.open(second);
+    QCOMPARE(f.prompts.shown.last(),
+             QStringLiteral("info: Unable to make a backup copy of this file. A previous backup "
+                            "copy may be set to read only. You can check this in Explorer."));
+    QVERIFY(allEnabled(w, false));
+    QCOMPARE(w.session().currentFileName, first);
+    QCOMPARE(w.session().list.count(), 2);
+    QCOMPARE(w.session().lastOpenDir, f.folder());
+    QVERIFY(w.mnuFileOpen->isEnabled() && w.mnuFileNew->isEnabled());
+}
+
+void MainWindowTest::openOfUnreadableFileKeepsPreviousName()
+{
+    WindowFixture f;
+    const QString first = f.writeFile("first.qus", {f.question(1), f.question(2)});
+    QDir(f.dir.path()).mkdir("folder.qbk"); // a backup name, so no copy is tried
+    TfrmMain& w = f.start({first});
+    f.open(f.path("folder.qbk"));
+    QCOMPARE(f.prompts.shown.last(), "error: Cannot open file " + f.path("folder.qbk"));
+    QCOMPARE(w.session().currentFileName, first);
+    QCOMPARE(w.session().list.count(), 2);
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + first);
+}
+
+void MainWindowTest::openOfEmptyFileShowsEmptyGrid()
+{
+    WindowFixture f;
+    const QString empty = f.writeFile("empty.qus", {});
+    TfrmMain& w = f.start();
+    f.open(empty);
+    QCOMPARE(f.prompts.shown, QStringList{"open dialog"});
+    QCOMPARE(w.stgQuestions->model()->rowCount(), 0);
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + empty);
+    QVERIFY(allEnabled(w, true));
+    QCOMPARE(w.pnlDetails->questionText(), QString());
+}
+
+void MainWindowTest::lineThatDoesNotDecodeStopsTheLoad()
+{
+    WindowFixture f;
+    const QString file =
+        f.writeFile("bad.qus", {f.question(1), R"("C1","x","A","Gen. 1:1","Q","a","b","c","d")",
+                                f.question(3)});
+    TfrmMain& w = f.start();
+    f.open(file);
+    QCOMPARE(f.prompts.shown.last(), QStringLiteral("error: 'x' is not a valid integer value"));
+    QCOMPARE(w.session().list.count(), 3);
+    QCOMPARE(w.stgQuestions->model()->rowCount(), 3);
+    const QAbstractItemModel* grid = w.stgQuestions->model();
+    QCOMPARE(grid->index(0, 3).data().toString(), QStringLiteral("Question 1?"));
+    QCOMPARE(grid->index(1, 0).data().toInt(), 2);
+    QVERIFY(grid->index(2, 0).data().isNull());
+    QVERIFY(grid->index(2, 3).data().toString().isEmpty());
+}
+
+void MainWindowTest::saveWithoutChangesDoesNothing()
+{
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {f.question(1), "\"C1\",\"1\""});
+    TfrmMain& w = f.start({file});
+    QFile::remove(file);
+    w.runCommand([&] { w.fileCommands().mnuFileSaveClick(); });
+    QVERIFY(!QFile::exists(file));
+    QCOMPARE(f.prompts.shown, QStringList());
+}
+
+void MainWindowTest::saveRefusesLowerCaseBackupOnly()
+{
+    WindowFixture f;
+    const QString lower = f.writeFile("x.qbk", {f.question(1), f.question(2)});
+    const QString upper = f.writeFile("Y.QBK", {f.question(1), f.question(2)});
+    TfrmMain& w = f.start();
+
+    f.open(lower);
+    f.prompts.takeShown();
+    w.runCommand([&] { w.fileCommands().mnuFileSaveClick(); });
+    QCOMPARE(f.prompts.takeShown(), QStringList{BackupMessage});
+
+    f.open(upper);
+    w.stgQuestions->selectGridRow(1);
+    w.editing().popToggleDeleteClick();
+    w.runCommand([&] { w.fileCommands().mnuFileSaveClick(); });
+    QCOMPARE(f.readFile(upper), f.question(2) + "\r\n");
+}
+
+void MainWindowTest::saveWritesAndReloads()
+{
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {f.question(1), "odd line", f.question(3)});
+    TfrmMain& w = f.start({file});
+    w.stgQuestions->selectGridRow(1);
+    w.editing().popToggleDeleteClick();
+    QVERIFY(w.session().list.HasUnsavedChanges());
+    w.runCommand([&] { w.fileCommands().mnuFileSaveClick(); });
+    QCOMPARE(f.readFile(file), QByteArray("odd line\r\n") + f.question(3) + "\r\n");
+    QCOMPARE(w.session().list.count(), 2);
+    QVERIFY(!w.session().list.HasUnsavedChanges());
+    QCOMPARE(w.stgQuestions->model()->index(1, 0).data().toInt(), 2);
+}
+
+void MainWindowTest::saveAsWritesUnderNewName()
+{
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
+    QDir(f.dir.path()).mkdir("out");
+    TfrmMain& w = f.start({file});
+    const QString target = f.path("out/copy");
+    f.prompts.fileNames.enqueue(target);
+    w.runCommand([&] { w.fileCommands().mnuFileSaveAsClick(); });
+    QCOMPARE(f.prompts.lastSaveFilter, FileCommands::SaveFilter);
+    QCOMPARE(f.readFile(target), f.readFile(file));
+    QCOMPARE(w.session().currentFileName, target);
+    QCOMPARE(w.session().lastSaveDir, f.path("out") + "/");
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + target);
+}
+
+void MainWindowTest::newAsksAndStartsUntitledList_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("yes saves") << int(UserPrompts::Answer::Yes) << true << true;
+    QTest::newRow("no drops") << int(UserPrompts::Answer::No) << false << true;
+    QTest::newRow("cancel stops") << int(UserPrompts::Answer::Cancel) << false << false;
+}
+
+void MainWindowTest::newAsksAndStartsUntitledList()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, saved);
+    QFETCH(bool, cleared);
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
+    TfrmMain& w = f.start({file});
+    w.stgQuestions->selectGridRow(2);
+    w.editing().popToggleDeleteClick();
+    f.prompts.answers.enqueue(UserPrompts::Answer(answer));
+    w.runCommand([&] { w.fileCommands().mnuFileNewClick(); });
+
+    QCOMPARE(f.prompts.shown.first(),
+             QStringLiteral("confirm: Do you want to save your changes before exiting?"));
+    QCOMPARE(f.readFile(file) == f.question(1) + "\r\n", saved);
+    QCOMPARE(w.session().list.isEmpty(), cleared);
+    if (cleared) {
+        QCOMPARE(w.session().currentFileName, QStringLiteral("[Untitled]"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quorvale Question Editor - [Untitled]"));
+        QVERIFY(w.pnlDetails->btnSaveNew->isVisible());
+        QCOMPARE(w.session().CurrentIndex, -1);
+        QVERIFY(allEnabled(w, true));
+    }
+}
+
+void MainWindowTest::closeCheck_data()
+{
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<bool>("pendingEdit");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("saved");
+    using A = UserPrompts::Answer;
+    QTest::newRow("one question asks nothing") << 1 << QList<int>{} << false << true << false;
+    QTest::newRow("two questions, yes") << 2 << QList<int>{int(A::Yes)} << false << true << true;
+    QTest::newRow("two questions, no") << 2 << QList<int>{int(A::No)} << false << true << false;
+    QTest::newRow("two questions, cancel")
+        << 2 << QList<int>{int(A::Cancel)} << false << false << false;
+    QTest::newRow("pending edit cancelled, then yes")
+        << 2 << QList<int>{int(A::Cancel), int(A::Yes)} << true << false << true;
+}
+
+void MainWindowTest::closeCheck()
+{
+    QFETCH(int, questions);
+    QFETCH(QList<int>, answers);
+    QFETCH(bool, pendingEdit);
+    QFETCH(bool, closes);
+    QFETCH(bool, saved);
+    WindowFixture f;
+    QList<QByteArray> lines;
+    for (int i = 1; i <= questions; ++i)
+        lines << f.question(i);
+    const QString file = f.writeFile("quiz.qus", lines);
+    TfrmMain& w = f.start({file});
+    w.mnuOptionsAutosave->setChecked(false);
+    w.stgQuestions->selectGridRow(questions);
+    w.editing().popToggleDeleteClick();
+    w.stgQuestions->selectGridRow(1);
+    if (pendingEdit)
+        w.pnlDetails->edtAnsA->setText("Changed");
+    for (int answer : answers)
+        f.prompts.answers.enqueue(UserPrompts::Answer(answer));
+
+    QCOMPARE(w.close(), closes);
+    QCOMPARE(f.prompts.unexpected, QStringList());
+    QVERIFY(f.prompts.answers.isEmpty());
+    QCOMPARE(f.readFile(file).count("\r\n"), saved ? questions - 1 : questions);
+}
+
+void MainWindowTest::writeFailureKeepsFileAndMarks()
+{
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
+    const QByteArray before = f.readFile(file);
+    TfrmMain& w = f.start({file});
+    QFile(file).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    w.stgQuestions->selectGridRow(1);
+    w.editing().popToggleDeleteClick();
+    w.runCommand([&] { w.fileCommands().mnuFileSaveClick(); });
+
+    QCOMPARE(f.prompts.shown.size(), 1);
+    const QStringList message = f.prompts.shown.first().split("\r\n");
+    QCOMPARE(message.size(), 3);
+    QCOMPARE(message.first(), QStringLiteral("info: File Error!"));
+    QVERIFY(!message.at(1).isEmpty());
+    QCOMPARE(message.last(), QStringLiteral("Write protected or already exists"));
+    QCOMPARE(f.readFile(file), before);
+    QVERIFY(w.session().list.isDeleted(0));
+    QVERIFY(w.session().list.isModified(0));
+}
+
+void MainWindowTest::settingsAreRead_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("autosave");
+    QTest::newRow("zero") << "0" << false;
+    QTest::newRow("two") << "2" << true;
+    QTest::newRow("a word keeps the default") << "yes" << true;
+    QTest::newRow("hexadecimal zero") << "$0" << false;
+}
+
+void MainWindowTest::settingsAreRead()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, autosave);
+    WindowFixture f;
+    QSettings settings(EditorSettings::Organization, EditorSettings::Application);
+    settings.setValue("Preferences/AutoSave", stored);
+    settings.setValue("Preferences/BubbleHints", "0");
+    settings.setValue("InstallPath/ExePath", "/opt/qved/");
+    settings.setValue("LastTime/LastOpenDir", "");
+    settings.sync();
+    TfrmMain& w = f.start();
+    QCOMPARE(w.mnuOptionsAutosave->isChecked(), autosave);
+    QCOMPARE(w.session().autosave, autosave);
+    QVERIFY(!w.mnuOptionsHelpHints->isChecked());
+    QCOMPARE(w.helpFile(), QStringLiteral("/opt/qved//qved3.hlp"));
+    QCOMPARE(w.session().lastOpenDir, QString());
+    QCOMPARE(w.session().lastSaveDir, f.folder());
+}
+
+void MainWindowTest::firstRunWritesSixValues()
+{
+    WindowFixture f;
+    TfrmMain& w = f.start();
+    QVERIFY(w.mnuOptionsAutosave->isChecked());
+    QVERIFY(!w.mnuOptionsAlwaysWarn->isChecked());
+    QVERIFY(w.mnuOptionsResetValidate->isChecked());
+    QVERIFY(w.mnuOptionsHelpHints->isChecked());
+    QVERIFY(w.helpFile().startsWith(EditorSettings::DefaultInstallPath));
+    QCOMPARE(w.session().lastOpenDir, f.folder());
+    w.mnuOptionsAlwaysWarn->trigger();
+    QVERIFY(w.close());
+
+    QSettings settings(EditorSettings::Organization, EditorSettings::Application);
+    QStringList keys = settings.allKeys();
+    keys.sort();
+    QCOMPARE(keys, (QStringList{"LastTime/LastOpenDir", "LastTime/LastSaveDir",
+                                "Preferences/AlwaysWarn", "Preferences/AutoSave",
+                                "Preferences/BubbleHints", "Preferences/ResetValidate"}));
+    QCOMPARE(settings.value("Preferences/AlwaysWarn").toString(), QStringLiteral("1"));
+    QCOMPARE(settings.value("Preferences/AutoSave").toString(), QStringLiteral("1"));
+    QCOMPARE(settings.value("LastTime/LastSaveDir").toString(), f.folder());
+}
+
+void MainWindowTest::clockShowsAtOnce()
+{
+    WindowFixture f;
+    TfrmMain& w = f.start();
+    static const QRegularExpression pattern(
+        R"(^(0[1-9]|1[0-2])/[0-3]\d/\d{4}  (0\d|1[0-2]):[0-5]\d:[0-5]\d (AM|PM)$)");
+    QVERIFY2(pattern.match(w.statusClock->text()).hasMatch(), qPrintable(w.statusClock->text()));
+}
+
+void MainWindowTest::questionColumnFillsGridAfterResize()
+{
+    WindowFixture f;
+    TfrmMain& w = f.start();
+    for (QSize size : {QSize(630, 450), QSize(900, 600), QSize(700, 500)}) {
+        w.resize(size);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.stgQuestions->columnWidth(3), w.stgQuestions->width() - 90);
+        QCOMPARE(w.stgQuestions->columnWidth(0), 50);
+        QCOMPARE(w.stgQuestions->columnWidth(1), 20);
+    }
+}
+
+void MainWindowTest::rebuildValidationTable()
+{
+    WindowFixture f;
+    TfrmMain& w = f.start();
+    const QString table = f.folder() + ValidationTable::FileName;
+    QFile(table).resize(100);
+    w.mnuOptionsRebuildValidationTable->trigger();
+    QCOMPARE(QFileInfo(table).size(), ValidationTable::ByteSize);
+    QVERIFY(w.session().table.ValidationTableLoaded());
+    QCOMPARE(f.prompts.shown, QStringList());
+
+    // A builder that writes nothing turns validation off.
+    WindowFixture g;
+    TfrmMain::Environment nothing{g.folder(), [](const QByteArray&) {}, nullptr};
+    TfrmMain broken(g.prompts, {}, nothing);
+    QCOMPARE(g.prompts.shown,
+             QStringList{"info: Unable to load the validation table. Validation functions will be "
+                         "inoperative."});
+    QVERIFY(!broken.session().table.ValidationTableLoaded());
+}
+
+void MainWindowTest::errorsEscapingACommandAreShown()
+{
+    WindowFixture f;
+    TfrmMain& w = f.start();
+    w.runCommand([&] { w.editing().ShowQuestion(5); });
+    QCOMPARE(f.prompts.shown, QStringList{"error: List index out of bounds (4)"});
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
