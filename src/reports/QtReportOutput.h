@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ReportOutput.h"
+
+#include <QString>
+
+class QPrinter;
+class UserPrompts;
+
+// The printer with a progress window, and the print preview window, from
+// which the report can also be printed or saved as PDF.
+class QtReportOutput : public ReportOutput
+{
+public:
+    explicit QtReportOutput(UserPrompts& prompts);
+
+    static QString noPrinterMessage();
+
+    void print(const ReportLayout& report, QWidget* parent) override;
+    void preview(const ReportLayout& report, QWidget* parent) override;
+
+private:
+    static void setUp(QPrinter& printer);
+    void saveAsPdf(const ReportLayout& report, QWidget* parent);
+
+    UserPrompts& m_prompts;
+};

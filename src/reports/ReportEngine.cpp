@@ -1,0 +1,285 @@
+#include "ReportEngine.h"
+
+#include "QvedError.h"
+#include "ReportLayout.h"
+#include "TextTable.h"
+#include "Windows1252.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTextLayout>
+#include <climits>
+
+// Resources of a static library are registered by hand, from the global
+// namespace.
+static void registerReportResources()
+{
+    Q_INIT_RESOURCE(reports);
+}
+
+namespace {
+
+constexpr qreal U = ReportEngine::UnitsPerInch;
+constexpr qreal bandWidth = ReportLayout::BandWidth * U;
+constexpr qreal pictureSide = 64.0 / 96.0 * U; // 64 screen pixels
+constexpr qreal borderWidth = 2.0 / 96.0 * U;  // 2 screen pixels
+constexpr qreal epsilon = 1e-6;
+
+QString withoutTrailingBlanks(QStringView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1].isSpace())
+        --end;
+    return text.first(end).toString();
+}
+
+// The lines the text breaks into at words (or anywhere within a word too
+// long for a line), at most maxLines of them.
+QStringList wrapText(const QString& text, const QFont& font, qreal width, int maxLines)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    while (lines.size() < maxLines) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width);
+        lines << withoutTrailingBlanks(QStringView(text).sliced(line.textStart(), line.textLength()));
+    }
+    layout.endLayout();
+    return lines;
+}
+
+ReportEngine::PlacedBand placedAt(const ReportBand* band, qreal top)
+{
+    ReportEngine::PlacedBand placed;
+    placed.band = band;
+    placed.top = top;
+    return placed;
+}
+
+} // namespace
+
+ReportEngine::ReportEngine(const ReportLayout& layout) : m_layout(layout)
+{
+    static const bool registered = (registerReportResources(), true);
+    Q_UNUSED(registered);
+    m_title = planBand(layout.titleBand());
+    m_detail = planBand(layout.detailBand());
+    m_footer = planBand(layout.pageFooterBand());
+}
+
+ReportEngine::~ReportEngine() = default;
+
+QPageLayout ReportEngine::pageLayout()
+{
+    const qreal m = ReportLayout::Margin;
+    return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(m, m, m, m),
+                       QPageLayout::Inch);
+}
+
+const ReportEngine::Style* ReportEngine::style(int pointSize, bool bold)
+{
+    for (const auto& s : m_styles) {
+        if (s->font.pixelSize() == pointSize * 10 && s->font.bold() == bold)
+            return s.get();
+    }
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(qRound(pointSize * U / 72));
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    m_styles.push_back(std::make_unique<Style>(Style{font, QFontMetricsF(font)}));
+    return m_styles.back().get();
+}
+
+ReportEngine::BandPlan ReportEngine::planBand(const ReportBand& band)
+{
+    BandPlan plan{&band, {}};
+    for (const ReportElement& e : band.elements) {
+        int field = -1;
+        if (e.kind == ReportElement::Kind::Field) {
+            field = m_layout.table().fieldIndex(e.content);
+            if (field < 0)
+                throw QvedError(QvedError::Kind::Other,
+                                QStringLiteral("Field '%1' not found").arg(e.content));
+        }
+        plan.elements.push_back(Placed{&e, field, style(e.pointSize, e.bold)});
+    }
+    return plan;
+}
+
+QString ReportEngine::elementText(const Placed& placed, const PlacedBand& where,
+                                  int pageNumber) const
+{
+    switch (placed.element->kind) {
+    case ReportElement::Kind::Field:
+        return Windows1252::toUnicode(m_layout.table().value(where.record, placed.field));
+    case ReportElement::Kind::DetailNumber:
+        return QString::number(where.detailNumber);
+    case ReportElement::Kind::PageNumber:
+        return QString::number(pageNumber);
+    case ReportElement::Kind::Text:
+    case ReportElement::Kind::Picture:
+        break;
+    }
+    return placed.element->content;
+}
+
+void ReportEngine::measureStretch(const BandPlan& plan, PlacedBand& where) const
+{
+    for (const Placed& placed : plan.elements) {
+        const ReportElement& e = *placed.element;
+        if (!e.stretches)
+            continue;
+        const QString text = elementText(placed, where, 0);
+        const qreal width = bandWidth - e.left * U;
+        if (placed.style->metrics.horizontalAdvance(text) <= width)
+            continue;
+        QStringList lines = wrapText(text, placed.style->font, width, INT_MAX);
+        if (lines.size() < 2)
+            continue;
+        where.stretch = (lines.size() - 1) * placed.style->metrics.lineSpacing();
+        where.stretchFrom = e.top * U;
+        where.wrappedLines = std::move(lines);
+    }
+}
+
+void ReportEngine::paginate()
+{
+    m_pages.clear();
+    const int records = m_layout.table().recordCount();
+    if (records == 0)
+        return;
+
+    const qreal footerTop = (ReportLayout::BandsHeight - m_footer.band->height) * U;
+    std::vector<PlacedBand> page;
+    page.push_back(placedAt(m_title.band, 0));
+    qreal y = m_title.band->height * U;
+    bool pageHasDetail = false;
+    auto finishPage = [&] {
+        page.push_back(placedAt(m_footer.band, footerTop));
+        m_pages.push_back(std::move(page));
+        page.clear();
+        y = 0;
+        pageHasDetail = false;
+    };
+
+    for (int record = 0; record < records; ++record) {
+        PlacedBand detail = placedAt(m_detail.band, 0);
+        detail.record = record;
+        detail.detailNumber = record + 1;
+        measureStretch(m_detail, detail);
+        const qreal height = m_detail.band->height * U + detail.stretch;
+        // A band taller than a whole page still gets a page of its own.
+        if (pageHasDetail && y + height > footerTop + epsilon)
+            finishPage();
+        detail.top = y;
+        y += height;
+        page.push_back(std::move(detail));
+        pageHasDetail = true;
+    }
+    finishPage();
+}
+
+void ReportEngine::drawPicture(QPainter& painter, const ReportElement& element, qreal top) const
+{
+    auto& renderer = m_pictures[element.content];
+    if (!renderer)
+        renderer = std::make_unique<QSvgRenderer>(element.content);
+    const qreal side = std::min({pictureSide, element.width * U, element.height * U});
+    const QRectF frame(element.left * U, top, element.width * U, element.height * U);
+    QRectF target(0, 0, side, side);
+    target.moveCenter(frame.center());
+    renderer->render(&painter, target);
+}
+
+void ReportEngine::drawBand(QPainter& painter, const BandPlan& plan, const PlacedBand& where,
+                            int pageNumber) const
+{
+    for (const Placed& placed : plan.elements) {
+        const ReportElement& e = *placed.element;
+        const qreal top =
+            where.top + e.top * U + (e.top * U > where.stretchFrom + epsilon ? where.stretch : 0);
+        if (e.kind == ReportElement::Kind::Picture) {
+            drawPicture(painter, e, top);
+            continue;
+        }
+        const Style& s = *placed.style;
+        if (painter.font() != s.font)
+            painter.setFont(s.font);
+        const qreal baseline = top + s.metrics.ascent();
+        qreal x = e.left * U;
+        if (e.stretches && !where.wrappedLines.isEmpty()) {
+            for (qsizetype i = 0; i < where.wrappedLines.size(); ++i)
+                painter.drawText(QPointF(x, baseline + i * s.metrics.lineSpacing()),
+                                 where.wrappedLines[i]);
+            continue;
+        }
+        QString text = elementText(placed, where, pageNumber);
+        switch (e.alignment) {
+        case ReportElement::Alignment::CentredInBand:
+            x = (bandWidth - s.metrics.horizontalAdvance(text)) / 2;
+            break;
+        case ReportElement::Alignment::RightInBox:
+            x = (e.left + e.width) * U - s.metrics.horizontalAdvance(text);
+            break;
+        case ReportElement::Alignment::Left:
+            if (s.metrics.horizontalAdvance(text) > bandWidth - x)
+                text = wrapText(text, s.font, bandWidth - x, 1).value(0);
+            break;
+        }
+        painter.drawText(QPointF(x, baseline), text);
+    }
+
+    if (plan.band->bottomBorder != ReportBand::Border::None) {
+        QPen pen(Qt::black, borderWidth,
+                 plan.band->bottomBorder == ReportBand::Border::Dotted ? Qt::DotLine
+                                                                         : Qt::SolidLine,
+                 Qt::FlatCap);
+        painter.setPen(pen);
+        const qreal y = where.top + plan.band->height * U + where.stretch - borderWidth / 2;
+        painter.drawLine(QPointF(0, y), QPointF(bandWidth, y));
+        painter.setPen(Qt::black);
+    }
+}
+
+void ReportEngine::drawPage(QPainter& painter, int index) const
+{
+    painter.save();
+    const QPaintDevice* device = painter.device();
+    painter.scale(device->logicalDpiX() / U, device->logicalDpiY() / U);
+    painter.setPen(Qt::black);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const PlacedBand& where : page(index)) {
+        const BandPlan& plan = where.band == m_title.band    ? m_title
+                               : where.band == m_detail.band ? m_detail
+                                                             : m_footer;
+        drawBand(painter, plan, where, index + 1);
+    }
+    painter.restore();
+}
+
+bool ReportEngine::render(QPagedPaintDevice& device,
+                          const std::function<bool(int page, int count)>& progress)
+{
+    paginate();
+    if (m_pages.empty())
+        return true;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (int i = 0; i < pageCount(); ++i) {
+        if (progress && !progress(i + 1, pageCount()))
+            return false;
+        if (i > 0)
+            device.newPage();
+        drawPage(painter, i);
+    }
+    return painter.end();
+}

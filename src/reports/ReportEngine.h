@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QPagedPaintDevice;
+class QPainter;
+class QSvgRenderer;
+class ReportLayout;
+struct ReportBand;
+struct ReportElement;
+
+// Lays a report's bands out on pages and draws them onto any painter, so the
+// printer, the preview and PDF files get the same pages.
+//
+// Everything is measured in a fixed unit of 1/720 inch, independent of the
+// device, so a report breaks its pages and lines the same way everywhere.
+class ReportEngine
+{
+public:
+    static constexpr qreal UnitsPerInch = 720;
+
+    // A band in its place on a page; positions in engine units.
+    struct PlacedBand
+    {
+        const ReportBand* band = nullptr;
+        qreal top = 0;
+        qreal stretch = 0;        // added to the band by a wrapped element
+        qreal stretchFrom = 0;    // elements below this top move down by stretch
+        int record = -1;          // detail bands only
+        int detailNumber = 0;     // detail bands only, from 1 in every run
+        QStringList wrappedLines; // the lines of the wrapped element, if any
+    };
+
+    // Throws QvedError when the record source lacks a field the layout names.
+    explicit ReportEngine(const ReportLayout& layout);
+    ~ReportEngine();
+
+    static QPageLayout pageLayout();
+
+    // Places the bands from the first record on; a table without records
+    // gives no pages. Each run numbers the details from 1 again.
+    void paginate();
+    int pageCount() const { return int(m_pages.size()); }
+    const std::vector<PlacedBand>& page(int index) const { return m_pages[std::size_t(index)]; }
+
+    // Draws one page with the painter's origin at the top left of the
+    // printable area (inside the margins).
+    void drawPage(QPainter& painter, int index) const;
+
+    // Paginates and paints every page onto the device. progress(page, count)
+    // is called before each page and stops the run by answering false.
+    // False when the device could not be painted on or the run was stopped.
+    bool render(QPagedPaintDevice& device,
+                const std::function<bool(int page, int count)>& progress = {});
+
+private:
+    struct Style
+    {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    struct Placed
+    {
+        const ReportElement* element;
+        int field;      // table field index for data fields
+        const Style* style;
+    };
+    struct BandPlan
+    {
+        const ReportBand* band;
+        std::vector<Placed> elements;
+    };
+
+    BandPlan planBand(const ReportBand& band);
+    const Style* style(int pointSize, bool bold);
+    QString elementText(const Placed& placed, const PlacedBand& where, int pageNumber) const;
+    void measureStretch(const BandPlan& plan, PlacedBand& where) const;
+    void drawBand(QPainter& painter, const BandPlan& plan, const PlacedBand& where,
+                  int pageNumber) const;
+    void drawPicture(QPainter& painter, const ReportElement& element, qreal top) const;
+
+    const ReportLayout& m_layout;
+    std::vector<std::unique_ptr<Style>> m_styles;
+    mutable std::map<QString, std::unique_ptr<QSvgRenderer>> m_pictures;
+    BandPlan m_title;
+    BandPlan m_detail;
+    BandPlan m_footer;
+    std::vector<std::vector<PlacedBand>> m_pages;
+};

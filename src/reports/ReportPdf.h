@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QuestionList;
+class ReportLayout;
+
+// Reports straight into PDF files, for the preview's Save as PDF and for the
+// command-line tool. Both answer an empty text when the file was written,
+// otherwise the message for the user.
+class ReportPdf
+{
+public:
+    // Draws the report's pages into the file. A report without records
+    // writes no file.
+    static QString render(const ReportLayout& report, const QString& path);
+
+    // The report setup's command for grid rows first..last (1-based, adjusted
+    // and checked as the setup's range is) with report type 0 (test with
+    // key), 1 (test) or 2 (question list): the same temporary export, table
+    // and layouts, with the PDF file as the output.
+    static QString write(int reportType, const QuestionList& list, int first, int last,
+                         const QString& path);
+};

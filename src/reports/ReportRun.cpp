@@ -1,0 +1,91 @@
+#include "ReportRun.h"
+
+#include "IntegerConversion.h"
+#include "QuestionList.h"
+#include "QvedError.h"
+#include "ReportExport.h"
+#include "TextTable.h"
+#include "TfrmQuestionList.h"
+#include "TfrmTest.h"
+#include "TfrmTestWithKey.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTime>
+
+ReportRun::ReportRun(const QuestionList& list, TextTable& tblQuestionData, Inform inform)
+    : m_list(list), m_table(tblQuestionData), m_inform(std::move(inform))
+{
+}
+
+void ReportRun::PrepareData(Mode mode, const QString& begText, const QString& endText,
+                            int reportType, const Produce& produce)
+{
+    const auto cleanUp = qScopeGuard([this] { finish(); });
+    const std::unique_ptr<ReportLayout> report =
+        BuildReportTable(mode, begText, endText, reportType);
+    if (report)
+        produce(*report);
+}
+
+std::unique_ptr<ReportLayout> ReportRun::createReport(int reportType, const TextTable& table)
+{
+    switch (reportType) {
+    case 0:
+        return std::make_unique<TfrmTestWithKey>(table);
+    case 1:
+        return std::make_unique<TfrmTest>(table);
+    case 2:
+        return std::make_unique<TfrmQuestionList>(table);
+    default:
+        throw QvedError::listIndex(reportType);
+    }
+}
+
+std::unique_ptr<ReportLayout> ReportRun::BuildReportTable(Mode mode, const QString& begText,
+                                                          const QString& endText, int reportType)
+{
+    const QString name = ReportExport::TemporaryDataFileName(QDir::tempPath(), QTime::currentTime());
+    if (mode == Mode::All) {
+        m_dataFile = name;
+        ReportExport::WriteAllFile(m_list, name);
+    } else if (!WriteRangeFile(name, begText, endText)) {
+        return nullptr;
+    }
+
+    const QString schemaError = ReportExport::WriteSchemaFile(ReportExport::SchemaFileName(name));
+    if (!schemaError.isEmpty())
+        m_inform(schemaError);
+
+    m_table.setDirectory(ReportExport::DirectoryPart(name));
+    m_table.setTableName(ReportExport::NamePart(name));
+    m_table.open();
+    return createReport(reportType, m_table);
+}
+
+bool ReportRun::WriteRangeFile(const QString& fileName, const QString& begText,
+                               const QString& endText)
+{
+    int beginning = StrToInt(begText);
+    int end = StrToInt(endText);
+    if (!ReportExport::CheckRange(beginning, end, m_list.count())) {
+        m_inform(ReportExport::RangeErrorMessage());
+        return false;
+    }
+    m_dataFile = fileName;
+    const QString error = ReportExport::WriteRows(m_list, fileName, beginning, end);
+    if (!error.isEmpty())
+        m_inform(error);
+    return true;
+}
+
+void ReportRun::finish()
+{
+    m_table.close();
+    if (m_dataFile.isEmpty())
+        return;
+    QFile::remove(m_dataFile);
+    QFile::remove(ReportExport::SchemaFileName(m_dataFile));
+    m_dataFile.clear();
+}

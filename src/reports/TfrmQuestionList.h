@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ReportLayout.h"
+
+// One line per question: the running number and the question text.
+class TfrmQuestionList : public ReportLayout
+{
+public:
+    explicit TfrmQuestionList(const TextTable& tblQuestionData);
+};
