@@ -66,8 +66,8 @@ void TkelEdit::keyPressEvent(QKeyEvent* event)
 
     const bool dialogKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
     const QList<uint> typed = typedCharacters(*event);
-    const bool refused = std::any_of(typed.begin(), typed.end(),
-                                     [this](uint c) { return !accepts(m_editType, c); });
+    const bool refused =
+        std::any_of(typed.begin(), typed.end(), [this](uint c) { return !accepts(m_editType, c); });
     // Enter and Escape belong to the dialog's default and cancel buttons,
     // which take them before they could reach the box as characters.
     if (refused && !dialogKey) {

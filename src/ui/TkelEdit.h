@@ -3,7 +3,8 @@
 #include <QLineEdit>
 
 // Which characters a TkelEdit accepts.
-enum class TkelEditType : quint8 {
+enum class TkelEditType : quint8
+{
     etKELNone = 0,
     etKELInteger = 1,
     etKELFloat = 2,

@@ -1,0 +1,140 @@
+#include "TfrmAbout.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+constexpr int Width = 354;
+constexpr int CollapsedHeight = 245;
+constexpr int ExpandedHeight = 380;
+
+QFrame* sunkenPanel(const char* name, const QRect& geometry, QWidget* parent)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QLabel* label(const char* name, const QString& text, QWidget* parent)
+{
+    auto* result = new QLabel(text, parent);
+    result->setObjectName(QLatin1String(name));
+    return result;
+}
+
+// The icon the main window gave the application, or the program's own
+// picture while it has none.
+QPixmap programIcon()
+{
+    const QIcon given = QApplication::windowIcon();
+    return (given.isNull() ? QIcon(QStringLiteral(":/about/program.svg")) : given).pixmap(32, 32);
+}
+
+} // namespace
+
+TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
+{
+    // The pictures live in a static library, whose resources are linked in
+    // only when something names them.
+    Q_INIT_RESOURCE(TfrmAbout);
+    m_bulbOn = QIcon(QStringLiteral(":/about/bulb-on.svg"));
+    m_bulbOff = QIcon(QStringLiteral(":/about/bulb-off.svg"));
+
+    setWindowTitle(QStringLiteral("About Velloran Question Editor"));
+    QFont system = font();
+    system.setPointSize(10);
+    setFont(system);
+
+    QFrame* Panel1 = sunkenPanel("Panel1", QRect(15, 12, 323, 161), this);
+    auto* ProgramIcon = new QLabel(Panel1);
+    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    ProgramIcon->setPixmap(programIcon());
+    ProgramIcon->setFixedSize(32, 32);
+    QLabel* ProductName = label("ProductName", QStringLiteral("Quorvale Editor"), Panel1);
+    QFont heading = system;
+    heading.setPointSize(12);
+    heading.setBold(true);
+    ProductName->setFont(heading);
+    QPalette black = ProductName->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    ProductName->setPalette(black);
+    ProductName->setWordWrap(true);
+    ProductName->setFixedSize(232, 57);
+    ProductName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QLabel* Version = label("Version", QStringLiteral("Version 3.1"), Panel1);
+    QLabel* Copyright =
+        label("Copyright", QStringLiteral("Copyright (c) Marrowfield Software"), Panel1);
+    Copyright->setFixedWidth(304);
+    QLabel* Label1 = label("Label1", QStringLiteral("1999-2026. All rights reserved."), Panel1);
+
+    auto* panel1Layout = new QGridLayout(Panel1);
+    panel1Layout->setContentsMargins(8, 8, 8, 8);
+    panel1Layout->setHorizontalSpacing(16);
+    panel1Layout->addWidget(ProgramIcon, 0, 0, Qt::AlignTop);
+    panel1Layout->addWidget(ProductName, 0, 1);
+    panel1Layout->addWidget(Version, 1, 0, 1, 2);
+    panel1Layout->addWidget(Copyright, 2, 0, 1, 2);
+    panel1Layout->addWidget(Label1, 3, 0, 1, 2);
+    panel1Layout->setRowStretch(4, 1);
+
+    btnMoreInfo = new QPushButton(m_bulbOn, QStringLiteral("&More Info"), this);
+    btnMoreInfo->setObjectName(QStringLiteral("btnMoreInfo"));
+    btnMoreInfo->setGeometry(15, 189, 99, 33);
+    auto* OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                                     QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(Width - 15 - 99, 189, 99, 33);
+    OKButton->setDefault(true);
+
+    // Below the collapsed height: seen only once the box has grown.
+    QFrame* Panel2 = sunkenPanel("Panel2", QRect(15, 238, 323, 128), this);
+    QLabel* Label2 = label("Label2",
+                           QStringLiteral("For technical problems the author can be reached "
+                                          "using one of the following methods:"),
+                           Panel2);
+    Label2->setWordWrap(true);
+    QLabel* Label3 = label("Label3", QStringLiteral("eMail - help@marrowfield.example"), Panel2);
+    QLabel* Label4 = label("Label4", QStringLiteral("Snail Mail -"), Panel2);
+    QLabel* Label5 =
+        label("Label5", QStringLiteral("Marrowfield Software\nP.O. Box 2217, Elm Hollow, KS 66999"),
+              Panel2);
+    Label5->setIndent(16);
+
+    auto* panel2Layout = new QVBoxLayout(Panel2);
+    panel2Layout->setContentsMargins(8, 6, 8, 6);
+    panel2Layout->setSpacing(2);
+    panel2Layout->addWidget(Label2);
+    panel2Layout->addWidget(Label3);
+    panel2Layout->addWidget(Label4);
+    panel2Layout->addWidget(Label5);
+    panel2Layout->addStretch();
+
+    connect(btnMoreInfo, &QPushButton::clicked, this, &TfrmAbout::btnMoreInfoClick);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    setFixedSize(Width, CollapsedHeight);
+    OKButton->setFocus();
+    move(screen()->availableGeometry().center() - rect().center());
+}
+
+void TfrmAbout::btnMoreInfoClick()
+{
+    // Fixed size keeps the top edge: the box grows and shrinks at the bottom.
+    if (height() < CollapsedHeight + 1) {
+        setFixedSize(Width, ExpandedHeight);
+        btnMoreInfo->setText(QStringLiteral("&Less Info"));
+        btnMoreInfo->setIcon(m_bulbOff);
+    } else {
+        setFixedSize(Width, CollapsedHeight);
+        btnMoreInfo->setText(QStringLiteral("&More Info"));
+        btnMoreInfo->setIcon(m_bulbOn);
+    }
+}

@@ -1,0 +1,230 @@
+#include "TfrmGoTo.h"
+
+#include "IntegerConversion.h"
+#include "LocatorSearch.h"
+#include "QuestionList.h"
+#include "QvedError.h"
+#include "TkelEdit.h"
+#include "UserPrompts.h"
+#include "Windows1252.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+QFrame* sunkenPanel(QWidget* parent)
+{
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return panel;
+}
+
+QLabel* label(const char* name, const QString& text, QWidget* parent)
+{
+    auto* result = new QLabel(text, parent);
+    result->setObjectName(QLatin1String(name));
+    return result;
+}
+
+} // namespace
+
+TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), m_list(list), m_prompts(prompts)
+{
+    setWindowTitle(QStringLiteral("QVED 3 Locator"));
+    QFont smaller = font();
+    smaller.setPointSize(8);
+    setFont(smaller);
+
+    const auto button = [this](const char* name, const QString& text,
+                               QStyle::StandardPixmap picture, QWidget* parent) {
+        auto* result = new QPushButton(style()->standardIcon(picture), text, parent);
+        result->setObjectName(QLatin1String(name));
+        return result;
+    };
+
+    // Widgets are made in tab order, which Qt takes from the order of creation.
+    QFrame* goToPanel = sunkenPanel(this);
+    QLabel* Label1 = label("Label1", QStringLiteral("Locate a specific record number"), goToPanel);
+    edtGoTo = new TkelEdit(goToPanel);
+    edtGoTo->setObjectName(QStringLiteral("edtGoTo"));
+    edtGoTo->setKELEditType(TkelEditType::etKELInteger);
+    edtGoTo->setKELAudibleError(true);
+    edtGoTo->setMaxLength(5);
+    edtGoTo->setFixedWidth(140);
+    QPushButton* btnCancel =
+        button("btnCancel", QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, goToPanel);
+    btnGo = button("btnGo", QStringLiteral("&Go"), QStyle::SP_DialogOkButton, goToPanel);
+
+    QFrame* lookupPanel = sunkenPanel(this);
+    QLabel* Label2 =
+        label("Label2", QStringLiteral("Find a specific text string in the question /answer list"),
+              lookupPanel);
+    QLabel* Label3 = label("Label3", QStringLiteral("Search For:"), lookupPanel);
+    edtLookupText = new QLineEdit(lookupPanel);
+    edtLookupText->setObjectName(QStringLiteral("edtLookupText"));
+    edtLookupText->setFixedWidth(231);
+    Label3->setBuddy(edtLookupText);
+    QPushButton* btnCancel2 =
+        button("btnCancel2", QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, lookupPanel);
+    QPushButton* btnPrev =
+        button("btnPrev", QStringLiteral("&Prev"), QStyle::SP_ArrowLeft, lookupPanel);
+    btnNext = button("btnNext", QStringLiteral("&Next"), QStyle::SP_ArrowRight, lookupPanel);
+    QPushButton* btnjumpTo =
+        button("btnjumpTo", QStringLiteral("&Jump To"), QStyle::SP_DialogApplyButton, lookupPanel);
+    mmoQuestion = new QPlainTextEdit(lookupPanel);
+    mmoQuestion->setObjectName(QStringLiteral("mmoQuestion"));
+    mmoQuestion->setReadOnly(true);
+    mmoQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mmoQuestion->setFixedSize(293, 57);
+    // The found text stays highlighted while the focus is on the buttons.
+    QPalette memoColours = mmoQuestion->palette();
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        memoColours.setBrush(QPalette::Inactive, role, memoColours.brush(QPalette::Active, role));
+    mmoQuestion->setPalette(memoColours);
+
+    auto* goToRow = new QHBoxLayout;
+    goToRow->addWidget(edtGoTo);
+    goToRow->addStretch();
+    goToRow->addWidget(btnCancel);
+    goToRow->addWidget(btnGo);
+    auto* goToLayout = new QVBoxLayout(goToPanel);
+    goToLayout->setContentsMargins(6, 4, 6, 6);
+    goToLayout->setSpacing(4);
+    goToLayout->addWidget(Label1);
+    goToLayout->addLayout(goToRow);
+
+    auto* searchForRow = new QHBoxLayout;
+    searchForRow->addWidget(Label3);
+    searchForRow->addWidget(edtLookupText);
+    searchForRow->addStretch();
+    auto* buttonRow = new QHBoxLayout;
+    for (QPushButton* b : {btnCancel2, btnPrev, btnNext, btnjumpTo})
+        buttonRow->addWidget(b);
+    auto* lookupLayout = new QVBoxLayout(lookupPanel);
+    lookupLayout->setContentsMargins(6, 4, 6, 6);
+    lookupLayout->setSpacing(4);
+    lookupLayout->addWidget(Label2);
+    lookupLayout->addLayout(searchForRow);
+    lookupLayout->addLayout(buttonRow);
+    lookupLayout->addWidget(mmoQuestion);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(goToPanel);
+    layout->addWidget(lookupPanel);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(btnGo, &QPushButton::clicked, this, &TfrmGoTo::btnGoClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmGoTo::btnCancelClick);
+    connect(btnCancel2, &QPushButton::clicked, this, &TfrmGoTo::btnCancelClick);
+    connect(btnPrev, &QPushButton::clicked, this, &TfrmGoTo::btnPrevClick);
+    connect(btnNext, &QPushButton::clicked, this, &TfrmGoTo::btnNextClick);
+    connect(btnjumpTo, &QPushButton::clicked, this, &TfrmGoTo::btnjumpToClick);
+    edtGoTo->installEventFilter(this);
+    edtLookupText->installEventFilter(this);
+
+    btnGo->setDefault(true);
+    edtGoTo->setFocus();
+    adjustSize();
+    move(screen()->availableGeometry().center() - rect().center());
+}
+
+bool TfrmGoTo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == edtGoTo && event->type() == QEvent::MouseButtonPress)
+        edtGoToClick();
+    else if (watched == edtLookupText && event->type() == QEvent::FocusIn)
+        edtLookupTextEnter();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmGoTo::btnGoClick()
+{
+    const QString text = edtGoTo->text();
+    if (text.isEmpty()) {
+        m_prompts.information(this, QStringLiteral("Please enter a number!"));
+        return;
+    }
+    try {
+        const int row = StrToInt(text);
+        if (row >= 1 && row <= m_list.count()) {
+            m_goToTarget = row;
+            accept();
+            return;
+        }
+        m_prompts.information(
+            this, QStringLiteral("Please enter a number between 1 and %1").arg(m_list.count()));
+    } catch (const QvedError& failure) {
+        m_prompts.error(this, failure.message());
+    }
+}
+
+void TfrmGoTo::btnCancelClick()
+{
+    reject();
+}
+
+void TfrmGoTo::btnNextClick()
+{
+    search(Direction::Forward);
+}
+
+void TfrmGoTo::btnPrevClick()
+{
+    search(Direction::Backward);
+}
+
+void TfrmGoTo::search(Direction direction)
+{
+    const QString text = edtLookupText->text();
+    // The lines are single-byte text: a character the code page cannot hold
+    // occurs in none of them.
+    bool encodable = false;
+    const QByteArray bytes = Windows1252::fromUnicode(text, &encodable);
+    const LocatorSearch lookup(bytes);
+    const auto match = !encodable                        ? std::nullopt
+                       : direction == Direction::Forward ? lookup.next(m_list, SearchPosition)
+                                                         : lookup.previous(m_list, SearchPosition);
+    if (!match) {
+        m_prompts.information(
+            this, text + (direction == Direction::Forward
+                              ? QStringLiteral(" was not found after the current position.")
+                              : QStringLiteral(" was not found prior to the current position.")));
+        return;
+    }
+    SearchPosition = match->index;
+    // One byte is one character, so the byte offset is the character offset.
+    mmoQuestion->setPlainText(Windows1252::toUnicode(m_list.line(match->index)));
+    QTextCursor found = mmoQuestion->textCursor();
+    found.setPosition(int(match->offset));
+    found.setPosition(int(match->offset + bytes.size()), QTextCursor::KeepAnchor);
+    mmoQuestion->setTextCursor(found);
+}
+
+void TfrmGoTo::btnjumpToClick()
+{
+    if (SearchPosition < 0)
+        return;
+    m_goToTarget = SearchPosition + 1;
+    accept();
+}
+
+void TfrmGoTo::edtGoToClick()
+{
+    btnGo->setDefault(true);
+}
+
+void TfrmGoTo::edtLookupTextEnter()
+{
+    btnNext->setDefault(true);
+}

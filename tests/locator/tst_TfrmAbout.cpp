@@ -1,0 +1,90 @@
+#include "TfrmAbout.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QImage glyph(const QIcon& icon)
+{
+    return icon.pixmap(16, 16).toImage();
+}
+
+} // namespace
+
+class TestTfrmAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void toggling_data();
+    void toggling();
+    void programIcon();
+};
+
+void TestTfrmAbout::toggling_data()
+{
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("bulb");
+
+    QTest::newRow("opened") << 0 << 245 << "&More Info"
+                            << ":/about/bulb-on.svg";
+    QTest::newRow("one press") << 1 << 380 << "&Less Info"
+                               << ":/about/bulb-off.svg";
+    QTest::newRow("two presses") << 2 << 245 << "&More Info"
+                                 << ":/about/bulb-on.svg";
+    QTest::newRow("three presses") << 3 << 380 << "&Less Info"
+                                   << ":/about/bulb-off.svg";
+}
+
+void TestTfrmAbout::toggling()
+{
+    QFETCH(int, presses);
+    QFETCH(int, height);
+    QFETCH(QString, caption);
+    QFETCH(QString, bulb);
+    {
+        // An earlier box left expanded does not carry over.
+        TfrmAbout earlier;
+        earlier.show();
+        QTest::mouseClick(earlier.findChild<QPushButton*>("btnMoreInfo"), Qt::LeftButton);
+    }
+    TfrmAbout box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const int top = box.geometry().top();
+    auto* button = box.findChild<QPushButton*>("btnMoreInfo");
+    for (int i = 0; i < presses; ++i)
+        QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(box.size(), QSize(354, height));
+    QCOMPARE(box.geometry().top(), top);
+    QCOMPARE(button->text(), caption);
+    QVERIFY(!glyph(button->icon()).isNull());
+    QCOMPARE(glyph(button->icon()), glyph(QIcon(bulb)));
+    // The contact panel lies wholly inside the expanded box only.
+    const QRect contact = box.findChild<QWidget*>("Panel2")->geometry();
+    QCOMPARE(box.rect().contains(contact), height == 380);
+}
+
+void TestTfrmAbout::programIcon()
+{
+    const auto shownIcon = [] {
+        TfrmAbout box;
+        return box.findChild<QLabel*>("ProgramIcon")->pixmap().toImage();
+    };
+    const QImage shown = shownIcon();
+    const QImage drawn = QIcon(":/about/program.svg").pixmap(32, 32).toImage();
+    QVERIFY(!drawn.isNull());
+    QCOMPARE(shown, drawn);
+    QPixmap given(32, 32);
+    given.fill(Qt::red);
+    QApplication::setWindowIcon(QIcon(given));
+    QCOMPARE(shownIcon(), given.toImage());
+}
+
+QTEST_MAIN(TestTfrmAbout)
+#include "tst_TfrmAbout.moc"
