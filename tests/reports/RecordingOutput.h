@@ -1,0 +1,53 @@
+#pragma once
+
+#include "QvedError.h"
+#include "ReportLayout.h"
+#include "ReportOutput.h"
+#include "TextTable.h"
+#include "TfrmQuestionList.h"
+#include "TfrmTest.h"
+#include "TfrmTestWithKey.h"
+#include "Windows1252.h"
+
+#include <QFile>
+#include <QStringList>
+#include <vector>
+
+// Takes the reports the setup dialog produces and notes what each held.
+class RecordingOutput : public ReportOutput
+{
+public:
+    struct Report
+    {
+        bool printed = false;
+        QString layout;
+        QStringList questions;
+        bool filesExisted = false;
+    };
+
+    std::vector<Report> reports;
+    bool fail = false; // the output throws, as a failing report would
+
+    void print(const ReportLayout& report, QWidget*) override { take(true, report); }
+    void preview(const ReportLayout& report, QWidget*) override { take(false, report); }
+
+private:
+    void take(bool printed, const ReportLayout& report)
+    {
+        const TextTable& table = report.table();
+        Report r;
+        r.printed = printed;
+        r.layout = dynamic_cast<const TfrmTestWithKey*>(&report) ? QStringLiteral("TestWithKey")
+                   : dynamic_cast<const TfrmTest*>(&report)      ? QStringLiteral("Test")
+                   : dynamic_cast<const TfrmQuestionList*>(&report)
+                       ? QStringLiteral("QuestionList")
+                       : QString();
+        const int question = table.fieldIndex(u"Question");
+        for (int i = 0; i < table.recordCount(); ++i)
+            r.questions << Windows1252::toUnicode(table.value(i, question));
+        r.filesExisted = QFile::exists(table.dataFilePath()) && QFile::exists(table.schemaFilePath());
+        reports.push_back(r);
+        if (fail)
+            throw QvedError(QvedError::Kind::Other, QStringLiteral("report failed"));
+    }
+};

@@ -1,0 +1,309 @@
+// The page side of the reports: pagination of the banded engine, stretching
+// questions, the pages in PDF, the logo, and the printer and preview output.
+#include "QtReportOutput.h"
+#include "QuestionLineCodec.h"
+#include "QuestionList.h"
+#include "RecordingPrompts.h"
+#include "ReportEngine.h"
+#include "ReportExport.h"
+#include "ReportLayout.h"
+#include "ReportPdf.h"
+#include "ReportRun.h"
+#include "TextTable.h"
+
+#include <QAction>
+#include <QImage>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+constexpr qreal U = ReportEngine::UnitsPerInch;
+
+QByteArray lineWith(int n, QByteArrayView question, QByteArrayView answerA = "Adam")
+{
+    return EncodeQuestionLine(0, n == 1 ? 3 : 0, 0, "2:7", question, answerA, "Noah", "Abel",
+                              "Seth");
+}
+
+QByteArray numbered(int count)
+{
+    QByteArray content;
+    for (int n = 1; n <= count; ++n)
+        content += lineWith(n, "Question " + QByteArray::number(n)) + "\r\n";
+    return content;
+}
+
+// A report table over the given lines, exported as a report run exports them.
+class TableFiles
+{
+public:
+    explicit TableFiles(const QByteArray& content)
+    {
+        const QString data = m_dir.filePath(QStringLiteral("z120000.txt"));
+        QFile file(data);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(content);
+        file.close();
+        ReportExport::WriteSchemaFile(ReportExport::SchemaFileName(data));
+        table.setDirectory(ReportExport::DirectoryPart(data));
+        table.setTableName(ReportExport::NamePart(data));
+        table.open();
+    }
+
+    TextTable table;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QString textOfPdf(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestReportPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pagination_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("pages");
+        // Page 1 holds the title; every page keeps room for its footer.
+        QTest::newRow("empty table") << 0 << 0 << 0;
+        QTest::newRow("with key, one") << 0 << 1 << 1;
+        QTest::newRow("with key, page 1 full") << 0 << 10 << 1;
+        QTest::newRow("with key, one over") << 0 << 11 << 2;
+        QTest::newRow("with key, page 2 full") << 0 << 21 << 2;
+        QTest::newRow("with key, three pages") << 0 << 22 << 3;
+        QTest::newRow("test, page 1 full") << 1 << 13 << 1;
+        QTest::newRow("test, one over") << 1 << 14 << 2;
+        QTest::newRow("test, page 2 full") << 1 << 28 << 2;
+        QTest::newRow("list, page 1 full") << 2 << 39 << 1;
+        QTest::newRow("list, one over") << 2 << 40 << 2;
+        QTest::newRow("list, page 2 full") << 2 << 81 << 2;
+        QTest::newRow("list, three pages") << 2 << 82 << 3;
+    }
+
+    void pagination()
+    {
+        QFETCH(int, type);
+        QFETCH(int, records);
+        QFETCH(int, pages);
+        TableFiles files(numbered(records));
+        const auto report = ReportRun::createReport(type, files.table);
+        ReportEngine engine(*report);
+        engine.paginate();
+        QCOMPARE(engine.pageCount(), pages);
+
+        const ReportBand* title = &report->titleBand();
+        const ReportBand* footer = &report->pageFooterBand();
+        const qreal footerTop = (10.0 - footer->height) * U;
+        int number = 0;
+        for (int p = 0; p < engine.pageCount(); ++p) {
+            const auto& bands = engine.page(p);
+            QCOMPARE(bands.front().band == title, p == 0);
+            QCOMPARE(bands.back().band, footer);
+            QCOMPARE(bands.back().top, footerTop);
+            for (const auto& placed : bands) {
+                if (placed.band != &report->detailBand())
+                    continue;
+                ++number;
+                QCOMPARE(placed.detailNumber, number);
+                QCOMPARE(placed.record, number - 1);
+                QVERIFY(placed.top + placed.band->height * U <= footerTop + 1e-6);
+            }
+        }
+        QCOMPARE(number, records);
+
+        // Every run numbers from 1 again.
+        engine.paginate();
+        if (records > 0)
+            QCOMPARE(engine.page(0)[1].detailNumber, 1);
+    }
+
+    void wrappedQuestion_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("question");
+        QTest::addColumn<QByteArray>("answerA");
+        QTest::addColumn<int>("lines");
+
+        QByteArray wide;
+        while (wide.size() < 85)
+            wide += "WWWW ";
+        wide += "WWWW";
+        QTest::newRow("short, with key") << 0 << QByteArray("Who was the first man?")
+                                         << QByteArray("Adam") << 1;
+        QTest::newRow("wide, with key") << 0 << wide << QByteArray("Adam") << 2;
+        QTest::newRow("wide, test") << 1 << wide << QByteArray("Adam") << 2;
+        QTest::newRow("wide, list") << 2 << wide << QByteArray("Adam") << 2;
+        QTest::newRow("wide answer keeps one line") << 0 << QByteArray("Who?") << wide << 1;
+    }
+
+    void wrappedQuestion()
+    {
+        QFETCH(int, type);
+        QFETCH(QByteArray, question);
+        QFETCH(QByteArray, answerA);
+        QFETCH(int, lines);
+        TableFiles files(lineWith(2, question, answerA) + "\r\n" + lineWith(3, "Next") + "\r\n");
+        const auto report = ReportRun::createReport(type, files.table);
+        ReportEngine engine(*report);
+        engine.paginate();
+        const auto& first = engine.page(0)[1];
+        const auto& second = engine.page(0)[2];
+        const qreal lineSpacing = QFontMetricsF([] {
+                                      QFont f(QStringLiteral("Arial"));
+                                      f.setPixelSize(100);
+                                      return f;
+                                  }())
+                                      .lineSpacing();
+        QCOMPARE(first.wrappedLines.size() > 1 ? first.wrappedLines.size() : 1, lines);
+        QCOMPARE(first.stretch, (lines - 1) * lineSpacing);
+        QCOMPARE(second.top, first.top + report->detailBand().height * U + first.stretch);
+        if (lines > 1)
+            QCOMPARE(first.wrappedLines.join(u' '), QString::fromLatin1(question));
+    }
+
+    void emptyReportWritesNoFile()
+    {
+        TableFiles files{QByteArray()};
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("empty.pdf"));
+        const auto report = ReportRun::createReport(0, files.table);
+        QVERIFY(!ReportPdf::render(*report, path).isEmpty());
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void pdfText_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        const QStringList always = {"Question Report|Question Test", "Who was the first man\\?",
+                                    "Page\\s+1\\b", "Page\\s+2\\b", "\\b45 +Question 45"};
+        const QStringList answers = {"A\\s+Adam", "B\\s+Noah", "C\\s+Abel", "D\\s+Seth"};
+        const QStringList key = {"Level\\s+4", "Correct\\s+A", "Ref:\\s+Gen\\. 2:7"};
+        QTest::newRow("test with key") << 0 << always + answers + key + QStringList("Test format w/Key")
+                                       << QStringList();
+        QTest::newRow("test") << 1 << always + answers << key + QStringList("Question Report");
+        QTest::newRow("question list") << 2 << always << answers + key;
+    }
+
+    void pdfText()
+    {
+        QFETCH(int, type);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        QByteArray content = lineWith(1, "Who was the first man?") + "\r\n";
+        for (int n = 2; n <= 45; ++n)
+            content += lineWith(n, "Question " + QByteArray::number(n)) + "\r\n";
+        QuestionList list;
+        QuestionRecord record;
+        list.fillFromContent(content, record, DecodeMode::QuestionOnly);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        QCOMPARE(ReportPdf::write(type, list, 1, list.count(), path), QString());
+        const QString text = textOfPdf(path);
+        for (const QString& pattern : present)
+            QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(pattern));
+        for (const QString& pattern : absent)
+            QVERIFY2(!text.contains(QRegularExpression(pattern)), qPrintable(pattern));
+    }
+
+    void pdfRangeIsChecked()
+    {
+        QuestionList list;
+        QuestionRecord record;
+        list.fillFromContent(numbered(5), record, DecodeMode::QuestionOnly);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("none.pdf"));
+        QCOMPARE(ReportPdf::write(0, list, 7, 9, path), ReportExport::RangeErrorMessage());
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void logoIsDrawn()
+    {
+        TableFiles files(numbered(1));
+        const auto report = ReportRun::createReport(2, files.table);
+        ReportEngine engine(*report);
+        engine.paginate();
+        // 100 dpi over the printable area.
+        QImage image(750, 1000, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3937);
+        image.setDotsPerMeterY(3937);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            engine.drawPage(painter, 0);
+        }
+        // The left end of the logo's blue band, in both logos.
+        for (qreal frameLeft : {0.01, 6.80}) {
+            const qreal side = 64.0 / 96.0;
+            const qreal left = frameLeft + (0.67 - side) / 2 + side * 7 / 64;
+            const qreal top = 0.01 + (0.67 - side) / 2 + side * 41 / 64;
+            const QColor c = image.pixelColor(qRound(left * 100), qRound(top * 100));
+            QVERIFY2(c.blue() > 100 && c.red() < 80, qPrintable(c.name()));
+        }
+    }
+
+    void printWithoutPrinter()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a default printer is installed");
+        TableFiles files(numbered(3));
+        const auto report = ReportRun::createReport(0, files.table);
+        RecordingPrompts prompts;
+        QtReportOutput output(prompts);
+        output.print(*report, nullptr);
+        QCOMPARE(prompts.informations, QStringList(QtReportOutput::noPrinterMessage()));
+    }
+
+    void previewSavesPdf()
+    {
+        TableFiles files(numbered(12));
+        const auto report = ReportRun::createReport(1, files.table);
+        QTemporaryDir dir;
+        RecordingPrompts prompts;
+        prompts.savePath = dir.filePath(QStringLiteral("saved"));
+        QtReportOutput output(prompts);
+        bool saved = false;
+        QTimer::singleShot(0, [&] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            for (QAction* action : preview->findChildren<QAction*>()) {
+                if (action->text() == QLatin1String("Save as PDF")) {
+                    action->trigger();
+                    saved = true;
+                }
+            }
+            preview->close();
+        });
+        output.preview(*report, nullptr);
+        QVERIFY(saved);
+        QCOMPARE(prompts.informations, QStringList());
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("saved.pdf"))).size() > 1000);
+    }
+};
+
+QTEST_MAIN(TestReportPages)
+#include "tst_ReportPages.moc"
