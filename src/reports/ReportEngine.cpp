@@ -94,8 +94,25 @@ const ReportEngine::Style* ReportEngine::style(int pointSize, bool bold)
     font.setPixelSize(qRound(pointSize * U / 72));
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting);
-    m_styles.push_back(std::make_unique<Style>(Style{font, QFontMetricsF(font)}));
+    auto made = std::make_unique<Style>(Style{font, QFontMetricsF(font), {}});
+    for (char16_t c = 0; c < 256; ++c)
+        made->advances[c] = made->metrics.horizontalAdvance(QChar(c));
+    m_styles.push_back(std::move(made));
     return m_styles.back().get();
+}
+
+bool ReportEngine::Style::fits(const QString& text, qreal width) const
+{
+    // Shaping a text to measure it costs as much as drawing it. The sum of
+    // the single advances differs from the shaped width only by kerning, far
+    // less than the half em kept in hand, so most texts need no shaping.
+    qreal sum = 0;
+    for (QChar c : text) {
+        if (c.unicode() >= 256)
+            return metrics.horizontalAdvance(text) <= width;
+        sum += advances[c.unicode()];
+    }
+    return sum <= width - font.pixelSize() / 2.0 || metrics.horizontalAdvance(text) <= width;
 }
 
 ReportEngine::BandPlan ReportEngine::planBand(const ReportBand& band)
@@ -139,7 +156,7 @@ void ReportEngine::measureStretch(const BandPlan& plan, PlacedBand& where) const
             continue;
         const QString text = elementText(placed, where, 0);
         const qreal width = bandWidth - e.left * U;
-        if (placed.style->metrics.horizontalAdvance(text) <= width)
+        if (placed.style->fits(text, width))
             continue;
         QStringList lines = wrapText(text, placed.style->font, width, INT_MAX);
         if (lines.size() < 2)
@@ -230,7 +247,7 @@ void ReportEngine::drawBand(QPainter& painter, const BandPlan& plan, const Place
             x = (e.left + e.width) * U - s.metrics.horizontalAdvance(text);
             break;
         case ReportElement::Alignment::Left:
-            if (s.metrics.horizontalAdvance(text) > bandWidth - x)
+            if (!s.fits(text, bandWidth - x))
                 text = wrapText(text, s.font, bandWidth - x, 1).value(0);
             break;
         }

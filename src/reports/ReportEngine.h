@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -65,6 +66,9 @@ private:
     {
         QFont font;
         QFontMetricsF metrics;
+        std::array<qreal, 256> advances{}; // of each Latin-1 character alone
+
+        bool fits(const QString& text, qreal width) const;
     };
     struct Placed
     {
