@@ -5,15 +5,6 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-
-QImage glyph(const QIcon& icon)
-{
-    return icon.pixmap(16, 16).toImage();
-}
-
-} // namespace
-
 class TestTfrmAbout : public QObject
 {
     Q_OBJECT
@@ -30,7 +21,6 @@ void TestTfrmAbout::toggling_data()
     QTest::addColumn<int>("height");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("bulb");
-
     QTest::newRow("opened") << 0 << 245 << "&More Info"
                             << ":/about/bulb-on.svg";
     QTest::newRow("one press") << 1 << 380 << "&Less Info"
@@ -63,13 +53,14 @@ void TestTfrmAbout::toggling()
     QCOMPARE(box.size(), QSize(354, height));
     QCOMPARE(box.geometry().top(), top);
     QCOMPARE(button->text(), caption);
-    QVERIFY(!glyph(button->icon()).isNull());
-    QCOMPARE(glyph(button->icon()), glyph(QIcon(bulb)));
+    const QImage glyph = button->icon().pixmap(16, 16).toImage();
+    QVERIFY(!glyph.isNull());
+    QCOMPARE(glyph, QIcon(bulb).pixmap(16, 16).toImage());
     // The contact panel lies wholly inside the expanded box only.
-    const QRect contact = box.findChild<QWidget*>("Panel2")->geometry();
-    QCOMPARE(box.rect().contains(contact), height == 380);
+    QCOMPARE(box.rect().contains(box.findChild<QWidget*>("Panel2")->geometry()), height == 380);
 }
 
+// The application's icon when it has one, the drawn one otherwise.
 void TestTfrmAbout::programIcon()
 {
     const auto shownIcon = [] {
