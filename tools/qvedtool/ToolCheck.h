@@ -1,0 +1,52 @@
+#pragma once
+
+#include "QuestionRecord.h"
+#include "RecordChecks.h"
+
+#include <QStringList>
+#include <unordered_map>
+
+class QuestionList;
+class Utf8Output;
+class ValidationTable;
+
+// qvedtool check: every question through the editor's record checks, as the
+// detail panel would show it, plus what a stored line may not hold and
+// questions that repeat an earlier one. One output line per problem,
+// "N: " and the problem, then the summary.
+class ToolCheck
+{
+public:
+    static int run(const QStringList& arguments);
+
+private:
+    ToolCheck(const QuestionList& list, const ValidationTable& table, bool validate,
+              Utf8Output& out);
+
+    // Checks every question and writes the summary; answers the exit status.
+    int checkAll();
+    // True when question index (0-based) has a problem.
+    bool checkQuestion(int index);
+    void checkRecord(int number);
+    void checkStoredValues(int number, QByteArrayView line);
+    void checkRepeated(int index);
+    // Whether the line has a level (or letter) field at all: a field that
+    // reads as -1 is told apart from a missing one by decoding again over a
+    // value that no field can give there.
+    bool hasField(QByteArrayView line, qint16 QuestionRecord::*field);
+    void report(int number, QStringView problem);
+
+    static bool loadGivenTable(const QString& path, ValidationTable& table);
+
+    const QuestionList& m_list;
+    const ValidationTable& m_table;
+    const bool m_validate;
+    Utf8Output& m_out;
+    QuestionRecord m_record;
+    QuestionRecord m_probe;
+    PanelValues m_panel;
+    bool m_found = false;
+    // Hash of the question and answer texts -> index of the first question
+    // that has them.
+    std::unordered_multimap<size_t, int> m_firstWithText;
+};

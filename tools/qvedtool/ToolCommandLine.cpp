@@ -1,0 +1,92 @@
+#include "ToolCommandLine.h"
+
+#include "ToolCheck.h"
+#include "ToolExport.h"
+#include "ToolReport.h"
+#include "ToolStats.h"
+#include "Utf8Output.h"
+
+#include <QCommandLineParser>
+#include <cstring>
+
+bool ToolCommandLine::drawsPages(int argc, char** argv)
+{
+    return argc > 1 && std::strcmp(argv[1], "report") == 0;
+}
+
+QString ToolCommandLine::helpText()
+{
+    return QStringLiteral(
+        "Usage: qvedtool COMMAND [options] FILE\n"
+        "Checks, exports, prints and counts the questions of a question file (.qus),\n"
+        "reading it as the question editor does.\n"
+        "\n"
+        "Commands:\n"
+        "  check FILE [--no-validate] [--table PATH]\n"
+        "      Runs the editor's checks on every question and lists the problems.\n"
+        "  export FILE [--format json|csv]\n"
+        "      Writes every question as JSON (the default) or CSV.\n"
+        "  report FILE --layout key|test|list [--range B-E] -o OUT.pdf\n"
+        "      Writes a test with answer key, a test or a question list to a PDF file.\n"
+        "  stats FILE\n"
+        "      Counts the questions by book, by level and by correct answer.\n"
+        "\n"
+        "Run \"qvedtool COMMAND --help\" for the options of a command.\n"
+        "Output is UTF-8 text on standard output; messages go to standard error.\n"
+        "Exit status: 0 success or everything passed, 1 the check found problems,\n"
+        "2 bad usage or a file that cannot be read or written.\n");
+}
+
+int ToolCommandLine::run(const QStringList& arguments)
+{
+    const QString command = arguments.value(1);
+    if (command.isEmpty())
+        return usageError({}, QStringLiteral("No command given."));
+    if (command == u"-h" || command == u"--help" || command == u"-?" || command == u"help") {
+        Utf8Output out(1);
+        out.text(helpText());
+        return out.flush() ? Success : Failure;
+    }
+    if (command == u"check")
+        return ToolCheck::run(arguments);
+    if (command == u"export")
+        return ToolExport::run(arguments);
+    if (command == u"report")
+        return ToolReport::run(arguments);
+    if (command == u"stats")
+        return ToolStats::run(arguments);
+    if (command.startsWith(u'-'))
+        return usageError({}, QStringLiteral("Unknown option '%1'.").arg(command));
+    return usageError({}, QStringLiteral("Unknown command '%1'.").arg(command));
+}
+
+std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStringList& arguments,
+                                          QString& file)
+{
+    const QString command = arguments.value(1);
+    parser.addHelpOption();
+    if (!parser.parse(arguments))
+        return usageError(command, parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        Utf8Output out(1);
+        out.text(parser.helpText());
+        return out.flush() ? Success : Failure;
+    }
+    // The first positional argument is the command itself.
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() < 2)
+        return usageError(command, QStringLiteral("No question file given."));
+    if (positional.size() > 2)
+        return usageError(command, QStringLiteral("Unexpected argument '%1'.").arg(positional[2]));
+    file = positional[1];
+    return std::nullopt;
+}
+
+int ToolCommandLine::usageError(const QString& command, const QString& message)
+{
+    const QString name = command.isEmpty() ? QStringLiteral("qvedtool")
+                                           : QStringLiteral("qvedtool ") + command;
+    Utf8Output::error(name + QStringLiteral(": ") + message);
+    Utf8Output::error(QStringLiteral("Run \"%1 --help\" for help.").arg(name));
+    return Failure;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QCommandLineParser;
+
+// The tool's command line: qvedtool COMMAND [options] FILE. Picks the
+// command and gives every command the same help and usage error handling.
+class ToolCommandLine
+{
+public:
+    enum ExitStatus { Success = 0, ProblemsFound = 1, Failure = 2 };
+
+    // True when the command draws pages and so needs fonts (a GUI application).
+    static bool drawsPages(int argc, char** argv);
+
+    // arguments: the program, then the command and its arguments.
+    static int run(const QStringList& arguments);
+
+    // Parses one command's arguments with its options already added and
+    // gives its question file. Answers the exit status when the command
+    // should stop here: its help was shown, or the arguments were refused.
+    static std::optional<int> parse(QCommandLineParser& parser, const QStringList& arguments,
+                                    QString& file);
+
+    // Reports a usage error and answers the exit status for it.
+    static int usageError(const QString& command, const QString& message);
+
+    // What the tool's help shows.
+    static QString helpText();
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "QuestionRecord.h"
+
+#include <QStringList>
+
+class QuestionList;
+class Utf8Output;
+
+// qvedtool export: every line decoded in full into a cleared record, as a
+// JSON array of objects or as CSV with a header row. A line that does not
+// decode gives its number and the message, and the export goes on.
+class ToolExport
+{
+public:
+    static int run(const QStringList& arguments);
+
+private:
+    enum class Format { Json, Csv };
+    // Question texts are the file's bytes; messages are UTF-8 already.
+    enum class Encoding { Windows1252, Utf8 };
+
+    ToolExport(const QuestionList& list, Format format, Utf8Output& out);
+
+    void exportAll();
+    void writeJson(int number, const QuestionRecord* record, const QString& error);
+    void writeCsv(int number, const QuestionRecord* record, const QString& error);
+    void jsonKey(const char* key);
+    void jsonText(QByteArrayView text, Encoding encoding = Encoding::Windows1252);
+    void csvText(QByteArrayView text, Encoding encoding = Encoding::Windows1252);
+    void piece(Encoding encoding, QByteArrayView text);
+
+    const QuestionList& m_list;
+    const Format m_format;
+    Utf8Output& m_out;
+    QuestionRecord m_record;
+};
