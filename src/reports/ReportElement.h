@@ -4,9 +4,10 @@
 
 // One element of a report band. Positions and sizes are in inches from the
 // band's left and top edges. Texts size themselves to their content from
-// their left position and wrap words at the band's right edge; only a
-// stretching element shows more than the first line, pushing the band and
-// the elements below it downwards.
+// their left position and wrap words at the band's right edge, showing the
+// first line only. A stretching text wraps short of the next element on its
+// line and shows all its lines, pushing the band and the lines below it
+// downwards.
 struct ReportElement
 {
     enum class Kind { Text, Field, DetailNumber, PageNumber, Picture };

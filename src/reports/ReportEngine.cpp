@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTextLayout>
+#include <algorithm>
 #include <climits>
 
 // Resources of a static library are registered by hand, from the global
@@ -25,6 +26,7 @@ constexpr qreal bandWidth = ReportLayout::BandWidth * U;
 constexpr qreal pictureSide = 64.0 / 96.0 * U; // 64 screen pixels
 constexpr qreal borderWidth = 2.0 / 96.0 * U;  // 2 screen pixels
 constexpr qreal epsilon = 1e-6;
+constexpr qreal columnGap = 0.08; // inches
 
 QString withoutTrailingBlanks(QStringView text)
 {
@@ -126,7 +128,17 @@ ReportEngine::BandPlan ReportEngine::planBand(const ReportBand& band)
                 throw QvedError(QvedError::Kind::Other,
                                 QStringLiteral("Field '%1' not found").arg(e.content));
         }
-        plan.elements.push_back(Placed{&e, field, style(e.pointSize, e.bold)});
+        // A stretching text keeps to its column: it wraps short of the next
+        // element on its line, so long answers never run into their
+        // neighbours.
+        qreal right = bandWidth;
+        if (e.stretches) {
+            for (const ReportElement& other : band.elements) {
+                if (qAbs(other.top - e.top) < epsilon && other.left > e.left)
+                    right = std::min(right, (other.left - columnGap) * U);
+            }
+        }
+        plan.elements.push_back(Placed{&e, field, style(e.pointSize, e.bold), right});
     }
     return plan;
 }
@@ -150,21 +162,52 @@ QString ReportEngine::elementText(const Placed& placed, const PlacedBand& where,
 
 void ReportEngine::measureStretch(const BandPlan& plan, PlacedBand& where) const
 {
-    for (const Placed& placed : plan.elements) {
-        const ReportElement& e = *placed.element;
-        if (!e.stretches)
+    for (std::size_t i = 0; i < plan.elements.size(); ++i) {
+        const Placed& placed = plan.elements[i];
+        if (!placed.element->stretches)
             continue;
         const QString text = elementText(placed, where, 0);
-        const qreal width = bandWidth - e.left * U;
+        const qreal width = placed.right - placed.element->left * U;
         if (placed.style->fits(text, width))
             continue;
         QStringList lines = wrapText(text, placed.style->font, width, INT_MAX);
-        if (lines.size() < 2)
-            continue;
-        where.stretch = (lines.size() - 1) * placed.style->metrics.lineSpacing();
-        where.stretchFrom = e.top * U;
-        where.wrappedLines = std::move(lines);
+        if (lines.size() > 1)
+            where.wrapped.push_back(WrappedText{int(i), std::move(lines)});
     }
+    where.stretch = shifts(plan, where, nullptr);
+}
+
+// Each line of the band (the elements sharing a top) grows by its tallest
+// wrapped text, and moves every line below it down by as much. Answers the
+// whole growth; moves receives how far each element moves.
+qreal ReportEngine::shifts(const BandPlan& plan, const PlacedBand& where,
+                           std::vector<qreal>* moves) const
+{
+    std::vector<std::pair<qreal, qreal>> growth; // line top, extra height
+    for (const WrappedText& w : where.wrapped) {
+        const Placed& placed = plan.elements[std::size_t(w.element)];
+        const qreal extra = (w.lines.size() - 1) * placed.style->metrics.lineSpacing();
+        const qreal top = placed.element->top;
+        auto line = std::find_if(growth.begin(), growth.end(),
+                                 [top](const auto& g) { return qAbs(g.first - top) < epsilon; });
+        if (line == growth.end())
+            growth.emplace_back(top, extra);
+        else
+            line->second = std::max(line->second, extra);
+    }
+    qreal total = 0;
+    for (const auto& g : growth)
+        total += g.second;
+    if (moves) {
+        moves->assign(plan.elements.size(), 0);
+        for (std::size_t i = 0; i < plan.elements.size(); ++i) {
+            for (const auto& g : growth) {
+                if (g.first < plan.elements[i].element->top - epsilon)
+                    (*moves)[i] += g.second;
+            }
+        }
+    }
+    return total;
 }
 
 void ReportEngine::paginate()
@@ -219,10 +262,13 @@ void ReportEngine::drawPicture(QPainter& painter, const ReportElement& element, 
 void ReportEngine::drawBand(QPainter& painter, const BandPlan& plan, const PlacedBand& where,
                             int pageNumber) const
 {
-    for (const Placed& placed : plan.elements) {
+    std::vector<qreal> moves;
+    if (!where.wrapped.empty())
+        shifts(plan, where, &moves);
+    for (std::size_t i = 0; i < plan.elements.size(); ++i) {
+        const Placed& placed = plan.elements[i];
         const ReportElement& e = *placed.element;
-        const qreal top =
-            where.top + e.top * U + (e.top * U > where.stretchFrom + epsilon ? where.stretch : 0);
+        const qreal top = where.top + e.top * U + (moves.empty() ? 0 : moves[i]);
         if (e.kind == ReportElement::Kind::Picture) {
             drawPicture(painter, e, top);
             continue;
@@ -232,10 +278,12 @@ void ReportEngine::drawBand(QPainter& painter, const BandPlan& plan, const Place
             painter.setFont(s.font);
         const qreal baseline = top + s.metrics.ascent();
         qreal x = e.left * U;
-        if (e.stretches && !where.wrappedLines.isEmpty()) {
-            for (qsizetype i = 0; i < where.wrappedLines.size(); ++i)
-                painter.drawText(QPointF(x, baseline + i * s.metrics.lineSpacing()),
-                                 where.wrappedLines[i]);
+        const auto wrapped = std::find_if(where.wrapped.begin(), where.wrapped.end(),
+                                          [i](const WrappedText& w) { return w.element == int(i); });
+        if (wrapped != where.wrapped.end()) {
+            for (qsizetype line = 0; line < wrapped->lines.size(); ++line)
+                painter.drawText(QPointF(x, baseline + line * s.metrics.lineSpacing()),
+                                 wrapped->lines[line]);
             continue;
         }
         QString text = elementText(placed, where, pageNumber);
@@ -247,8 +295,8 @@ void ReportEngine::drawBand(QPainter& painter, const BandPlan& plan, const Place
             x = (e.left + e.width) * U - s.metrics.horizontalAdvance(text);
             break;
         case ReportElement::Alignment::Left:
-            if (!s.fits(text, bandWidth - x))
-                text = wrapText(text, s.font, bandWidth - x, 1).value(0);
+            if (!s.fits(text, placed.right - x))
+                text = wrapText(text, s.font, placed.right - x, 1).value(0);
             break;
         }
         painter.drawText(QPointF(x, baseline), text);

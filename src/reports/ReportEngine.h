@@ -27,16 +27,22 @@ class ReportEngine
 public:
     static constexpr qreal UnitsPerInch = 720;
 
+    // A stretching element whose text took more than one line.
+    struct WrappedText
+    {
+        int element = 0; // index in the band's elements
+        QStringList lines;
+    };
+
     // A band in its place on a page; positions in engine units.
     struct PlacedBand
     {
         const ReportBand* band = nullptr;
         qreal top = 0;
-        qreal stretch = 0;        // added to the band by a wrapped element
-        qreal stretchFrom = 0;    // elements below this top move down by stretch
-        int record = -1;          // detail bands only
-        int detailNumber = 0;     // detail bands only, from 1 in every run
-        QStringList wrappedLines; // the lines of the wrapped element, if any
+        qreal stretch = 0;    // added to the band's height by wrapped texts
+        int record = -1;      // detail bands only
+        int detailNumber = 0; // detail bands only, from 1 in every run
+        std::vector<WrappedText> wrapped;
     };
 
     // Throws QvedError when the record source lacks a field the layout names.
@@ -73,8 +79,9 @@ private:
     struct Placed
     {
         const ReportElement* element;
-        int field;      // table field index for data fields
+        int field;   // table field index for data fields
         const Style* style;
+        qreal right; // where its text wraps
     };
     struct BandPlan
     {
@@ -86,6 +93,7 @@ private:
     const Style* style(int pointSize, bool bold);
     QString elementText(const Placed& placed, const PlacedBand& where, int pageNumber) const;
     void measureStretch(const BandPlan& plan, PlacedBand& where) const;
+    qreal shifts(const BandPlan& plan, const PlacedBand& where, std::vector<qreal>* moves) const;
     void drawBand(QPainter& painter, const BandPlan& plan, const PlacedBand& where,
                   int pageNumber) const;
     void drawPicture(QPainter& painter, const ReportElement& element, qreal top) const;

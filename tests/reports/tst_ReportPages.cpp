@@ -1,5 +1,5 @@
 // The page side of the reports: pagination of the banded engine, stretching
-// questions, the pages in PDF, the logo, and the printer and preview output.
+// texts, the pages in PDF, the logo, and the printer and preview output.
 #include "QtReportOutput.h"
 #include "QuestionLineCodec.h"
 #include "QuestionList.h"
@@ -137,48 +137,70 @@ private slots:
             QCOMPARE(engine.page(0)[1].detailNumber, 1);
     }
 
-    void wrappedQuestion_data()
+    void wrappedTexts_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QByteArray>("question");
         QTest::addColumn<QByteArray>("answerA");
-        QTest::addColumn<int>("lines");
+        QTest::addColumn<QStringList>("wrapped");
 
         QByteArray wide;
         while (wide.size() < 85)
             wide += "WWWW ";
         wide += "WWWW";
-        QTest::newRow("short, with key") << 0 << QByteArray("Who was the first man?")
-                                         << QByteArray("Adam") << 1;
-        QTest::newRow("wide, with key") << 0 << wide << QByteArray("Adam") << 2;
-        QTest::newRow("wide, test") << 1 << wide << QByteArray("Adam") << 2;
-        QTest::newRow("wide, list") << 2 << wide << QByteArray("Adam") << 2;
-        QTest::newRow("wide answer keeps one line") << 0 << QByteArray("Who?") << wide << 1;
+        const QByteArray shortText = "Who was the first man?";
+        QTest::newRow("short, with key") << 0 << shortText << QByteArray("Adam") << QStringList();
+        QTest::newRow("wide question, with key") << 0 << wide << QByteArray("Adam")
+                                                 << QStringList{"Question"};
+        QTest::newRow("wide question, test") << 1 << wide << QByteArray("Adam")
+                                             << QStringList{"Question"};
+        QTest::newRow("wide question, list") << 2 << wide << QByteArray("Adam")
+                                             << QStringList{"Question"};
+        QTest::newRow("wide answer, with key") << 0 << shortText << wide
+                                               << QStringList{"AnswerA"};
+        QTest::newRow("wide answer, test") << 1 << shortText << wide << QStringList{"AnswerA"};
+        QTest::newRow("both wide") << 0 << wide << wide << QStringList{"Question", "AnswerA"};
+        QTest::newRow("answer not in list") << 2 << shortText << wide << QStringList();
     }
 
-    void wrappedQuestion()
+    // A wrapped text shows all its words, keeps clear of the element to its
+    // right, and grows its band by its extra lines.
+    void wrappedTexts()
     {
         QFETCH(int, type);
         QFETCH(QByteArray, question);
         QFETCH(QByteArray, answerA);
-        QFETCH(int, lines);
+        QFETCH(QStringList, wrapped);
         TableFiles files(lineWith(2, question, answerA) + "\r\n" + lineWith(3, "Next") + "\r\n");
         const auto report = ReportRun::createReport(type, files.table);
         ReportEngine engine(*report);
         engine.paginate();
         const auto& first = engine.page(0)[1];
         const auto& second = engine.page(0)[2];
-        const qreal lineSpacing = QFontMetricsF([] {
-                                      QFont f(QStringLiteral("Arial"));
-                                      f.setPixelSize(100);
-                                      return f;
-                                  }())
-                                      .lineSpacing();
-        QCOMPARE(first.wrappedLines.size() > 1 ? first.wrappedLines.size() : 1, lines);
-        QCOMPARE(first.stretch, (lines - 1) * lineSpacing);
+        const auto& elements = report->detailBand().elements;
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(100);
+        const QFontMetricsF metrics(font);
+
+        QStringList names;
+        int extraLines = 0;
+        for (const auto& w : first.wrapped) {
+            const ReportElement& e = elements[std::size_t(w.element)];
+            names << e.content;
+            extraLines += int(w.lines.size()) - 1;
+            QCOMPARE(w.lines.join(u' '),
+                     QString::fromLatin1(e.content == u"Question" ? question : answerA));
+            qreal right = ReportLayout::BandWidth;
+            for (const ReportElement& other : elements) {
+                if (qFuzzyCompare(other.top + 1, e.top + 1) && other.left > e.left)
+                    right = std::min(right, other.left);
+            }
+            for (const QString& line : w.lines)
+                QVERIFY(e.left * U + metrics.horizontalAdvance(line) < right * U);
+        }
+        QCOMPARE(names, wrapped);
+        QCOMPARE(first.stretch, extraLines * metrics.lineSpacing());
         QCOMPARE(second.top, first.top + report->detailBand().height * U + first.stretch);
-        if (lines > 1)
-            QCOMPARE(first.wrappedLines.join(u' '), QString::fromLatin1(question));
     }
 
     void emptyReportWritesNoFile()
