@@ -1,0 +1,146 @@
+// The locator's Next over 1,000,000 stored question lines with no match,
+// against `grep -c -i -F` over the same file, timed in the same run; ends by
+// printing the ratio (target: at most 2).
+#include "LocatorSearch.h"
+#include "QuestionLineCodec.h"
+#include "QuestionList.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+constexpr int Questions = 1'000'000;
+constexpr double Target = 2.0;
+// A name the generated lines never hold, typed as a user would.
+const QByteArray Absent = "melchizedek";
+
+const char* const Words[] = {
+    "the",    "of",    "and",    "who",       "was",     "what",      "did",     "king",
+    "Israel", "Moses", "David",  "Jerusalem", "temple",  "prophet",   "Egypt",   "land",
+    "people", "son",   "father", "brother",   "city",    "river",     "Jordan",  "priest",
+    "Lord",   "God",   "sent",   "gave",      "name",    "after",     "before",  "years",
+    "sheep",  "bread", "water",  "mountain",  "Samuel",  "Saul",      "Solomon", "Elijah",
+    "Peter",  "Paul",  "Jesus",  "disciples", "Galilee", "Bethlehem", "wife",    "daughter",
+    "many",   "how",   "where",  "when",      "which",   "in",        "to",      "from",
+    "with",   "his",   "her",    "their",     "first",   "second",    "seven",   "twelve"};
+
+QByteArray words(QRandomGenerator& random, int count)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            text += ' ';
+        text += Words[random.bounded(int(std::size(Words)))];
+    }
+    return text;
+}
+
+// Lines as the editor writes them, about 170 bytes each, CR LF after each.
+QByteArray questionFile()
+{
+    QRandomGenerator random(1);
+    QByteArray content;
+    content.reserve(qsizetype(Questions) * 175);
+    for (int i = 0; i < Questions; ++i) {
+        QByteArray question = words(random, 11 + random.bounded(4));
+        question[0] = char(QChar::toUpper(question[0]));
+        const QByteArray reference = QByteArray::number(1 + random.bounded(50)) + ':' +
+                                     QByteArray::number(1 + random.bounded(30));
+        content += EncodeQuestionLine(
+            random.bounded(68), random.bounded(4), random.bounded(4), reference,
+            question.left(89) + '?', words(random, 2 + random.bounded(2)),
+            words(random, 2 + random.bounded(2)), words(random, 2 + random.bounded(2)),
+            words(random, 2 + random.bounded(2)));
+        content += "\r\n";
+    }
+    return content;
+}
+
+// The fastest iteration of each side, the one least disturbed by other work
+// on the machine.
+double fastestNext = std::numeric_limits<double>::infinity();
+double fastestGrep = std::numeric_limits<double>::infinity();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("questions.qus"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(questionFile()) < 0)
+            qFatal("cannot write %s", qPrintable(path));
+    }
+    QuestionList lines;
+    QuestionRecord record;
+    lines.FillQuestionList(path, record, DecodeMode::QuestionOnly);
+    std::printf("%d lines, %.1f bytes a line on average\n", lines.count(),
+                double(QFile(path).size()) / lines.count() - 2);
+
+    benchmark::RegisterBenchmark("LocatorNext",
+                                 [&](benchmark::State& state) {
+                                     QElapsedTimer clock;
+                                     for (auto _ : state) {
+                                         clock.start();
+                                         // Next builds its search from the box's text on every
+                                         // click.
+                                         const auto match = LocatorSearch(Absent).next(lines, -1);
+                                         const double seconds = clock.nsecsElapsed() / 1e9;
+                                         state.SetIterationTime(seconds);
+                                         fastestNext = std::min(fastestNext, seconds);
+                                         if (match)
+                                             state.SkipWithError("the text occurs in the file");
+                                     }
+                                 })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+
+    // grep in the C locale, its fastest setting, makes the stricter baseline.
+    benchmark::RegisterBenchmark(
+        "GrepCount",
+        [&](benchmark::State& state) {
+            QProcess grep;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+            grep.setProcessEnvironment(environment);
+            QElapsedTimer clock;
+            for (auto _ : state) {
+                clock.start();
+                grep.start(QStringLiteral("grep"),
+                           {"-c", "-i", "-F", QString::fromLatin1(Absent), path});
+                grep.waitForFinished(-1);
+                const double seconds = clock.nsecsElapsed() / 1e9;
+                state.SetIterationTime(seconds);
+                fastestGrep = std::min(fastestGrep, seconds);
+                if (grep.readAllStandardOutput().trimmed() != "0")
+                    state.SkipWithError("grep did not run or found the text");
+            }
+        })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (!std::isfinite(fastestNext) || !std::isfinite(fastestGrep))
+        return 0; // one side was filtered out: no ratio to print
+    const double ratio = fastestNext / fastestGrep;
+    std::printf("Next %.1f ms, grep -c -i -F %.1f ms: ratio %.2f (target at most %.1f) %s\n",
+                fastestNext * 1e3, fastestGrep * 1e3, ratio, Target,
+                ratio <= Target ? "met" : "MISSED");
+    return 0;
+}
