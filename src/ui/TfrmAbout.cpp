@@ -53,7 +53,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     system.setPointSize(10);
     setFont(system);
 
-    QFrame* Panel1 = sunkenPanel("Panel1", QRect(15, 12, 323, 161), this);
+    QFrame* Panel1 = sunkenPanel("Panel1", QRect(15, 14, 323, 161), this);
     auto* ProgramIcon = new QLabel(Panel1);
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setPixmap(programIcon());
@@ -87,15 +87,15 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
 
     btnMoreInfo = new QPushButton(m_bulbOn, QStringLiteral("&More Info"), this);
     btnMoreInfo->setObjectName(QStringLiteral("btnMoreInfo"));
-    btnMoreInfo->setGeometry(15, 189, 99, 33);
-    auto* OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+    btnMoreInfo->setGeometry(15, 190, 99, 33);
+    auto* OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
                                      QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(Width - 15 - 99, 189, 99, 33);
+    OKButton->setGeometry(Width - 15 - 99, 190, 99, 33);
     OKButton->setDefault(true);
 
     // Below the collapsed height: seen only once the box has grown.
-    QFrame* Panel2 = sunkenPanel("Panel2", QRect(15, 238, 323, 128), this);
+    QFrame* Panel2 = sunkenPanel("Panel2", QRect(15, CollapsedHeight + 1, 323, 128), this);
     QLabel* Label2 = label("Label2",
                            QStringLiteral("For technical problems the author can be reached "
                                           "using one of the following methods:"),

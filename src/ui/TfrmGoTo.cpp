@@ -62,7 +62,7 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
     edtGoTo->setFixedWidth(140);
     QPushButton* btnCancel =
         button("btnCancel", QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, goToPanel);
-    btnGo = button("btnGo", QStringLiteral("&Go"), QStyle::SP_DialogOkButton, goToPanel);
+    btnGo = button("btnGo", QStringLiteral("&Go"), QStyle::SP_DialogApplyButton, goToPanel);
 
     QFrame* lookupPanel = sunkenPanel(this);
     QLabel* Label2 =
@@ -79,12 +79,14 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
         button("btnPrev", QStringLiteral("&Prev"), QStyle::SP_ArrowLeft, lookupPanel);
     btnNext = button("btnNext", QStringLiteral("&Next"), QStyle::SP_ArrowRight, lookupPanel);
     QPushButton* btnjumpTo =
-        button("btnjumpTo", QStringLiteral("&Jump To"), QStyle::SP_DialogApplyButton, lookupPanel);
+        button("btnjumpTo", QStringLiteral("&Jump To"), QStyle::SP_DialogOkButton, lookupPanel);
     mmoQuestion = new QPlainTextEdit(lookupPanel);
     mmoQuestion->setObjectName(QStringLiteral("mmoQuestion"));
     mmoQuestion->setReadOnly(true);
     mmoQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    mmoQuestion->setFixedSize(293, 57);
+    // As wide as the button row above it, which the platform's font decides.
+    mmoQuestion->setMinimumWidth(293);
+    mmoQuestion->setFixedHeight(57);
     // The found text stays highlighted while the focus is on the buttons.
     QPalette memoColours = mmoQuestion->palette();
     for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
@@ -118,8 +120,8 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
     lookupLayout->addWidget(mmoQuestion);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
     layout->addWidget(goToPanel);
     layout->addWidget(lookupPanel);
     layout->setSizeConstraint(QLayout::SetFixedSize);
