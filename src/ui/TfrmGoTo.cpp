@@ -45,8 +45,8 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
     setFont(smaller);
 
     const auto button = [this](const char* name, const QString& text,
-                               QStyle::StandardPixmap picture, QWidget* parent) {
-        auto* result = new QPushButton(style()->standardIcon(picture), text, parent);
+                               QStyle::StandardPixmap picture, QWidget* panel) {
+        auto* result = new QPushButton(style()->standardIcon(picture), text, panel);
         result->setObjectName(QLatin1String(name));
         return result;
     };
