@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 QuestionGrid::QuestionGrid(QWidget* parent) : QTableView(parent)
 {
@@ -113,4 +114,12 @@ void QuestionGrid::resizeEvent(QResizeEvent* event)
 {
     QTableView::resizeEvent(event);
     setColumnWidths();
+}
+
+void QuestionGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    // The question column spans the whole control and so runs under the
+    // vertical scroll bar; the grid only ever scrolls up and down.
+    QTableView::scrollTo(index, hint);
+    horizontalScrollBar()->setValue(0);
 }

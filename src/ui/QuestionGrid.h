@@ -23,6 +23,7 @@ public:
     void setTopRow(int row);
     void scrollToTop() { QTableView::scrollToTop(); }
     void setColumnWidths();
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 signals:
     // The user finished selecting with the mouse or moved with the keyboard.

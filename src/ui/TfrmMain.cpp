@@ -11,6 +11,10 @@
 #include "QuestionGrid.h"
 #include "QuestionGridModel.h"
 #include "QvedError.h"
+#include "TdmQVED3.h"
+#include "TfrmAbout.h"
+#include "TfrmGoTo.h"
+#include "TfrmReportSetup.h"
 #include "UserPrompts.h"
 
 #include <QApplication>
@@ -34,15 +38,19 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-TfrmMain::Environment TfrmMain::defaultEnvironment()
+TfrmMain::Environment TfrmMain::defaultEnvironment(TdmQVED3& dataModule)
 {
-    return Environment{ProgramFolder(), BuilderLibrary(), nullptr};
+    return Environment{ProgramFolder(), BuilderLibrary(), &dataModule};
 }
 
 TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environment environment,
                    QWidget* parent)
     : QMainWindow(parent), m_prompts(prompts), m_environment(std::move(environment))
 {
+    if (!m_environment.dataModule) {
+        m_ownDataModule = std::make_unique<TdmQVED3>();
+        m_environment.dataModule = m_ownDataModule.get();
+    }
     // The icons and help live in a static library, whose resources must be
     // registered by hand.
     Q_INIT_RESOURCE(ui);
@@ -390,11 +398,24 @@ void TfrmMain::goToRow(int row)
     m_editing->popEditClick();
 }
 
-void TfrmMain::mnuActionsSearchClick() {}
+void TfrmMain::mnuActionsSearchClick()
+{
+    TfrmGoTo locator(m_session.list, m_prompts, this);
+    if (locator.exec() == QDialog::Accepted && locator.GoToTarget() > 0)
+        goToRow(locator.GoToTarget());
+}
 
-void TfrmMain::mnuReportsClick() {}
+void TfrmMain::mnuReportsClick()
+{
+    TfrmReportSetup setup(m_session.list, *m_environment.dataModule, m_prompts, this);
+    setup.exec();
+}
 
-void TfrmMain::mnuHelpAboutClick() {}
+void TfrmMain::mnuHelpAboutClick()
+{
+    TfrmAbout about(this);
+    about.exec();
+}
 
 void TfrmMain::mnuHelpHelpClick()
 {

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class DetailPanel;
 class EditingWorkflow;
@@ -31,9 +32,9 @@ public:
     {
         QString programFolder;
         ValidationTable::Builder builder;
-        TdmQVED3* dataModule = nullptr;
+        TdmQVED3* dataModule = nullptr; // the window makes its own when none is given
     };
-    static Environment defaultEnvironment();
+    static Environment defaultEnvironment(TdmQVED3& dataModule);
 
     // arguments: the command line without the program name.
     TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environment environment,
@@ -123,6 +124,7 @@ private:
 
     UserPrompts& m_prompts;
     Environment m_environment;
+    std::unique_ptr<TdmQVED3> m_ownDataModule;
     EditorSession m_session;
     QuestionGridModel* m_model;
     EditingWorkflow* m_editing;

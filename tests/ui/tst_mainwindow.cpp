@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QDialog>
+#include <QTimer>
 
 #include "RadioGroup.h"
 
@@ -67,6 +69,8 @@ private slots:
     void questionColumnFillsGridAfterResize();
     void rebuildValidationTable();
     void errorsEscapingACommandAreShown();
+    void searchOpensTheChosenRow_data();
+    void searchOpensTheChosenRow();
 };
 
 void MainWindowTest::startsEmptyWithoutArguments()
@@ -491,6 +495,43 @@ void MainWindowTest::errorsEscapingACommandAreShown()
     TfrmMain& w = f.start();
     w.runCommand([&] { w.editing().ShowQuestion(5); });
     QCOMPARE(f.prompts.shown, QStringList{"error: List index out of bounds (4)"});
+}
+
+void MainWindowTest::searchOpensTheChosenRow_data()
+{
+    QTest::addColumn<int>("pendingAnswer");
+    QTest::addColumn<QString>("panelShows");
+    QTest::newRow("nothing pending") << -1 << "# 9";
+    QTest::newRow("pending change cancelled") << int(UserPrompts::Answer::Cancel) << "# 1";
+}
+
+void MainWindowTest::searchOpensTheChosenRow()
+{
+    QFETCH(int, pendingAnswer);
+    QFETCH(QString, panelShows);
+    WindowFixture f;
+    QList<QByteArray> lines;
+    for (int i = 1; i <= 30; ++i)
+        lines << f.question(i);
+    TfrmMain& w = f.start({f.writeFile("quiz.qus", lines)});
+    if (pendingAnswer >= 0) {
+        w.mnuOptionsAutosave->setChecked(false);
+        w.pnlDetails->edtAnsA->setText("Pending");
+        f.prompts.answers.enqueue(UserPrompts::Answer(pendingAnswer));
+    }
+    // The locator is modal: answer it once it is up.
+    QTimer::singleShot(0, [] {
+        auto* locator = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(locator);
+        locator->findChild<QLineEdit*>("edtGoTo")->setText("9");
+        QTest::keyClick(locator->findChild<QLineEdit*>("edtGoTo"), Qt::Key_Return);
+    });
+    w.mnuActionsSearch->trigger();
+
+    QCOMPARE(w.stgQuestions->selectionFirstRow(), 9);
+    QCOMPARE(w.stgQuestions->rowAt(0), 8);
+    QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), panelShows);
+    QCOMPARE(f.prompts.unexpected, QStringList());
 }
 
 QTEST_MAIN(MainWindowTest)
