@@ -40,14 +40,15 @@ struct Fixture
             "With what did David strike the Philistine on the forehead?",
             "In what town was Jesus born?",
         };
-        const char* answers[] = {"Adam", "Gopher wood", "A burning bush", "A stone from his sling",
-                                 "Bethlehem of Judea", "Noah", "Cedar", "A cloud"};
+        const char* answers[] = {
+            "Adam", "Gopher wood", "A burning bush", "A stone from his sling", "Bethlehem of Judea",
+            "Noah", "Cedar",       "A cloud"};
         QuestionList list;
         QByteArray content;
         for (int i = 0; i < questionCount; ++i) {
-            content += EncodeQuestionLine(i % 66, i % 4, i % 4, QByteArray::number(i % 50 + 1) + ":7",
-                                          questions[i % 5], answers[i % 8], answers[(i + 1) % 8],
-                                          answers[(i + 2) % 8], answers[(i + 3) % 8]);
+            content += EncodeQuestionLine(
+                i % 66, i % 4, i % 4, QByteArray::number(i % 50 + 1) + ":7", questions[i % 5],
+                answers[i % 8], answers[(i + 1) % 8], answers[(i + 2) % 8], answers[(i + 3) % 8]);
             content += "\r\n";
         }
         QuestionRecord record;
@@ -148,9 +149,9 @@ void BM_PlainPainterPdf(benchmark::State& state)
                    titleText);
         p.setFont(normal);
         const QString subtitle = QStringLiteral("Test format w/Key");
-        p.drawText(QPointF((7.5 * U - normalMetrics.horizontalAdvance(subtitle)) / 2,
-                           0.40 * U + ascent),
-                   subtitle);
+        p.drawText(
+            QPointF((7.5 * U - normalMetrics.horizontalAdvance(subtitle)) / 2, 0.40 * U + ascent),
+            subtitle);
         p.setPen(solid);
         p.drawLine(QPointF(0, 0.73 * U - 1.0 / 96 * U), QPointF(7.5 * U, 0.73 * U - 1.0 / 96 * U));
         p.setPen(Qt::black);
@@ -165,12 +166,20 @@ void BM_PlainPainterPdf(benchmark::State& state)
             }
             const QString number = QString::number(r + 1);
             p.setFont(bold);
-            p.drawText(QPointF(0.40 * U - boldMetrics.horizontalAdvance(number), y + ascent), number);
+            p.drawText(QPointF(0.40 * U - boldMetrics.horizontalAdvance(number), y + ascent),
+                       number);
             p.setFont(normal);
             p.drawText(QPointF(0.44 * U, y + ascent), Windows1252::toUnicode(t.value(r, question)));
-            const struct { qreal labelX, textX, top; const char* label; int field; } answers[] = {
-                {0.29, 0.44, 0.21, "A", answer[0]}, {4.10, 4.29, 0.21, "C", answer[2]},
-                {0.29, 0.44, 0.42, "B", answer[1]}, {4.10, 4.29, 0.42, "D", answer[3]},
+            const struct
+            {
+                qreal labelX, textX, top;
+                const char* label;
+                int field;
+            } answers[] = {
+                {0.29, 0.44, 0.21, "A", answer[0]},
+                {4.10, 4.29, 0.21, "C", answer[2]},
+                {0.29, 0.44, 0.42, "B", answer[1]},
+                {4.10, 4.29, 0.42, "D", answer[3]},
             };
             for (const auto& a : answers) {
                 p.setFont(bold);

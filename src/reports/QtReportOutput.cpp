@@ -20,7 +20,8 @@ QtReportOutput::QtReportOutput(UserPrompts& prompts) : m_prompts(prompts) {}
 
 QString QtReportOutput::noPrinterMessage()
 {
-    return QStringLiteral("No printer is available. Use Preview to view the report or save it as PDF.");
+    return QStringLiteral(
+        "No printer is available. Use Preview to view the report or save it as PDF.");
 }
 
 void QtReportOutput::setUp(QPrinter& printer)
@@ -64,7 +65,8 @@ void QtReportOutput::print(const ReportLayout& report, QWidget* parent)
         return true;
     });
     if (!printed && !cancelled)
-        m_prompts.information(parent, QStringLiteral("The report could not be sent to the printer."));
+        m_prompts.information(parent,
+                              QStringLiteral("The report could not be sent to the printer."));
 }
 
 void QtReportOutput::preview(const ReportLayout& report, QWidget* parent)

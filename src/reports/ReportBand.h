@@ -8,7 +8,12 @@
 // page footer. The height is in inches; a stretching element adds to it.
 struct ReportBand
 {
-    enum class Border { None, Solid, Dotted };
+    enum class Border
+    {
+        None,
+        Solid,
+        Dotted
+    };
 
     qreal height = 0;
     Border bottomBorder = Border::None;

@@ -10,8 +10,20 @@
 // downwards.
 struct ReportElement
 {
-    enum class Kind { Text, Field, DetailNumber, PageNumber, Picture };
-    enum class Alignment { Left, CentredInBand, RightInBox };
+    enum class Kind
+    {
+        Text,
+        Field,
+        DetailNumber,
+        PageNumber,
+        Picture
+    };
+    enum class Alignment
+    {
+        Left,
+        CentredInBand,
+        RightInBox
+    };
 
     static ReportElement text(qreal left, qreal top, const QString& text, bool bold = false);
     static ReportElement centredText(qreal top, const QString& text, int pointSize, bool bold);

@@ -51,7 +51,8 @@ QStringList wrapText(const QString& text, const QFont& font, qreal width, int ma
         if (!line.isValid())
             break;
         line.setLineWidth(width);
-        lines << withoutTrailingBlanks(QStringView(text).sliced(line.textStart(), line.textLength()));
+        lines << withoutTrailingBlanks(
+            QStringView(text).sliced(line.textStart(), line.textLength()));
     }
     layout.endLayout();
     return lines;
@@ -87,13 +88,14 @@ QPageLayout ReportEngine::pageLayout()
 
 const ReportEngine::Style* ReportEngine::style(int pointSize, bool bold)
 {
+    const int pixelSize = qRound(pointSize * U / 72);
     for (const auto& s : m_styles) {
-        if (s->font.pixelSize() == pointSize * 10 && s->font.bold() == bold)
+        if (s->font.pixelSize() == pixelSize && s->font.bold() == bold)
             return s.get();
     }
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(qRound(pointSize * U / 72));
+    font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     auto made = std::make_unique<Style>(Style{font, QFontMetricsF(font), {}});
@@ -278,8 +280,9 @@ void ReportEngine::drawBand(QPainter& painter, const BandPlan& plan, const Place
             painter.setFont(s.font);
         const qreal baseline = top + s.metrics.ascent();
         qreal x = e.left * U;
-        const auto wrapped = std::find_if(where.wrapped.begin(), where.wrapped.end(),
-                                          [i](const WrappedText& w) { return w.element == int(i); });
+        const auto wrapped =
+            std::find_if(where.wrapped.begin(), where.wrapped.end(),
+                         [i](const WrappedText& w) { return w.element == int(i); });
         if (wrapped != where.wrapped.end()) {
             for (qsizetype line = 0; line < wrapped->lines.size(); ++line)
                 painter.drawText(QPointF(x, baseline + line * s.metrics.lineSpacing()),
@@ -305,7 +308,7 @@ void ReportEngine::drawBand(QPainter& painter, const BandPlan& plan, const Place
     if (plan.band->bottomBorder != ReportBand::Border::None) {
         QPen pen(Qt::black, borderWidth,
                  plan.band->bottomBorder == ReportBand::Border::Dotted ? Qt::DotLine
-                                                                         : Qt::SolidLine,
+                                                                       : Qt::SolidLine,
                  Qt::FlatCap);
         painter.setPen(pen);
         const qreal y = where.top + plan.band->height * U + where.stretch - borderWidth / 2;

@@ -79,7 +79,7 @@ private:
     struct Placed
     {
         const ReportElement* element;
-        int field;   // table field index for data fields
+        int field; // table field index for data fields
         const Style* style;
         qreal right; // where its text wraps
     };

@@ -52,7 +52,8 @@ QString ReportExport::NamePart(const QString& fileName)
 QByteArray ReportExport::SchemaText(const QString& schemaFileName)
 {
     QString section = NamePart(schemaFileName);
-    section.truncate(section.lastIndexOf(u'.'));
+    if (const qsizetype dot = section.lastIndexOf(u'.'); dot >= 0)
+        section.truncate(dot);
     QByteArray text = '[' + QFile::encodeName(section) + "]\r\n";
     text += "FileType=Varying\r\n"
             "Delimiter=\"\r\n"

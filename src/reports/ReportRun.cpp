@@ -46,7 +46,8 @@ std::unique_ptr<ReportLayout> ReportRun::createReport(int reportType, const Text
 std::unique_ptr<ReportLayout> ReportRun::BuildReportTable(Mode mode, const QString& begText,
                                                           const QString& endText, int reportType)
 {
-    const QString name = ReportExport::TemporaryDataFileName(QDir::tempPath(), QTime::currentTime());
+    const QString name =
+        ReportExport::TemporaryDataFileName(QDir::tempPath(), QTime::currentTime());
     if (mode == Mode::All) {
         m_dataFile = name;
         ReportExport::WriteAllFile(m_list, name);

@@ -15,7 +15,11 @@ class TextTable;
 class ReportRun
 {
 public:
-    enum class Mode { All = 1, Range = 2 };
+    enum class Mode
+    {
+        All = 1,
+        Range = 2
+    };
     // Shows a plain message and lets the command go on.
     using Inform = std::function<void(const QString& text)>;
     using Produce = std::function<void(const ReportLayout& report)>;

@@ -46,7 +46,6 @@ void TextTable::close()
     m_sectionName.clear();
     m_delimiter = '"';
     m_separator = ',';
-    m_charSet.clear();
     m_fields.clear();
     m_data.clear();
     m_values.clear();
@@ -84,8 +83,7 @@ void TextTable::readSchema()
             continue;
         const QStringView key = line.first(equals).trimmed();
         const QStringView value = line.sliced(equals + 1);
-        // A delimiter or separator character outside single-byte text could
-        // never match a byte of the data file.
+        // The data file is compared byte by byte.
         const char first = value.isEmpty() ? '\0' : char(value.front().unicode());
         if (key.compare(u"FileType", Qt::CaseInsensitive) == 0) {
             if (value.trimmed().compare(u"Varying", Qt::CaseInsensitive) != 0)
@@ -94,8 +92,6 @@ void TextTable::readSchema()
             m_delimiter = first;
         } else if (key.compare(u"Separator", Qt::CaseInsensitive) == 0) {
             m_separator = first;
-        } else if (key.compare(u"CharSet", Qt::CaseInsensitive) == 0) {
-            m_charSet = value.trimmed().toString();
         } else if (key.startsWith(u"Field", Qt::CaseInsensitive)) {
             const QList<QStringView> parts = value.split(u',');
             if (parts.size() != 5)
@@ -149,7 +145,8 @@ void TextTable::splitLine(qsizetype begin, qsizetype end)
             }
             ++pos; // past the separator
         }
-        const qsizetype length = std::min<qsizetype>(valueEnd - valueBegin, std::max(field.width, 0));
+        const qsizetype length =
+            std::min<qsizetype>(valueEnd - valueBegin, std::max(field.width, 0));
         m_values.push_back(Span{qint32(valueBegin), qint32(length)});
     }
 }

@@ -15,7 +15,8 @@
 //   Field1=CanonicalNbr,character,3,0,0
 //   ...
 //
-// Every line of the data file is one record, in file order. A value is either
+// The character set is taken as the program's single-byte text whatever the
+// schema names. Every line of the data file is one record, in file order. A value is either
 // enclosed in the delimiter (a separator inside it stays in the value) or runs
 // to the next separator; it is cut to its field's width. A line with fewer
 // values leaves the remaining fields empty. Values stay single-byte text.
@@ -47,9 +48,6 @@ public:
     bool isOpen() const { return m_open; }
 
     const QString& sectionName() const { return m_sectionName; }
-    QChar delimiter() const { return QChar(m_delimiter); }
-    QChar separator() const { return QChar(m_separator); }
-    const QString& charSet() const { return m_charSet; }
     const std::vector<Field>& fields() const { return m_fields; }
 
     // -1 when the schema has no field of that name (case-insensitive).
@@ -75,7 +73,6 @@ private:
     QString m_sectionName;
     char m_delimiter = '"';
     char m_separator = ',';
-    QString m_charSet;
     std::vector<Field> m_fields;
 
     QByteArray m_data;

@@ -45,12 +45,8 @@ QPushButton* button(const char* name, const QString& caption, const QIcon& icon,
 
 TfrmReportSetup::TfrmReportSetup(const QuestionList& list, TdmQVED3& dataModule,
                                  UserPrompts& prompts, QWidget* parent)
-    : QDialog(parent),
-      m_list(list),
-      m_dataModule(dataModule),
-      m_prompts(prompts),
-      m_qtOutput(std::make_unique<QtReportOutput>(prompts)),
-      m_output(m_qtOutput.get())
+    : QDialog(parent), m_list(list), m_dataModule(dataModule), m_prompts(prompts),
+      m_qtOutput(std::make_unique<QtReportOutput>(prompts)), m_output(m_qtOutput.get())
 {
     setObjectName(QStringLiteral("frmReportSetup"));
     setWindowTitle(QStringLiteral("Report Setup"));
@@ -168,8 +164,8 @@ void TfrmReportSetup::PrepareData()
     // The two buttons share this handler; only the caption "&Print" prints.
     const auto* pressed = qobject_cast<const QPushButton*>(sender());
     const bool print = pressed && pressed->text() == QLatin1String("&Print");
-    const ReportRun::Mode mode = rbtnAll->isChecked() ? ReportRun::Mode::All
-                                                      : ReportRun::Mode::Range;
+    const ReportRun::Mode mode =
+        rbtnAll->isChecked() ? ReportRun::Mode::All : ReportRun::Mode::Range;
     ReportRun run(m_list, m_dataModule.tblQuestionData,
                   [this](const QString& text) { m_prompts.information(this, text); });
     try {

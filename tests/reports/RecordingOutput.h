@@ -4,7 +4,6 @@
 #include "ReportLayout.h"
 #include "ReportOutput.h"
 #include "TextTable.h"
-#include "TfrmQuestionList.h"
 #include "TfrmTest.h"
 #include "TfrmTestWithKey.h"
 #include "Windows1252.h"
@@ -35,17 +34,16 @@ private:
     void take(bool printed, const ReportLayout& report)
     {
         const TextTable& table = report.table();
-        Report r;
-        r.printed = printed;
-        r.layout = dynamic_cast<const TfrmTestWithKey*>(&report) ? QStringLiteral("TestWithKey")
-                   : dynamic_cast<const TfrmTest*>(&report)      ? QStringLiteral("Test")
-                   : dynamic_cast<const TfrmQuestionList*>(&report)
-                       ? QStringLiteral("QuestionList")
-                       : QString();
-        const int question = table.fieldIndex(u"Question");
+        Report r{printed,
+                 QStringLiteral("QuestionList"),
+                 {},
+                 QFile::exists(table.dataFilePath()) && QFile::exists(table.schemaFilePath())};
+        if (dynamic_cast<const TfrmTestWithKey*>(&report))
+            r.layout = QStringLiteral("TestWithKey");
+        else if (dynamic_cast<const TfrmTest*>(&report))
+            r.layout = QStringLiteral("Test");
         for (int i = 0; i < table.recordCount(); ++i)
-            r.questions << Windows1252::toUnicode(table.value(i, question));
-        r.filesExisted = QFile::exists(table.dataFilePath()) && QFile::exists(table.schemaFilePath());
+            r.questions << Windows1252::toUnicode(table.value(i, table.fieldIndex(u"Question")));
         reports.push_back(r);
         if (fail)
             throw QvedError(QvedError::Kind::Other, QStringLiteral("report failed"));
