@@ -99,9 +99,8 @@ bool ToolCheck::loadGivenTable(const QString& path, ValidationTable& table)
 
 ToolCheck::ToolCheck(const QuestionList& list, const ValidationTable& table, bool validate,
                      Utf8Output& out)
-    : m_list(list), m_table(table), m_validate(validate), m_out(out)
+    : m_list(list), m_table(table), m_validate(validate), m_out(out), m_firstWithText(list.count())
 {
-    m_firstWithText.reserve(std::size_t(list.count()));
 }
 
 int ToolCheck::checkAll()
@@ -212,18 +211,15 @@ void ToolCheck::checkRepeated(int index)
         return;
     const size_t key = qHashMulti(0, r.Question.view(), r.AnswerA.view(), r.AnswerB.view(),
                                   r.AnswerC.view(), r.AnswerD.view());
-    const auto [first, last] = m_firstWithText.equal_range(key);
-    for (auto it = first; it != last; ++it) {
+    const int earlier = m_firstWithText.findOrAdd(key, index, [&](int other) {
         ClearQuestionRecord(m_probe);
-        DecodeQuestionLine(m_list.line(it->second), m_probe, DecodeMode::Full);
-        if (m_probe.Question == r.Question && m_probe.AnswerA == r.AnswerA &&
-            m_probe.AnswerB == r.AnswerB && m_probe.AnswerC == r.AnswerC &&
-            m_probe.AnswerD == r.AnswerD) {
-            report(index + 1, QStringLiteral("same question as %1").arg(it->second + 1));
-            return;
-        }
-    }
-    m_firstWithText.emplace(key, index);
+        DecodeQuestionLine(m_list.line(other), m_probe, DecodeMode::Full);
+        return m_probe.Question == r.Question && m_probe.AnswerA == r.AnswerA &&
+               m_probe.AnswerB == r.AnswerB && m_probe.AnswerC == r.AnswerC &&
+               m_probe.AnswerD == r.AnswerD;
+    });
+    if (earlier >= 0)
+        report(index + 1, QStringLiteral("same question as %1").arg(earlier + 1));
 }
 
 void ToolCheck::report(int number, QStringView problem)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "QuestionRecord.h"
+#include "QuestionTextIndex.h"
 #include "RecordChecks.h"
 
 #include <QStringList>
-#include <unordered_map>
 
 class QuestionList;
 class Utf8Output;
@@ -46,7 +46,5 @@ private:
     QuestionRecord m_probe;
     PanelValues m_panel;
     bool m_found = false;
-    // Hash of the question and answer texts -> index of the first question
-    // that has them.
-    std::unordered_multimap<size_t, int> m_firstWithText;
+    QuestionTextIndex m_firstWithText;
 };

@@ -8,13 +8,49 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
-#include <cstdio>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
 QByteArrayView abbreviation(int book)
 {
     return book >= 0 && book < BookCount ? BookAbbreviation(book) : QByteArrayView();
+}
+
+constexpr quint64 Ones = 0x0101010101010101;
+constexpr quint64 Highs = 0x8080808080808080;
+
+// Whether any byte of the word is zero; exact when it answers false.
+constexpr quint64 anyZero(quint64 word)
+{
+    return (word - Ones) & ~word & Highs;
+}
+
+constexpr quint64 anyEqual(quint64 word, char c)
+{
+    return anyZero(word ^ (Ones * uchar(c)));
+}
+
+quint64 load(const char* at)
+{
+    quint64 word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+// Eight ASCII bytes that a JSON string takes as they are.
+bool plainJson(quint64 word)
+{
+    return !((word & Highs) | ((word - Ones * 0x20) & ~word & Highs) | anyEqual(word, '"') |
+             anyEqual(word, '\\'));
+}
+
+// Eight ASCII bytes without a CSV separator, quote or line break.
+bool plainCsv(quint64 word)
+{
+    return !((word & Highs) | anyEqual(word, ',') | anyEqual(word, '"') | anyEqual(word, '\r') |
+             anyEqual(word, '\n'));
 }
 
 // The CSV columns, in the order of the JSON keys, then the error.
@@ -90,80 +126,81 @@ void ToolExport::exportAll()
         m_out.raw(m_list.isEmpty() ? "]\n" : "\n]\n");
 }
 
-void ToolExport::piece(Encoding encoding, QByteArrayView text)
-{
-    if (encoding == Encoding::Windows1252)
-        m_out.ansi(text);
-    else
-        m_out.raw(text);
-}
-
-void ToolExport::jsonKey(const char* key)
-{
-    m_out.raw(", \"");
-    m_out.raw(key);
-    m_out.raw("\": ");
-}
-
 void ToolExport::writeJson(int number, const QuestionRecord* record, const QString& error)
 {
     m_out.raw("{\"number\": ");
     m_out.number(number);
     if (!record) {
-        jsonKey("error");
+        m_out.raw(", \"error\": ");
         // The message quotes the field, which may hold any byte of the line.
         jsonText(error.toUtf8(), Encoding::Utf8);
         m_out.raw('}');
         return;
     }
     const QuestionRecord& r = *record;
-    jsonKey("CanonicalNbr");
+    m_out.raw(", \"CanonicalNbr\": ");
     jsonText(r.CanonicalNbr.view());
-    jsonKey("Book");
+    m_out.raw(", \"Book\": ");
     m_out.number(r.Book);
-    jsonKey("BookAbbreviation");
+    m_out.raw(", \"BookAbbreviation\": ");
     jsonText(abbreviation(r.Book));
-    jsonKey("Level");
+    m_out.raw(", \"Level\": ");
     m_out.number(r.Level);
-    jsonKey("Correct");
+    m_out.raw(", \"Correct\": ");
     m_out.number(r.Correct);
-    jsonKey("Reference");
+    m_out.raw(", \"Reference\": ");
     jsonText(r.Reference.view());
-    jsonKey("Question");
+    m_out.raw(", \"Question\": ");
     jsonText(r.Question.view());
-    jsonKey("AnswerA");
+    m_out.raw(", \"AnswerA\": ");
     jsonText(r.AnswerA.view());
-    jsonKey("AnswerB");
+    m_out.raw(", \"AnswerB\": ");
     jsonText(r.AnswerB.view());
-    jsonKey("AnswerC");
+    m_out.raw(", \"AnswerC\": ");
     jsonText(r.AnswerC.view());
-    jsonKey("AnswerD");
+    m_out.raw(", \"AnswerD\": ");
     jsonText(r.AnswerD.view());
     // Deleted marks live only in the editor's list, never in a file.
-    jsonKey("Deleted");
+    m_out.raw(", \"Deleted\": ");
     m_out.raw("false}");
 }
 
 void ToolExport::jsonText(QByteArrayView text, Encoding encoding)
 {
     m_out.raw('"');
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const uchar byte = uchar(text[i]);
-        if (byte >= 0x20 && byte != '"' && byte != '\\')
-            continue;
-        piece(encoding, text.sliced(runStart, i - runStart));
-        if (byte == '"' || byte == '\\') {
-            m_out.raw('\\');
-            m_out.raw(char(byte));
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            m_out.raw(escaped);
+    // A piece at a time, each with room for its worst case ("\u00xx" per byte).
+    constexpr qsizetype piece = 4096;
+    for (qsizetype start = 0; start < text.size(); start += piece) {
+        const QByteArrayView part = text.sliced(start, std::min(piece, text.size() - start));
+        char* at = m_out.reserve(part.size() * 6);
+        const char* from = part.data();
+        const char* const end = from + part.size();
+        while (from < end) {
+            // Eight plain bytes at once; otherwise one byte.
+            if (end - from >= 8 && plainJson(load(from))) {
+                std::memcpy(at, from, 8);
+                at += 8;
+                from += 8;
+                continue;
+            }
+            const uchar byte = uchar(*from++);
+            if (byte == '"' || byte == '\\') {
+                *at++ = '\\';
+                *at++ = char(byte);
+            } else if (byte < 0x20) {
+                static constexpr char hex[] = "0123456789abcdef";
+                std::memcpy(at, "\\u00", 4);
+                at[4] = hex[byte >> 4];
+                at[5] = hex[byte & 15];
+                at += 6;
+            } else if (encoding == Encoding::Windows1252) {
+                at = m_out.putAnsi(at, byte);
+            } else {
+                *at++ = char(byte);
+            }
         }
-        runStart = i + 1;
+        m_out.commit(at);
     }
-    piece(encoding, text.sliced(runStart));
     m_out.raw('"');
 }
 
@@ -198,26 +235,34 @@ void ToolExport::writeCsv(int number, const QuestionRecord* record, const QStrin
 void ToolExport::csvText(QByteArrayView text, Encoding encoding)
 {
     // Quoted only when it must be: a comma, a quote or a line break inside.
-    bool quote = false;
-    for (const char c : text) {
-        if (c == ',' || c == '"' || c == '\r' || c == '\n') {
-            quote = true;
-            break;
+    const bool quote = std::any_of(text.begin(), text.end(), [](char c) {
+        return c == ',' || c == '"' || c == '\r' || c == '\n';
+    });
+    if (quote)
+        m_out.raw('"');
+    constexpr qsizetype piece = 4096;
+    for (qsizetype start = 0; start < text.size(); start += piece) {
+        const QByteArrayView part = text.sliced(start, std::min(piece, text.size() - start));
+        char* at = m_out.reserve(part.size() * Utf8Output::MaxBytesPerChar * 2);
+        const char* from = part.data();
+        const char* const end = from + part.size();
+        while (from < end) {
+            if (end - from >= 8 && plainCsv(load(from))) {
+                std::memcpy(at, from, 8);
+                at += 8;
+                from += 8;
+                continue;
+            }
+            const char c = *from++;
+            if (c == '"')
+                *at++ = '"';
+            if (encoding == Encoding::Windows1252)
+                at = m_out.putAnsi(at, uchar(c));
+            else
+                *at++ = c;
         }
+        m_out.commit(at);
     }
-    if (!quote) {
-        piece(encoding, text);
-        return;
-    }
-    m_out.raw('"');
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != '"')
-            continue;
-        // The quote itself ends this run; a second one doubles it.
-        piece(encoding, text.sliced(runStart, i + 1 - runStart));
-        runStart = i;
-    }
-    piece(encoding, text.sliced(runStart));
-    m_out.raw('"');
+    if (quote)
+        m_out.raw('"');
 }

@@ -25,10 +25,8 @@ private:
     void exportAll();
     void writeJson(int number, const QuestionRecord* record, const QString& error);
     void writeCsv(int number, const QuestionRecord* record, const QString& error);
-    void jsonKey(const char* key);
     void jsonText(QByteArrayView text, Encoding encoding = Encoding::Windows1252);
     void csvText(QByteArrayView text, Encoding encoding = Encoding::Windows1252);
-    void piece(Encoding encoding, QByteArrayView text);
 
     const QuestionList& m_list;
     const Format m_format;

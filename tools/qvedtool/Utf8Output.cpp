@@ -4,11 +4,12 @@
 
 #include <cstdio>
 
-Utf8Output::Utf8Output(int descriptor)
+Utf8Output::Utf8Output(int descriptor) : m_buffer(new char[Capacity])
 {
     m_ok = m_file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
                        QFileDevice::DontCloseHandle);
-    m_buffer.reserve(FlushSize + 4096);
+    m_pos = m_buffer.get();
+    m_end = m_pos + Capacity;
     for (int b = 0; b < 256; ++b) {
         const char byte = char(b);
         const QByteArray utf8 = Windows1252::toUnicode(QByteArrayView(&byte, 1)).toUtf8();
@@ -25,34 +26,49 @@ Utf8Output::~Utf8Output()
 void Utf8Output::number(qint64 value)
 {
     char digits[24];
-    const int length = std::snprintf(digits, sizeof digits, "%lld", static_cast<long long>(value));
-    raw(QByteArrayView(digits, length));
+    char* end = digits + sizeof digits;
+    char* start = end;
+    quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
+    do {
+        *--start = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        *--start = '-';
+    raw(QByteArrayView(start, end - start));
 }
 
 void Utf8Output::ansi(QByteArrayView windows1252)
 {
-    // Runs of ASCII go out in one piece.
-    const char* data = windows1252.data();
-    const qsizetype size = windows1252.size();
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (uchar(data[i]) < 0x80)
-            continue;
-        m_buffer.append(data + runStart, i - runStart);
-        m_buffer.append(m_table[uchar(data[i])].data(), m_length[uchar(data[i])]);
-        runStart = i + 1;
+    if (windows1252.size() * MaxBytesPerChar > Capacity) {
+        // Longer than the buffer: in pieces that fit.
+        const qsizetype piece = Capacity / MaxBytesPerChar;
+        for (qsizetype at = 0; at < windows1252.size(); at += piece)
+            ansi(windows1252.sliced(at, std::min(piece, windows1252.size() - at)));
+        return;
     }
-    m_buffer.append(data + runStart, size - runStart);
-    flushWhenFull();
+    char* at = reserve(windows1252.size() * MaxBytesPerChar);
+    for (const char c : windows1252)
+        at = putAnsi(at, uchar(c));
+    commit(at);
+}
+
+bool Utf8Output::makeRoom(qsizetype size)
+{
+    flush();
+    return size <= m_end - m_pos;
+}
+
+void Utf8Output::writeThrough(QByteArrayView bytes)
+{
+    if (m_ok && m_file.write(bytes.data(), bytes.size()) != bytes.size())
+        m_ok = false;
 }
 
 bool Utf8Output::flush()
 {
-    if (!m_buffer.isEmpty()) {
-        if (m_ok && m_file.write(m_buffer) != m_buffer.size())
-            m_ok = false;
-        m_buffer.resize(0);
-    }
+    writeThrough(QByteArrayView(m_buffer.get(), m_pos - m_buffer.get()));
+    m_pos = m_buffer.get();
     return m_ok;
 }
 

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QString>
 #include <array>
+#include <cstring>
+#include <memory>
 
 // Buffered UTF-8 text out of the tool. Question texts arrive as the file's
 // Windows-1252 bytes and are converted on the way out, byte by byte, through
@@ -11,46 +13,71 @@
 class Utf8Output
 {
 public:
+    // The most bytes one Windows-1252 byte becomes.
+    static constexpr qsizetype MaxBytesPerChar = 3;
+
     // Writes to an open file descriptor (1 for standard output).
     explicit Utf8Output(int descriptor);
     ~Utf8Output();
     Utf8Output(const Utf8Output&) = delete;
     Utf8Output& operator=(const Utf8Output&) = delete;
 
-    // Bytes that are already UTF-8 (ASCII punctuation, names, numbers).
+    // Bytes that are already UTF-8 (ASCII punctuation, names, messages).
     void raw(QByteArrayView utf8)
     {
-        m_buffer.append(utf8);
-        flushWhenFull();
+        if (utf8.size() > m_end - m_pos && !makeRoom(utf8.size())) {
+            writeThrough(utf8);
+            return;
+        }
+        std::memcpy(m_pos, utf8.data(), std::size_t(utf8.size()));
+        m_pos += utf8.size();
     }
     void raw(char c)
     {
-        m_buffer.append(c);
-        flushWhenFull();
+        if (m_pos == m_end)
+            makeRoom(1);
+        *m_pos++ = c;
     }
     void text(QStringView text) { raw(text.toUtf8()); }
     void number(qint64 value);
-    // A byte of the question file, converted to UTF-8.
-    void ansi(uchar byte) { raw(QByteArrayView(m_table[byte].data(), m_length[byte])); }
+    // Windows-1252 bytes, converted to UTF-8.
     void ansi(QByteArrayView windows1252);
+
+    // Direct filling for the hot loops: room for at least size bytes, then
+    // the end of what was put there.
+    char* reserve(qsizetype size)
+    {
+        if (size > m_end - m_pos)
+            makeRoom(size);
+        return m_pos;
+    }
+    void commit(char* end) { m_pos = end; }
+    char* putAnsi(char* at, uchar byte) const
+    {
+        if (byte < 0x80) {
+            *at = char(byte);
+            return at + 1;
+        }
+        std::memcpy(at, m_table[byte].data(), m_length[byte]);
+        return at + m_length[byte];
+    }
 
     // False once a write has failed (a full disk, a closed pipe).
     bool flush();
-    bool ok() const { return m_ok; }
 
     // One line to standard error, unbuffered.
     static void error(const QString& line);
 
 private:
-    void flushWhenFull()
-    {
-        if (m_buffer.size() >= FlushSize)
-            flush();
-    }
+    // Flushes; true when size bytes now fit in the buffer.
+    bool makeRoom(qsizetype size);
+    void writeThrough(QByteArrayView bytes);
 
-    static constexpr qsizetype FlushSize = 1 << 16;
+    static constexpr qsizetype Capacity = 1 << 16;
     QFile m_file;
-    QByteArray m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    char* m_pos = nullptr;
+    char* m_end = nullptr;
     std::array<std::array<char, 4>, 256> m_table{};
     std::array<quint8, 256> m_length{};
     bool m_ok = true;
