@@ -23,7 +23,9 @@ void storeField(int number, QByteArrayView text, QuestionRecord& record,
         break;
     }
     case 2:
-        record.Level = qint16(StrToInt(text) - 1);
+        // Any 32-bit level is kept in 16 bits; the subtraction itself must
+        // not overflow for the smallest one.
+        record.Level = qint16(qint64(StrToInt(text)) - 1);
         break;
     case 3:
         record.Correct = qint16(uchar(upperAscii(text[0])) - uchar('A'));

@@ -972,12 +972,37 @@ private slots:
         QTest::newRow("quotes only") << QByteArray(2001, '"')
                                      << QString("'' is not a valid integer value")
                                      << QByteArray("previous question") << 3;
-        QTest::newRow("smallest level wraps like 16-bit arithmetic")
+    }
+
+    void hostileLines()
+    {
+        decodeWithoutCrash();
+    }
+
+    // Each row is an input that once broke the decoder, with what it found.
+    void inputsThatOnceBroke_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QByteArray>("question");
+        QTest::addColumn<int>("level");
+
+        // fuzz_decode_line: level - 1 overflowed 32 bits before it was cut to 16.
+        QTest::newRow("smallest level, as found")
+            << QByteArray("\"C40\",\"-2147483648\"C-\"2\",h witthoutr works is?\"\r")
+            << QString() << QByteArray("previous question") << -1;
+        QTest::newRow("smallest level in a full line")
             << full("C1", "-2147483648", "A", "Gen. 1:1", "Q") << QString() << QByteArray("Q")
             << -1;
     }
 
-    void hostileLines()
+    void inputsThatOnceBroke()
+    {
+        decodeWithoutCrash();
+    }
+
+private:
+    void decodeWithoutCrash()
     {
         QFETCH(QByteArray, line);
         QFETCH(QString, error);
