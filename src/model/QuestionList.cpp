@@ -166,7 +166,7 @@ bool QuestionList::writeLines(QIODevice& device, int first, int last, bool skipD
     // the time for big files.
     constexpr qsizetype blockSize = 1 << 20;
     QByteArray block;
-    block.reserve(blockSize + 4096);
+    block.reserve(std::min(blockSize, m_source.size() + m_edits.size()) + 4096);
     for (int i = first; i <= last; ++i) {
         const Row& r = m_rows[std::size_t(i)];
         if (skipDeleted && (r.flags & Deleted))
