@@ -108,8 +108,9 @@ const ReportEngine::Style* ReportEngine::style(int pointSize, bool bold)
 bool ReportEngine::Style::fits(const QString& text, qreal width) const
 {
     // Shaping a text to measure it costs as much as drawing it. The sum of
-    // the single advances differs from the shaped width only by kerning, far
-    // less than the half em kept in hand, so most texts need no shaping.
+    // the single advances differs from the shaped width only by kerning,
+    // which mostly narrows a text; the half em kept in hand covers the rest,
+    // so most texts need no shaping.
     qreal sum = 0;
     for (QChar c : text) {
         if (c.unicode() >= 256)

@@ -2,7 +2,6 @@
 
 #include "QtReportOutput.h"
 #include "QvedError.h"
-#include "ReportLayout.h"
 #include "ReportRun.h"
 #include "TdmQVED3.h"
 #include "TkelEdit.h"
