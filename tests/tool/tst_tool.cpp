@@ -1,0 +1,593 @@
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+struct ToolRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+
+    QStringList outLines() const { return out.split(u'\n', Qt::SkipEmptyParts); }
+};
+
+ToolRun runTool(const QStringList& arguments,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QVEDTOOL_PATH), arguments);
+    ToolRun run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// A well-formed line: book number, level digit, letter, the stored
+// reference (with abbreviation), question and answers.
+QByteArray line(const QByteArray& book, const QByteArray& level, const QByteArray& letter,
+                const QByteArray& reference, const QByteArray& question,
+                const QByteArray& answerA = "a")
+{
+    return '"' + QByteArrayList{book, level, letter, reference, question, answerA, "b", "c", "d"}.join("\",\"") + '"';
+}
+
+const QByteArray firstMan = line("C1", "1", "A", "Gen. 2:7", "Who was the first man?", "Adam");
+
+// Reads RFC 4180 text: quoted fields may hold commas, doubled quotes and
+// line breaks; records end with CR LF.
+QList<QStringList> parseCsv(const QString& text)
+{
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    bool fieldStarted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                field += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"' && !fieldStarted) {
+            quoted = true;
+            fieldStarted = true;
+        } else if (c == u',') {
+            record << field;
+            field.clear();
+            fieldStarted = false;
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            record << field;
+            records << record;
+            record.clear();
+            field.clear();
+            fieldStarted = false;
+            ++i;
+        } else {
+            field += c;
+            fieldStarted = true;
+        }
+    }
+    if (fieldStarted || !record.isEmpty())
+        records << (record << field);
+    return records;
+}
+
+} // namespace
+
+class ToolTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString file(const QString& name, const QByteArrayList& lines);
+    QString tableFile();
+    QString pdfText(const QString& pdf);
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase();
+    void check_data();
+    void check();
+    void checkWholeFile();
+    void checkValidatesWithTheTableBesideTheProgram();
+    void exitStatus_data();
+    void exitStatus();
+    void helpOfEachCommand_data();
+    void helpOfEachCommand();
+    void exportJson();
+    void exportCsvReadsBack();
+    void report_data();
+    void report();
+    void reportWithoutDisplaySettings();
+    void reportOfEmptyFileWritesNothing();
+    void stats();
+};
+
+QString ToolTest::file(const QString& name, const QByteArrayList& lines)
+{
+    const QString path = m_dir.filePath(name);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return {};
+    for (const QByteArray& text : lines)
+        out.write(text + "\r\n");
+    return path;
+}
+
+// Genesis with 50 chapters, of which 1, 2 and 50 have 31, 25 and 26 verses;
+// Jude with one chapter of 25 verses.
+QString ToolTest::tableFile()
+{
+    QByteArray bytes(68 * 152 * 2, '\0');
+    auto set = [&bytes](int row, int column, qint16 count) {
+        qToLittleEndian(count, bytes.data() + (row * 152 + column) * 2);
+    };
+    set(0, 1, 50);
+    set(1, 1, 31);
+    set(1, 2, 25);
+    set(1, 50, 26);
+    set(0, 65, 1);
+    set(65, 1, 25);
+    const QString path = m_dir.filePath(QStringLiteral("counts.dta"));
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(bytes);
+    return path;
+}
+
+QString ToolTest::pdfText(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void ToolTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QFile::exists(QStringLiteral(QVEDTOOL_PATH)));
+}
+
+void ToolTest::check_data()
+{
+    QTest::addColumn<QByteArrayList>("lines");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList table{QStringLiteral("--table"), QStringLiteral("TABLE")};
+    const QStringList none;
+    QTest::newRow("sound question") << QByteArrayList{firstMan} << table << none;
+    QTest::newRow("chapter beyond the book")
+        << QByteArrayList{line("C1", "1", "A", "Gen. 51", "Q")} << table
+        << QStringList{"1: Gen. does not have a chapter 51"};
+    QTest::newRow("verses beyond the chapter, both reported")
+        << QByteArrayList{line("C1", "1", "A", "Gen. 50:27-40", "Q")} << table
+        << QStringList{"1: Invalid verse (27)", "1: Invalid verse (40)"};
+    QTest::newRow("chapters of a one-chapter book")
+        << QByteArrayList{line("C65", "1", "A", "Jude 2-3", "Q")} << table
+        << QStringList{"1: Jude does not have a chapter 2", "1: Jude does not have a chapter 3"};
+    QTest::newRow("no chapter check without validation")
+        << QByteArrayList{line("C1", "1", "A", "Gen. 99:99", "Q")}
+        << QStringList{QStringLiteral("--no-validate")} << none;
+    QTest::newRow("no chapter check for the other categories")
+        << QByteArrayList{line("C68", "1", "A", "99:99", "Q")} << table << none;
+    QTest::newRow("level and letter beyond the last choice")
+        << QByteArrayList{line("C1", "5", "E", "Gen. 1:1", "Q")} << table
+        << QStringList{"1: level 5 is outside 1 to 4", "1: correct answer 'E' is outside A to D"};
+    QTest::newRow("lower-case letter is read as upper case")
+        << QByteArrayList{line("C1", "1", "d", "Gen. 1:1", "Q")} << table << none;
+    QTest::newRow("book number beyond the table, level 0")
+        << QByteArrayList{line("C99", "0", "A", "x", "Q")} << table
+        << QStringList{"1: Reference book not specified.", "1: Difficulty level not specified.",
+                       "1: book number 99 is outside 1 to 68", "1: level 0 is outside 1 to 4"};
+    QTest::newRow("book number 0 files under the last category")
+        << QByteArrayList{line("C0", "1", "A", "Gen. 1:1", "Q")} << table
+        << QStringList{"1: book number 0 is outside 1 to 68"};
+    QTest::newRow("letter below A")
+        << QByteArrayList{line("C1", "1", "@", "Gen. 1:1", "Q")} << table
+        << QStringList{"1: Correct answer not specified.",
+                       "1: correct answer '@' is outside A to D"};
+    QTest::newRow("short line after a full one borrows nothing")
+        << QByteArrayList{firstMan, R"("C1","2","B","Gen. 1:1")"} << table
+        << QStringList{"2: The question is empty.", "2: Answer A is empty.",
+                       "2: Answer B is empty.", "2: Answer C is empty.", "2: Answer D is empty."};
+    QTest::newRow("line without any field")
+        << QByteArrayList{"no quotes at all"} << table
+        << QStringList{"1: Reference book not specified.", "1: Reference location not specified.",
+                       "1: Difficulty level not specified.", "1: Correct answer not specified.",
+                       "1: The question is empty.", "1: Answer A is empty.",
+                       "1: Answer B is empty.", "1: Answer C is empty.",
+                       "1: Answer D is empty."};
+    QTest::newRow("empty book field does not decode")
+        << QByteArrayList{R"("","1","A","Gen. 1:1","Q","a","b","c","d")"} << table
+        << QStringList{"1: '' is not a valid integer value"};
+    QTest::newRow("empty level field does not decode")
+        << QByteArrayList{R"("C1","","A","Gen. 1:1","Q","a","b","c","d")"} << table
+        << QStringList{"1: '\"' is not a valid integer value"};
+    QTest::newRow("empty letter and question read as double quotes")
+        << QByteArrayList{R"("C1","1","","Gen. 1:1","","a","b","c","d")"} << table
+        << QStringList{"1: Correct answer not specified.",
+                       "1: The question contains a double quote or a line break.",
+                       "1: correct answer '\"' is outside A to D"};
+    QTest::newRow("unreadable reference, the other checks still run")
+        << QByteArrayList{R"("C1","1","A","Gen. 3:","Q","a","","c","d")"} << table
+        << QStringList{"1: '' is not a valid integer value",
+                       "1: Answer B contains a double quote or a line break."};
+    QTest::newRow("same question and answers as an earlier one")
+        << QByteArrayList{firstMan, line("C1", "3", "C", "Gen. 1:1", "Q"),
+                          line("C1", "2", "B", "Gen. 2:7", "Who was the first man?", "Adam")}
+        << table << QStringList{"3: same question as 1"};
+    QTest::newRow("another answer makes another question")
+        << QByteArrayList{firstMan, line("C1", "1", "A", "Gen. 2:7", "Who was the first man?", "Eve")}
+        << table << none;
+}
+
+void ToolTest::check()
+{
+    QFETCH(QByteArrayList, lines);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, expected);
+
+    arguments.replaceInStrings(QStringLiteral("TABLE"), tableFile());
+    const QString path = file(QStringLiteral("check.qus"), lines);
+    const ToolRun run = runTool(QStringList{QStringLiteral("check"), path} + arguments);
+    QSet<QString> failing;
+    for (const QString& problem : expected)
+        failing << problem.section(u':', 0, 0);
+    const QString summary = QStringLiteral("checked: %1 questions, %2 with problems")
+                                .arg(lines.size())
+                                .arg(failing.size());
+    QCOMPARE(run.outLines(), expected + QStringList{summary});
+    QCOMPARE(run.exitCode, expected.isEmpty() ? 0 : 1);
+    QCOMPARE(run.err, QString());
+}
+
+void ToolTest::checkWholeFile()
+{
+    const QString path = file(QStringLiteral("whole.qus"),
+                              {firstMan, line("C1", "1", "A", "Gen. 51", "Q2"),
+                               R"("C1","","A","Gen. 1:1","Q3","a","b","c","d")",
+                               line("C1", "1", "A", "Gen. 1:1", "Q4"),
+                               line("C99", "6", "Z", "Gen. 1:1", "Q5"),
+                               line("C1", "1", "A", "Gen. 2:7", "Who was the first man?", "Adam")});
+    const ToolRun run =
+        runTool({QStringLiteral("check"), path, QStringLiteral("--table"), tableFile()});
+    QCOMPARE(run.out, QStringLiteral("2: Gen. does not have a chapter 51\n"
+                                     "3: '\"' is not a valid integer value\n"
+                                     "5: Reference book not specified.\n"
+                                     "5: book number 99 is outside 1 to 68\n"
+                                     "5: level 6 is outside 1 to 4\n"
+                                     "5: correct answer 'Z' is outside A to D\n"
+                                     "6: same question as 1\n"
+                                     "checked: 6 questions, 4 with problems\n"));
+    QCOMPARE(run.exitCode, 1);
+}
+
+void ToolTest::checkValidatesWithTheTableBesideTheProgram()
+{
+    // The builder writes the table beside the program when it is missing.
+    const QString path = file(QStringLiteral("beside.qus"),
+                              {line("C1", "1", "A", "Gen. 50:26", "Q1"),
+                               line("C1", "1", "A", "Gen. 51", "Q2"),
+                               line("C65", "1", "A", "Jude 2", "Q3")});
+    const ToolRun run = runTool({QStringLiteral("check"), path});
+    QCOMPARE(run.outLines(), (QStringList{"2: Gen. does not have a chapter 51",
+                                          "3: Jude does not have a chapter 2",
+                                          "checked: 3 questions, 2 with problems"}));
+    QCOMPARE(run.exitCode, 1);
+}
+
+void ToolTest::exitStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    auto row = [](const char* name, QStringList arguments, int exitCode, const char* message) {
+        QTest::newRow(name) << arguments << exitCode << QString::fromUtf8(message);
+    };
+    row("no command", {}, 2, "No command given.");
+    row("unknown command", {"frobnicate", "GOOD"}, 2, "Unknown command 'frobnicate'.");
+    row("unknown option before the command", {"--frob"}, 2, "Unknown option '--frob'.");
+    row("unknown option of a command", {"check", "GOOD", "--frob"}, 2, "Unknown option 'frob'.");
+    row("option without its value", {"check", "GOOD", "--table"}, 2, "Missing value after '--table'.");
+    row("no question file", {"check"}, 2, "No question file given.");
+    row("two question files", {"stats", "GOOD", "GOOD"}, 2, "Unexpected argument");
+    row("missing question file", {"check", "MISSING"}, 2, "Cannot open file");
+    row("folder as question file", {"export", "DIR"}, 2, "Cannot open file");
+    row("check passes", {"check", "GOOD", "--no-validate"}, 0, "");
+    row("check finds problems", {"check", "BAD", "--no-validate"}, 1, "");
+    row("missing table", {"check", "GOOD", "--table", "MISSING"}, 2, "Cannot open file");
+    row("short table", {"check", "GOOD", "--table", "GOOD"}, 2, "Error loading the validation table");
+    row("export of broken lines", {"export", "BAD"}, 0, "");
+    row("unknown export format", {"export", "GOOD", "--format", "xml"}, 2, "Unknown format 'xml'");
+    row("report without layout", {"report", "GOOD", "-o", "OUT"}, 2, "No --layout given.");
+    row("report with unknown layout", {"report", "GOOD", "--layout", "poster", "-o", "OUT"}, 2,
+        "Unknown layout 'poster'");
+    row("report without output", {"report", "GOOD", "--layout", "test"}, 2, "No output file given");
+    row("range that is not two numbers", {"report", "GOOD", "--layout", "test", "--range", "5", "-o", "OUT"},
+        2, "The range '5' is not two whole numbers B-E.");
+    row("range beyond the last question",
+        {"report", "GOOD", "--layout", "test", "--range", "25-30", "-o", "OUT"}, 2,
+        "Range error 1 -- The end you specified is less than the beginning!\n"
+        "Range Error 2 -- You did not select a valid range!");
+    row("report into a missing folder", {"report", "GOOD", "--layout", "test", "-o", "DIR/none/x.pdf"}, 2,
+        "Cannot create file");
+    row("stats with broken lines", {"stats", "BAD"}, 0, "");
+}
+
+void ToolTest::exitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+
+    arguments.replaceInStrings(QStringLiteral("GOOD"), file(QStringLiteral("good.qus"), {firstMan}));
+    arguments.replaceInStrings(QStringLiteral("BAD"),
+                               file(QStringLiteral("bad.qus"), {firstMan, R"("C1","x")"}));
+    arguments.replaceInStrings(QStringLiteral("MISSING"), m_dir.filePath(QStringLiteral("none.qus")));
+    arguments.replaceInStrings(QStringLiteral("DIR"), m_dir.path());
+    arguments.replaceInStrings(QStringLiteral("OUT"), m_dir.filePath(QStringLiteral("status.pdf")));
+    const ToolRun run = runTool(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    if (message.isEmpty())
+        QCOMPARE(run.err, QString());
+    else
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+}
+
+void ToolTest::helpOfEachCommand_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("mentions");
+
+    QTest::newRow("tool") << QStringList{"--help"}
+                          << QStringList{"check FILE", "export FILE", "report FILE", "stats FILE"};
+    QTest::newRow("check") << QStringList{"check", "--help"}
+                           << QStringList{"check FILE", "--no-validate", "--table <PATH>"};
+    QTest::newRow("export") << QStringList{"export", "-h"}
+                            << QStringList{"export FILE", "--format <FORMAT>", "BookAbbreviation"};
+    QTest::newRow("report") << QStringList{"report", "--help"}
+                            << QStringList{"report FILE", "--layout <LAYOUT>", "--range <B-E>",
+                                           "-o, --output <OUT.pdf>"};
+    QTest::newRow("stats") << QStringList{"stats", "--help"} << QStringList{"stats FILE"};
+}
+
+void ToolTest::helpOfEachCommand()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, mentions);
+
+    const ToolRun run = runTool(arguments);
+    QCOMPARE(run.exitCode, 0);
+    for (const QString& mention : mentions)
+        QVERIFY2(run.out.contains(mention), qPrintable(mention));
+}
+
+void ToolTest::exportJson()
+{
+    const QString path = file(
+        QStringLiteral("export.qus"),
+        {firstMan, R"("C5")", R"("","1","A","Gen. 1:1","Q","a","b","c","d")",
+         line("C68", "4", "b", "  Free text", "Caf\xe9 \x93quoted\x94, tab\there, back\\slash"),
+         line("C99", "1", "A", "Gen. 1:1", "Q5")});
+    const ToolRun run = runTool({QStringLiteral("export"), path});
+    QCOMPARE(run.exitCode, 0);
+
+    // The keys come in a fixed order, which a parsed object no longer shows.
+    const QRegularExpression keyPattern(QStringLiteral("\"(\\w+)\": "));
+    QStringList keys;
+    for (auto match = keyPattern.globalMatch(run.outLines().value(1)); match.hasNext();)
+        keys << match.next().captured(1);
+    QCOMPARE(keys, (QStringList{"number", "CanonicalNbr", "Book", "BookAbbreviation", "Level",
+                                "Correct", "Reference", "Question", "AnswerA", "AnswerB",
+                                "AnswerC", "AnswerD", "Deleted"}));
+
+    QJsonParseError error;
+    const QJsonArray questions = QJsonDocument::fromJson(run.out.toUtf8(), &error).array();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(questions.size(), 5);
+
+    const QJsonObject first = questions[0].toObject();
+    QCOMPARE(first.value("number").toInt(), 1);
+    QCOMPARE(first.value("CanonicalNbr").toString(), "C1");
+    QCOMPARE(first.value("Book").toInt(), 0);
+    QCOMPARE(first.value("BookAbbreviation").toString(), "Gen.");
+    QCOMPARE(first.value("Reference").toString(), "2:7");
+    QCOMPARE(first.value("Question").toString(), "Who was the first man?");
+    QCOMPARE(first.value("AnswerA").toString(), "Adam");
+    QCOMPARE(first.value("AnswerD").toString(), "d");
+    QCOMPARE(first.value("Deleted").toBool(true), false);
+
+    // A short line after a full one: cleared, not the line above.
+    const QJsonObject shortLine = questions[1].toObject();
+    QCOMPARE(shortLine.value("Book").toInt(), 4);
+    QCOMPARE(shortLine.value("BookAbbreviation").toString(), "Deut.");
+    QCOMPARE(shortLine.value("Level").toInt(), -1);
+    QCOMPARE(shortLine.value("Correct").toInt(), -1);
+    for (const char* key : {"Reference", "Question", "AnswerA", "AnswerB", "AnswerC", "AnswerD"})
+        QCOMPARE(shortLine.value(QLatin1String(key)).toString(), QString());
+
+    const QJsonObject broken = questions[2].toObject();
+    QCOMPARE(broken.keys(), (QStringList{"error", "number"}));
+    QCOMPARE(broken.value("number").toInt(), 3);
+    QCOMPARE(broken.value("error").toString(), "'' is not a valid integer value");
+
+    const QJsonObject other = questions[3].toObject();
+    QCOMPARE(other.value("Book").toInt(), 67);
+    QCOMPARE(other.value("Level").toInt(), 3);
+    QCOMPARE(other.value("Correct").toInt(), 1);
+    QCOMPARE(other.value("Reference").toString(), "Free text");
+    QCOMPARE(other.value("Question").toString(),
+             QString::fromUtf8("Caf\u00e9 \u201cquoted\u201d, tab\there, back\\slash"));
+
+    const QJsonObject outside = questions[4].toObject();
+    QCOMPARE(outside.value("Book").toInt(), 98);
+    QCOMPARE(outside.value("BookAbbreviation").toString(), QString());
+}
+
+void ToolTest::exportCsvReadsBack()
+{
+    const QString path = file(
+        QStringLiteral("export.qus"),
+        {firstMan, R"("C5")", R"("C1","1","A","Gen. 1:1","Who, then, spoke?","","b","c","d")",
+         R"("C1","")", line("C68", "4", "b", "Free", "Caf\xe9 \x93quoted\x94")});
+    const ToolRun csv = runTool({QStringLiteral("export"), path, QStringLiteral("--format"),
+                                 QStringLiteral("csv")});
+    const ToolRun json = runTool({QStringLiteral("export"), path});
+    QCOMPARE(csv.exitCode, 0);
+    QVERIFY(csv.out.endsWith(QStringLiteral("\r\n")));
+
+    const QList<QStringList> records = parseCsv(csv.out);
+    const QStringList header{"number", "CanonicalNbr", "Book", "BookAbbreviation", "Level",
+                             "Correct", "Reference", "Question", "AnswerA", "AnswerB",
+                             "AnswerC", "AnswerD", "Deleted", "error"};
+    QCOMPARE(records.value(0), header);
+    const QJsonArray questions = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    QCOMPARE(records.size(), questions.size() + 1);
+
+    // Every cell holds what the JSON export gives for the same key.
+    for (qsizetype row = 0; row < questions.size(); ++row) {
+        const QStringList& record = records[row + 1];
+        QCOMPARE(record.size(), header.size());
+        const QJsonObject question = questions[row].toObject();
+        for (qsizetype column = 0; column < header.size(); ++column) {
+            const QJsonValue value = question.value(header[column]);
+            const QString expected = value.isBool()     ? QString(value.toBool() ? "true" : "false")
+                                     : value.isDouble() ? QString::number(value.toInt())
+                                                        : value.toString();
+            QCOMPARE(record[column], expected);
+        }
+    }
+    QCOMPARE(records[3][7], "Who, then, spoke?");
+    QCOMPARE(records[3][8], "\"");
+    QCOMPARE(records[4][13], "'\"' is not a valid integer value");
+    QCOMPARE(records[5][7], QString::fromUtf8("Caf\u00e9 \u201cquoted\u201d"));
+}
+
+void ToolTest::report_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("range");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("leftOut");
+
+    QTest::newRow("test of every question")
+        << "test" << QString() << QStringList{"Who built the ark?", "Who was swallowed?", "Who led Israel?"}
+        << QStringList{};
+    QTest::newRow("question list of a range")
+        << "list" << "2-3" << QStringList{"Who was swallowed?", "Who led Israel?"}
+        << QStringList{"Who built the ark?"};
+    QTest::newRow("test with key, beginning below 1")
+        << "key" << "-5-1" << QStringList{"Who built the ark?"}
+        << QStringList{"Who was swallowed?", "Who led Israel?"};
+    QTest::newRow("end beyond the last question")
+        << "list" << "3-99" << QStringList{"Who led Israel?"}
+        << QStringList{"Who built the ark?", "Who was swallowed?"};
+}
+
+void ToolTest::report()
+{
+    QFETCH(QString, layout);
+    QFETCH(QString, range);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, leftOut);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext is not installed");
+
+    const QString path = file(QStringLiteral("report.qus"),
+                              {line("C1", "1", "A", "Gen. 6:14", "Who built the ark?", "Noah"),
+                               line("C32", "2", "B", "Jon. 1:17", "Who was swallowed?", "Jonah"),
+                               line("C2", "3", "C", "Ex. 3:10", "Who led Israel?", "Moses")});
+    const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
+    QFile::remove(pdf);
+    QStringList arguments{"report", path, "--layout", layout, "-o", pdf};
+    if (!range.isEmpty())
+        arguments << "--range" << range;
+    const ToolRun run = runTool(arguments);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    const QString text = pdfText(pdf);
+    for (const QString& question : shown)
+        QVERIFY2(text.contains(question), qPrintable(question));
+    for (const QString& question : leftOut)
+        QVERIFY2(!text.contains(question), qPrintable(question));
+}
+
+void ToolTest::reportWithoutDisplaySettings()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QLatin1String(name));
+    const QString pdf = m_dir.filePath(QStringLiteral("headless.pdf"));
+    const ToolRun run = runTool({"report", file(QStringLiteral("headless.qus"), {firstMan}),
+                                 "--layout", "key", "-o", pdf},
+                                environment);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(QFile(pdf).size() > 0);
+}
+
+void ToolTest::reportOfEmptyFileWritesNothing()
+{
+    const QString pdf = m_dir.filePath(QStringLiteral("empty.pdf"));
+    const ToolRun run =
+        runTool({"report", file(QStringLiteral("empty.qus"), {}), "--layout", "test", "-o", pdf});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains(QStringLiteral("has no questions; no PDF was written.")),
+             qPrintable(run.err));
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void ToolTest::stats()
+{
+    const QString path = file(QStringLiteral("stats.qus"),
+                              {line("C1", "1", "A", "Gen. 1:1", "Q1"),
+                               line("C1", "2", "A", "Gen. 1:2", "Q2"),
+                               line("C2", "4", "B", "Ex. 1:1", "Q3"),
+                               line("C68", "1", "c", "free", "Q4"),
+                               line("C1", "7", "E", "Gen. 1:3", "Q5"),
+                               R"("C1","?")"});
+    const ToolRun run = runTool({QStringLiteral("stats"), path});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QStringLiteral("questions: 6\n"
+                                     "by book:\n"
+                                     "  Gen.       3\n"
+                                     "  Ex.        1\n"
+                                     "  Othr.      1\n"
+                                     "by level:\n"
+                                     "  Single     2\n"
+                                     "  Double     1\n"
+                                     "  Triple     0\n"
+                                     "  Home Run   1\n"
+                                     "  (none)     1\n"
+                                     "by correct answer:\n"
+                                     "  A          2   50.0%\n"
+                                     "  B          1   25.0%\n"
+                                     "  C          1   25.0%\n"
+                                     "  D          0    0.0%\n"
+                                     "  (none)     1\n"
+                                     "not decoded: 1\n"));
+}
+
+QTEST_GUILESS_MAIN(ToolTest)
+#include "tst_tool.moc"
