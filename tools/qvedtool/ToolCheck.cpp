@@ -134,9 +134,11 @@ bool ToolCheck::checkQuestion(int index)
         report(number, e.message());
         return true;
     }
+    const size_t textHash = hashOfTexts();
+    m_firstWithText.prefetch(textHash);
     checkRecord(number);
     checkStoredValues(number, line);
-    checkRepeated(index);
+    checkRepeated(index, textHash);
     return m_found;
 }
 
@@ -203,15 +205,20 @@ bool ToolCheck::hasField(QByteArrayView line, qint16 QuestionRecord::*field)
     return m_probe.*field != Unread;
 }
 
-void ToolCheck::checkRepeated(int index)
+size_t ToolCheck::hashOfTexts() const
+{
+    const QuestionRecord& r = m_record;
+    return qHashMulti(0, r.Question.view(), r.AnswerA.view(), r.AnswerB.view(), r.AnswerC.view(),
+                      r.AnswerD.view());
+}
+
+void ToolCheck::checkRepeated(int index, size_t textHash)
 {
     const QuestionRecord& r = m_record;
     // A line without a question has been reported as such; it repeats nothing.
     if (r.Question.isEmpty())
         return;
-    const size_t key = qHashMulti(0, r.Question.view(), r.AnswerA.view(), r.AnswerB.view(),
-                                  r.AnswerC.view(), r.AnswerD.view());
-    const int earlier = m_firstWithText.findOrAdd(key, index, [&](int other) {
+    const int earlier = m_firstWithText.findOrAdd(textHash, index, [&](int other) {
         ClearQuestionRecord(m_probe);
         DecodeQuestionLine(m_list.line(other), m_probe, DecodeMode::Full);
         return m_probe.Question == r.Question && m_probe.AnswerA == r.AnswerA &&

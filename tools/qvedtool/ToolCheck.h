@@ -29,7 +29,8 @@ private:
     bool checkQuestion(int index);
     void checkRecord(int number);
     void checkStoredValues(int number, QByteArrayView line);
-    void checkRepeated(int index);
+    size_t hashOfTexts() const;
+    void checkRepeated(int index, size_t textHash);
     // Whether the line has a level (or letter) field at all: a field that
     // reads as -1 is told apart from a missing one by decoding again over a
     // value that no field can give there.
