@@ -24,8 +24,7 @@ public:
 
     // The first stored question with this hash for which same(index) holds;
     // when there is none, stores index under the hash and answers -1.
-    template <typename Same>
-    int findOrAdd(size_t hash, int index, Same same)
+    template <typename Same> int findOrAdd(size_t hash, int index, Same same)
     {
         // The slot comes from the low bits, the tag from the high ones; a
         // tag that matches by chance is ruled out by same().

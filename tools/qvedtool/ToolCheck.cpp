@@ -182,9 +182,9 @@ void ToolCheck::checkStoredValues(int number, QByteArrayView line)
         const QByteArrayView code = r.CanonicalNbr.view();
         const qint32 bookNumber = StrToInt(code.sliced(1));
         if (bookNumber < 1 || bookNumber > BookCount)
-            report(number, QStringLiteral("book number %1 is outside 1 to %2")
-                               .arg(bookNumber)
-                               .arg(BookCount));
+            report(
+                number,
+                QStringLiteral("book number %1 is outside 1 to %2").arg(bookNumber).arg(BookCount));
     }
     if ((r.Level < 0 || r.Level >= ChoiceCount) &&
         (r.Level != -1 || hasField(line, &QuestionRecord::Level)))

@@ -84,8 +84,8 @@ std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStr
 
 int ToolCommandLine::usageError(const QString& command, const QString& message)
 {
-    const QString name = command.isEmpty() ? QStringLiteral("qvedtool")
-                                           : QStringLiteral("qvedtool ") + command;
+    const QString name =
+        command.isEmpty() ? QStringLiteral("qvedtool") : QStringLiteral("qvedtool ") + command;
     Utf8Output::error(name + QStringLiteral(": ") + message);
     Utf8Output::error(QStringLiteral("Run \"%1 --help\" for help.").arg(name));
     return Failure;

@@ -11,7 +11,12 @@ class QCommandLineParser;
 class ToolCommandLine
 {
 public:
-    enum ExitStatus { Success = 0, ProblemsFound = 1, Failure = 2 };
+    enum ExitStatus
+    {
+        Success = 0,
+        ProblemsFound = 1,
+        Failure = 2
+    };
 
     // True when the command draws pages and so needs fonts (a GUI application).
     static bool drawsPages(int argc, char** argv);

@@ -16,9 +16,17 @@ public:
     static int run(const QStringList& arguments);
 
 private:
-    enum class Format { Json, Csv };
+    enum class Format
+    {
+        Json,
+        Csv
+    };
     // Question texts are the file's bytes; messages are UTF-8 already.
-    enum class Encoding { Windows1252, Utf8 };
+    enum class Encoding
+    {
+        Windows1252,
+        Utf8
+    };
 
     ToolExport(const QuestionList& list, Format format, Utf8Output& out);
 

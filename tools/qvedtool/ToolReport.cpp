@@ -15,8 +15,7 @@ namespace {
 const QString Command = QStringLiteral("report");
 
 // The report setup's report types, in the order of its radio group.
-const QStringList Layouts = {QStringLiteral("key"), QStringLiteral("test"),
-                             QStringLiteral("list")};
+const QStringList Layouts = {QStringLiteral("key"), QStringLiteral("test"), QStringLiteral("list")};
 
 } // namespace
 
@@ -30,15 +29,14 @@ int ToolReport::run(const QStringList& arguments)
         "the last question stops there, as in the editor's report setup."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
                                  QStringLiteral("report FILE"));
-    const QCommandLineOption layoutOption(QStringLiteral("layout"),
-                                          QStringLiteral("key, test or list."),
-                                          QStringLiteral("LAYOUT"));
+    const QCommandLineOption layoutOption(
+        QStringLiteral("layout"), QStringLiteral("key, test or list."), QStringLiteral("LAYOUT"));
     const QCommandLineOption rangeOption(
         QStringLiteral("range"), QStringLiteral("Only questions B to E, for example 10-25."),
         QStringLiteral("B-E"));
-    const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("The PDF file to write."),
-                                          QStringLiteral("OUT.pdf"));
+    const QCommandLineOption outputOption(
+        QStringList{QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("The PDF file to write."), QStringLiteral("OUT.pdf"));
     parser.addOption(layoutOption);
     parser.addOption(rangeOption);
     parser.addOption(outputOption);
@@ -60,9 +58,8 @@ int ToolReport::run(const QStringList& arguments)
         range = parseRange(parser.value(rangeOption));
         if (!range)
             return ToolCommandLine::usageError(
-                Command,
-                QStringLiteral("The range '%1' is not two whole numbers B-E.")
-                    .arg(parser.value(rangeOption)));
+                Command, QStringLiteral("The range '%1' is not two whole numbers B-E.")
+                             .arg(parser.value(rangeOption)));
     }
 
     QuestionList list;
@@ -81,8 +78,8 @@ int ToolReport::run(const QStringList& arguments)
             Utf8Output::error(line);
         return ToolCommandLine::Failure;
     }
-    const QString error =
-        ReportPdf::write(reportType, list, chosen.beginning, chosen.end, parser.value(outputOption));
+    const QString error = ReportPdf::write(reportType, list, chosen.beginning, chosen.end,
+                                           parser.value(outputOption));
     if (!error.isEmpty()) {
         for (const QString& line : error.split(QStringLiteral("\r\n")))
             Utf8Output::error(line);
