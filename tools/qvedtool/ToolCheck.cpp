@@ -176,8 +176,9 @@ void ToolCheck::checkRecord(int number)
 void ToolCheck::checkStoredValues(int number, QByteArrayView line)
 {
     const QuestionRecord& r = m_record;
-    // Books 1 to 67 decode to 0 to 66; 67 is book 68 or a number of 0 or
-    // below, so only there the number itself is needed.
+    // Book numbers 1 to 67 decode to 0 to 66. From 67 up the index may come
+    // from 68, from a number above it or from one of 0 or below, so only
+    // there the number itself is read again.
     if (r.Book >= OtherBook) {
         const QByteArrayView code = r.CanonicalNbr.view();
         const qint32 bookNumber = StrToInt(code.sliced(1));

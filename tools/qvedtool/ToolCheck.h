@@ -31,9 +31,9 @@ private:
     void checkStoredValues(int number, QByteArrayView line);
     size_t hashOfTexts() const;
     void checkRepeated(int index, size_t textHash);
-    // Whether the line has a level (or letter) field at all: a field that
-    // reads as -1 is told apart from a missing one by decoding again over a
-    // value that no field can give there.
+    // Whether the line has the level (or letter) field at all, asked when it
+    // reads as -1, which a missing field leaves in a cleared record too:
+    // decoding again over another value tells the two apart.
     bool hasField(QByteArrayView line, qint16 QuestionRecord::*field);
     void report(int number, QStringView problem);
 
