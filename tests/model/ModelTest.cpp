@@ -109,112 +109,79 @@ private slots:
         QTest::addColumn<QByteArray>("answerA");
         QTest::addColumn<QByteArray>("answerD");
 
-        const QByteArray q = "Q?";
-        const QByteArray q95(95, 'x');
+        struct Case
+        {
+            const char* name;
+            QByteArray line, canonical;
+            int book, level, correct;
+            QByteArray reference, question, answerA, answerD;
+        };
+        const QByteArray q = "Q?", a = "a", d = "d", x95(95, 'x'), x90(90, 'x');
         const QByteArray long30 = "abcdefghijklmnopqrstuvwxyz0123";
-        QTest::newRow("worked example")
-            << workedExample << QByteArray("C1") << 0 << 0 << 0 << QByteArray("2:7") << firstMan
-            << QByteArray("Adam") << QByteArray("Seth");
-        QTest::newRow("C0 files under Othr.") << full("C0", "2", "B", "Q 1", q) << QByteArray("C0")
-                                              << 67 << 1 << 1 << QByteArray("Q 1") << q
-                                              << QByteArray("a") << QByteArray("d");
-        QTest::newRow("C10") << full("C10", "1", "A", "Judg. 1:1", q) << QByteArray("C10") << 9
-                             << 0 << 0 << QByteArray("1:1") << q << QByteArray("a")
-                             << QByteArray("d");
-        QTest::newRow("C68 keeps its digits") << full("C68", "1", "A", "Othr. 12", q)
-                                              << QByteArray("C68") << 67 << 0 << 0
-                                              << QByteArray("Othr. 12") << q << QByteArray("a")
-                                              << QByteArray("d");
-        QTest::newRow("C123 cut to C12") << full("C123", "1", "A", "2 Kings 5:14", q)
-                                         << QByteArray("C12") << 11 << 0 << 0 << QByteArray("5:14")
-                                         << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("C99 has no upper bound")
-            << full("C99", "1", "A", "Gen. 1:1", q) << QByteArray("C99") << 98 << 0 << 0
-            << QByteArray("Gen. 1:1") << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("first character not examined")
-            << full("X5", "1", "A", "Deut. 6:4", q) << QByteArray("X5") << 4 << 0 << 0
-            << QByteArray("6:4") << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("1 Kings skips its own digit")
-            << full("C11", "1", "A", "1 Kings 3:5", q) << QByteArray("C11") << 10 << 0 << 0
-            << QByteArray("3:5") << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("Ctsm. drops leading blanks only")
-            << full("C67", "1", "A", "   Q12", q) << QByteArray("C67") << 66 << 0 << 0
-            << QByteArray("Q12") << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("control characters count as blanks")
-            << full("C67", "1", "A", "\t\x1f Q12", q) << QByteArray("C67") << 66 << 0 << 0
-            << QByteArray("Q12") << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("text before the chapter dropped")
-            << full("C1", "1", "A", "Gen. ch 3", q) << QByteArray("C1") << 0 << 0 << 0
-            << QByteArray("3") << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("no digit keeps the abbreviation")
-            << full("C1", "1", "A", "  Gen. intro", q) << QByteArray("C1") << 0 << 0 << 0
-            << QByteArray("Gen. intro") << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("reference cut at 25 after the blanks")
-            << full("C68", "1", "A", "  " + long30, q) << QByteArray("C68") << 67 << 0 << 0
-            << long30.left(25) << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("lower-case letter") << full("C1", "1", "b", "Gen. 1:1", q)
-                                           << QByteArray("C1") << 0 << 0 << 1 << QByteArray("1:1")
-                                           << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("only the first letter counts")
-            << full("C1", "1", "DA", "Gen. 1:1", q) << QByteArray("C1") << 0 << 0 << 3
-            << QByteArray("1:1") << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("letter outside A-D kept") << full("C1", "1", "z", "Gen. 1:1", q)
-                                                 << QByteArray("C1") << 0 << 0 << 25
-                                                 << QByteArray("1:1") << q << QByteArray("a")
-                                                 << QByteArray("d");
-        QTest::newRow("level outside 1-4 kept") << full("C1", "9", "A", "Gen. 1:1", q)
-                                                << QByteArray("C1") << 0 << 8 << 0
-                                                << QByteArray("1:1") << q << QByteArray("a")
-                                                << QByteArray("d");
-        QTest::newRow("level with blank and sign") << full("C1", " +2", "A", "Gen. 1:1", q)
-                                                   << QByteArray("C1") << 0 << 1 << 0
-                                                   << QByteArray("1:1") << q << QByteArray("a")
-                                                   << QByteArray("d");
-        QTest::newRow("hexadecimal level") << full("C1", "$4", "A", "Gen. 1:1", q)
-                                           << QByteArray("C1") << 0 << 3 << 0 << QByteArray("1:1")
-                                           << q << QByteArray("a") << QByteArray("d");
-        QTest::newRow("empty field reads as a quote")
-            << quoted({"C1", "1", "A", "Gen. 1:1", "", "", "b", "c", ""}) << QByteArray("C1") << 0
-            << 0 << 0 << QByteArray("1:1") << QByteArray("\"") << QByteArray("\"")
-            << QByteArray("\"");
-        QTest::newRow("95-character question cut")
-            << full("C1", "1", "A", "Gen. 1:1", q95) << QByteArray("C1") << 0 << 0 << 0
-            << QByteArray("1:1") << q95.left(90) << QByteArray("a") << QByteArray("d");
-        QTest::newRow("95-character answers cut")
-            << quoted({"C1", "1", "A", "Gen. 1:1", q, q95, "b", "c", q95}) << QByteArray("C1") << 0
-            << 0 << 0 << QByteArray("1:1") << q << q95.left(90) << q95.left(90);
-        QTest::newRow("blank after each comma")
-            << QByteArray(R"("C1", "1", "A", "Gen. 2:7", "Who was the first man?", "Adam", )"
-                          R"("Noah", "Abel", "Seth")")
-            << QByteArray("C1") << 0 << 0 << 0 << QByteArray("2:7") << firstMan
-            << QByteArray("Adam") << QByteArray("Seth");
-        QTest::newRow("text between fields ignored")
-            << QByteArray(R"(x"C1";;"1" junk "A""Gen. 2:7"-"Who was the first man?""Adam")"
-                          R"(,,"Noah","Abel","Seth" trailing)")
-            << QByteArray("C1") << 0 << 0 << 0 << QByteArray("2:7") << firstMan
-            << QByteArray("Adam") << QByteArray("Seth");
-        QTest::newRow("commas inside a field")
-            << full("C1", "1", "A", "Gen. 1:1", "Who, then, was it?") << QByteArray("C1") << 0
-            << 0 << 0 << QByteArray("1:1") << QByteArray("Who, then, was it?") << QByteArray("a")
-            << QByteArray("d");
-        QTest::newRow("fields after the ninth ignored")
-            << workedExample + R"(,"C5","x","extra")" << QByteArray("C1") << 0 << 0 << 0
-            << QByteArray("2:7") << firstMan << QByteArray("Adam") << QByteArray("Seth");
-        QTest::newRow("four fields keep the rest")
-            << QByteArray(R"("C1","2","C","Gen. 3:1")") << QByteArray("C1") << 0 << 1 << 2
-            << QByteArray("3:1") << QByteArray("previous question") << QByteArray("pa")
-            << QByteArray("pd");
-        QTest::newRow("unclosed quote yields no field")
-            << QByteArray("\"C1\",\"2\",\"C\",\"Gen. 3:1\",\"Who") << QByteArray("C1") << 0 << 1 << 2
-            << QByteArray("3:1") << QByteArray("previous question") << QByteArray("pa")
-            << QByteArray("pd");
-        QTest::newRow("no quote at all")
-            << QByteArray("C1,1,A,Gen. 1:1,Q,a,b,c,d") << QByteArray("C9") << 8 << 3 << 3
-            << QByteArray("prev ref") << QByteArray("previous question") << QByteArray("pa")
-            << QByteArray("pd");
-        QTest::newRow("empty line") << QByteArray() << QByteArray("C9") << 8 << 3 << 3
-                                    << QByteArray("prev ref") << QByteArray("previous question")
-                                    << QByteArray("pa") << QByteArray("pd");
+        const QByteArray previous = "previous question";
+        const Case cases[] = {
+            {"worked example", workedExample, "C1", 0, 0, 0, "2:7", firstMan, "Adam", "Seth"},
+            {"C0 files under Othr.", full("C0", "2", "B", "Q 1", q), "C0", 67, 1, 1, "Q 1", q, a, d},
+            {"C10", full("C10", "1", "A", "Judg. 1:1", q), "C10", 9, 0, 0, "1:1", q, a, d},
+            {"C68 keeps its digits", full("C68", "1", "A", "Othr. 12", q), "C68", 67, 0, 0,
+             "Othr. 12", q, a, d},
+            {"C123 cut to C12", full("C123", "1", "A", "2 Kings 5:14", q), "C12", 11, 0, 0, "5:14",
+             q, a, d},
+            {"C99 has no upper bound", full("C99", "1", "A", "Gen. 1:1", q), "C99", 98, 0, 0,
+             "Gen. 1:1", q, a, d},
+            {"first character not examined", full("X5", "1", "A", "Deut. 6:4", q), "X5", 4, 0, 0,
+             "6:4", q, a, d},
+            {"1 Kings skips its own digit", full("C11", "1", "A", "1 Kings 3:5", q), "C11", 10, 0,
+             0, "3:5", q, a, d},
+            {"Ctsm. drops leading blanks only", full("C67", "1", "A", "   Q12", q), "C67", 66, 0, 0,
+             "Q12", q, a, d},
+            {"control characters count as blanks", full("C67", "1", "A", "\t\x1f Q12", q), "C67",
+             66, 0, 0, "Q12", q, a, d},
+            {"text before the chapter dropped", full("C1", "1", "A", "Gen. ch 3", q), "C1", 0, 0, 0,
+             "3", q, a, d},
+            {"no digit keeps the abbreviation", full("C1", "1", "A", "  Gen. intro", q), "C1", 0, 0,
+             0, "Gen. intro", q, a, d},
+            {"reference cut at 25 after the blanks", full("C68", "1", "A", "  " + long30, q), "C68",
+             67, 0, 0, long30.left(25), q, a, d},
+            {"lower-case letter", full("C1", "1", "b", "Gen. 1:1", q), "C1", 0, 0, 1, "1:1", q, a, d},
+            {"only the first letter counts", full("C1", "1", "DA", "Gen. 1:1", q), "C1", 0, 0, 3,
+             "1:1", q, a, d},
+            {"letter outside A-D kept", full("C1", "1", "z", "Gen. 1:1", q), "C1", 0, 0, 25, "1:1",
+             q, a, d},
+            {"level outside 1-4 kept", full("C1", "9", "A", "Gen. 1:1", q), "C1", 0, 8, 0, "1:1", q,
+             a, d},
+            {"level with blank, sign and hex", full("C1", " +$4", "A", "Gen. 1:1", q), "C1", 0, 3, 0,
+             "1:1", q, a, d},
+            {"empty field reads as a quote", quoted({"C1", "1", "A", "Gen. 1:1", "", "", "b", "c", ""}),
+             "C1", 0, 0, 0, "1:1", "\"", "\"", "\""},
+            {"95-character question cut", full("C1", "1", "A", "Gen. 1:1", x95), "C1", 0, 0, 0,
+             "1:1", x90, a, d},
+            {"95-character answers cut", quoted({"C1", "1", "A", "Gen. 1:1", q, x95, "b", "c", x95}),
+             "C1", 0, 0, 0, "1:1", q, x90, x90},
+            {"blank after each comma",
+             R"("C1", "1", "A", "Gen. 2:7", "Who was the first man?", "Adam", "Noah", "Abel", )"
+             R"("Seth")",
+             "C1", 0, 0, 0, "2:7", firstMan, "Adam", "Seth"},
+            {"text between fields ignored",
+             R"(x"C1";;"1" junk "A""Gen. 2:7"-"Who was the first man?""Adam",,"Noah","Abel",)"
+             R"("Seth" trailing)",
+             "C1", 0, 0, 0, "2:7", firstMan, "Adam", "Seth"},
+            {"commas inside a field", full("C1", "1", "A", "Gen. 1:1", "Who, then?"), "C1", 0, 0, 0,
+             "1:1", "Who, then?", a, d},
+            {"fields after the ninth ignored", workedExample + R"(,"C5","x","extra")", "C1", 0, 0,
+             0, "2:7", firstMan, "Adam", "Seth"},
+            {"four fields keep the rest", R"("C1","2","C","Gen. 3:1")", "C1", 0, 1, 2, "3:1",
+             previous, "pa", "pd"},
+            {"unclosed quote yields no field", "\"C1\",\"2\",\"C\",\"Gen. 3:1\",\"Who", "C1", 0, 1,
+             2, "3:1", previous, "pa", "pd"},
+            {"no quote at all", "C1,1,A,Gen. 1:1,Q,a,b,c,d", "C9", 8, 3, 3, "prev ref", previous,
+             "pa", "pd"},
+            {"empty line", "", "C9", 8, 3, 3, "prev ref", previous, "pa", "pd"},
+        };
+        for (const Case& c : cases) {
+            QTest::newRow(c.name) << c.line << c.canonical << c.book << c.level << c.correct
+                                  << c.reference << c.question << c.answerA << c.answerD;
+        }
     }
 
     void decode()
