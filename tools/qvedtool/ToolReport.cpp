@@ -9,6 +9,8 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -70,13 +72,22 @@ int ToolReport::run(const QStringList& arguments)
         return ToolCommandLine::Success;
     }
 
-    Range chosen = range.value_or(Range{1, list.count()});
+    const Range chosen = range.value_or(Range{1, list.count()});
     int beginning = chosen.beginning;
     int end = chosen.end;
     if (!ReportExport::CheckRange(beginning, end, list.count())) {
         for (const QString& line : ReportExport::RangeErrorMessage().split(QStringLiteral("\r\n")))
             Utf8Output::error(line);
         return ToolCommandLine::Failure;
+    }
+    // The report's temporary files are named after the time of day to the
+    // second; a folder of this run's own keeps reports run side by side (a
+    // build script's parallel jobs) from sharing them.
+    const QTemporaryDir temporaryFolder;
+    if (temporaryFolder.isValid()) {
+        const QByteArray folder = QFile::encodeName(temporaryFolder.path());
+        for (const char* variable : {"TMPDIR", "TMP", "TEMP"})
+            qputenv(variable, folder);
     }
     const QString error = ReportPdf::write(reportType, list, chosen.beginning, chosen.end,
                                            parser.value(outputOption));
