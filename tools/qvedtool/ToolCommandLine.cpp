@@ -67,7 +67,8 @@ std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStr
     parser.addHelpOption();
     if (!parser.parse(arguments))
         return usageError(command, parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        parser.setApplicationDescription(wrapped(parser.applicationDescription()));
         Utf8Output out(1);
         out.text(parser.helpText());
         return out.flush() ? Success : Failure;
@@ -80,6 +81,25 @@ std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStr
         return usageError(command, QStringLiteral("Unexpected argument '%1'.").arg(positional[2]));
     file = positional[1];
     return std::nullopt;
+}
+
+QString ToolCommandLine::wrapped(const QString& text)
+{
+    constexpr qsizetype width = 79;
+    QString result;
+    qsizetype lineLength = 0;
+    for (const QStringView word : QStringView(text).tokenize(u' ', Qt::SkipEmptyParts)) {
+        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+            result += u'\n';
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            result += u' ';
+            ++lineLength;
+        }
+        result += word;
+        lineLength += word.size();
+    }
+    return result;
 }
 
 int ToolCommandLine::usageError(const QString& command, const QString& message)

@@ -35,4 +35,8 @@ public:
 
     // What the tool's help shows.
     static QString helpText();
+
+private:
+    // The text broken into lines of at most 79 characters at blanks.
+    static QString wrapped(const QString& text);
 };
