@@ -190,7 +190,7 @@ void EditingTest::pendingEditQuestion()
     WindowFixture f;
     const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
     TfrmMain& w = f.start({file});
-    w.mnuOptionsAutosave->trigger();
+    w.mnuOptionsAutosave->setChecked(false);
     w.pnlDetails->edtAnsB->setText("Changed");
     f.prompts.answers.enqueue(Answer(answer));
     f.clickRow(2);
@@ -393,7 +393,7 @@ void EditingTest::resetValidateOff()
     WindowFixture f;
     const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
     TfrmMain& w = f.start({file});
-    w.mnuOptionsResetValidate->trigger();
+    w.mnuOptionsResetValidate->setChecked(false);
     w.pnlDetails->chkValidate->click();
     f.clickRow(2);
     QVERIFY(!w.pnlDetails->chkValidate->isChecked());
