@@ -1,0 +1,83 @@
+#include "BuilderLibrary.h"
+#include "FileCommands.h"
+#include "QuestionFileGenerator.h"
+#include "QuestionGrid.h"
+#include "RatioReporter.h"
+#include "ScriptedPrompts.h"
+#include "TfrmMain.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+constexpr int Questions = 1'000'000;
+constexpr double WindowTarget = 1.5;
+
+QString questionFile()
+{
+    static QTemporaryDir folder;
+    static const QString path = [] {
+        const QString file = folder.filePath("million.qus");
+        QuestionFileGenerator().writeFile(file, Questions);
+        return file;
+    }();
+    return path;
+}
+
+void BM_LibraryLoad(benchmark::State& state)
+{
+    const QString file = questionFile();
+    for (auto _ : state) {
+        QuestionList list;
+        QuestionRecord record;
+        list.FillQuestionList(file, record, DecodeMode::QuestionOnly);
+        benchmark::DoNotOptimize(list.count());
+    }
+}
+
+// From the load's start until the grid has painted row 1 and the panel
+// shows question 1, as after a save's reload.
+void BM_WindowLoad(benchmark::State& state)
+{
+    const QString file = questionFile();
+    ScriptedPrompts prompts;
+    QTemporaryDir folder;
+    TfrmMain window(prompts, {}, {folder.path() + '/', BuilderLibrary(), nullptr});
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.session().currentFileName = file;
+        window.fileCommands().LoadQuestionFile();
+        window.stgQuestions->viewport()->repaint();
+        state.PauseTiming();
+        window.fileCommands().mnuFileNewClick();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_LibraryLoad)->Arg(Questions)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3);
+BENCHMARK(BM_WindowLoad)->Arg(Questions)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const double library = reporter.seconds("BM_LibraryLoad", Questions);
+    const double window = reporter.seconds("BM_WindowLoad", Questions);
+    const double ratio = library > 0 ? window / library : 0;
+    std::printf("\nOpening %d questions: window %.0f ms, library %.0f ms, ratio %.2f (<= %.1f) %s\n",
+                Questions, window * 1000, library * 1000, ratio, WindowTarget,
+                ratio > 0 && ratio <= WindowTarget ? "met" : "MISSED");
+    return 0;
+}
