@@ -3,22 +3,32 @@
 #include "QvedError.h"
 #include "Windows1252.h"
 
-std::optional<qint32> ParseInteger(QStringView text)
+namespace {
+
+char16_t unit(QStringView text, qsizetype i) { return text[i].unicode(); }
+// Bytes above 0x7F are never digits, signs or blanks, whatever they stand for.
+char16_t unit(QByteArrayView text, qsizetype i) { return uchar(text[i]); }
+
+// One parser for Qt strings and for the file's single-byte text, so both
+// accept exactly the same texts.
+template <typename Text>
+std::optional<qint32> parse(Text text)
 {
+    auto at = [&](qsizetype i) { return unit(text, i); };
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && text[i] == u' ')
+    while (i < n && at(i) == u' ')
         ++i;
     bool negative = false;
-    if (i < n && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
+    if (i < n && (at(i) == u'-' || at(i) == u'+')) {
+        negative = at(i) == u'-';
         ++i;
     }
     int base = 10;
-    if (i < n && text[i] == u'$') {
+    if (i < n && at(i) == u'$') {
         base = 16;
         ++i;
-    } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+    } else if (i + 1 < n && at(i) == u'0' && (at(i + 1) == u'x' || at(i + 1) == u'X')) {
         base = 16;
         i += 2;
     }
@@ -29,7 +39,7 @@ std::optional<qint32> ParseInteger(QStringView text)
     const qint64 limit = negative ? qint64(1) << 31 : (qint64(1) << 31) - 1;
     qint64 value = 0;
     for (; i < n; ++i) {
-        const char16_t c = text[i].unicode();
+        const char16_t c = at(i);
         int digit;
         if (c >= u'0' && c <= u'9')
             digit = c - u'0';
@@ -46,6 +56,13 @@ std::optional<qint32> ParseInteger(QStringView text)
     return qint32(negative ? -value : value);
 }
 
+} // namespace
+
+std::optional<qint32> ParseInteger(QStringView text)
+{
+    return parse(text);
+}
+
 qint32 StrToInt(QStringView text)
 {
     if (const auto value = ParseInteger(text))
@@ -55,5 +72,7 @@ qint32 StrToInt(QStringView text)
 
 qint32 StrToInt(QByteArrayView ansiText)
 {
-    return StrToInt(Windows1252::toUnicode(ansiText));
+    if (const auto value = parse(ansiText))
+        return *value;
+    throw QvedError::conversion(Windows1252::toUnicode(ansiText));
 }

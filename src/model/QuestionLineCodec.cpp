@@ -3,6 +3,8 @@
 #include "BookTable.h"
 #include "IntegerConversion.h"
 
+#include <cstring>
+
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -67,23 +69,27 @@ void DecodeQuestionLine(QByteArrayView line, QuestionRecord& record, DecodeMode 
                         QByteArrayView* questionField)
 {
     const int lastField = mode == DecodeMode::QuestionOnly ? 5 : 9;
+    const char* const begin = line.data();
+    const char* const end = begin + line.size();
+    const char* opened = nullptr;
     int fieldNumber = 1;
-    qsizetype openedAt = -1;
-    for (qsizetype i = 0; i < line.size() && fieldNumber <= lastField; ++i) {
-        if (line[i] != '"')
-            continue;
-        if (openedAt < 0) {
-            openedAt = i;
+    // Only double quotes matter: jump from one to the next.
+    for (const char* quote = begin; fieldNumber <= lastField; ++quote) {
+        quote = static_cast<const char*>(std::memchr(quote, '"', std::size_t(end - quote)));
+        if (!quote)
+            break;
+        if (!opened) {
+            opened = quote;
             continue;
         }
         // Two adjacent quotes read as a text of one character: the closing
         // quote itself.
-        const qsizetype length = i - openedAt - 1;
+        const qsizetype length = quote - opened - 1;
         const QByteArrayView text =
-            length > 0 ? line.sliced(openedAt + 1, length) : line.sliced(i, 1);
+            length > 0 ? QByteArrayView(opened + 1, length) : QByteArrayView(quote, 1);
         storeField(fieldNumber, text, record, questionField);
         ++fieldNumber;
-        openedAt = -1;
+        opened = nullptr;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <cstring>
 
 QString WriteResult::message() const
 {
@@ -80,14 +81,29 @@ void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, D
     // ending still counts.
     m_rows.reserve(std::size_t(size / 96 + 1));
     qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        m_rows.push_back(Row{start, 0, qint32(i - start), 0, 0});
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    // Lines end at the nearer of the next CR and the next LF; both are found
+    // with memchr and kept until passed.
+    const char* nextCr = nullptr;
+    const char* nextLf = nullptr;
+    const char* const end = data + size;
+    while (start < size) {
+        const char* from = data + start;
+        if (nextCr != end && (!nextCr || nextCr < from)) {
+            nextCr = static_cast<const char*>(std::memchr(from, '\r', std::size_t(end - from)));
+            nextCr = nextCr ? nextCr : end;
+        }
+        if (nextLf != end && (!nextLf || nextLf < from)) {
+            nextLf = static_cast<const char*>(std::memchr(from, '\n', std::size_t(end - from)));
+            nextLf = nextLf ? nextLf : end;
+        }
+        const char* lineEnd = std::min(nextCr, nextLf);
+        if (lineEnd == end)
+            break;
+        m_rows.push_back(Row{start, 0, qint32(lineEnd - from), 0, 0});
+        qsizetype next = lineEnd - data + 1;
+        if (*lineEnd == '\r' && next < size && data[next] == '\n')
+            ++next;
+        start = next;
     }
     if (start < size)
         m_rows.push_back(Row{start, 0, qint32(size - start), 0, 0});

@@ -63,7 +63,11 @@ qsizetype Windows1252::firstUnencodable(QStringView text)
 {
     const auto& map = tables().fromUnicode;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!map.contains(text[i].unicode()))
+        // Only the C1 range differs between the code page and Latin-1.
+        const char16_t unit = text[i].unicode();
+        if ((unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)))
+            continue;
+        if (!map.contains(unit))
             return i;
     }
     return -1;
@@ -74,7 +78,12 @@ QByteArray Windows1252::fromUnicode(QStringView text, bool* ok)
     const auto& map = tables().fromUnicode;
     QByteArray result(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const auto found = map.constFind(text[i].unicode());
+        const char16_t unit = text[i].unicode();
+        if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
+            result[i] = char(unit);
+            continue;
+        }
+        const auto found = map.constFind(unit);
         if (found == map.constEnd()) {
             if (ok)
                 *ok = false;
