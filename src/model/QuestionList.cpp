@@ -2,6 +2,7 @@
 
 #include "IoErrorText.h"
 #include "QvedError.h"
+#include "ReadWholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -61,13 +62,7 @@ void QuestionList::clear()
 
 void QuestionList::FillQuestionList(const QString& path, QuestionRecord& record, DecodeMode mode)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw QvedError::cannotOpenFile(path);
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw QvedError::cannotOpenFile(path);
-    fillFromContent(std::move(content), record, mode);
+    fillFromContent(ReadWholeFile(path), record, mode);
 }
 
 void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, DecodeMode mode)

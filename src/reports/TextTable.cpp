@@ -2,23 +2,13 @@
 
 #include "IntegerConversion.h"
 #include "QvedError.h"
+#include "ReadWholeFile.h"
 #include "Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-
-QByteArray readWholeFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw QvedError::cannotOpenFile(path);
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw QvedError::cannotOpenFile(path);
-    return content;
-}
 
 QvedError schemaError(const QString& path, const QString& reason)
 {
@@ -70,7 +60,7 @@ QByteArrayView TextTable::value(int record, int field) const
 void TextTable::readSchema()
 {
     const QString path = schemaFilePath();
-    const QString text = Windows1252::toUnicode(readWholeFile(path));
+    const QString text = Windows1252::toUnicode(ReadWholeFile(path));
     for (QStringView line : QStringView(text).split(u'\n')) {
         if (line.endsWith(u'\r'))
             line.chop(1);
@@ -106,7 +96,7 @@ void TextTable::readSchema()
 
 void TextTable::readRecords()
 {
-    m_data = readWholeFile(dataFilePath());
+    m_data = ReadWholeFile(dataFilePath());
     const qsizetype size = m_data.size();
     qsizetype begin = 0;
     while (begin < size) {

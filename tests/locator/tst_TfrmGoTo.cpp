@@ -98,9 +98,9 @@ void TestTfrmGoTo::go_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("target");
-    const QString between = "information: Please enter a number between 1 and ";
+    const QString between = "info: Please enter a number between 1 and ";
     // clang-format off
-    QTest::newRow("empty")        << 12 << "" << "information: Please enter a number!" << 0;
+    QTest::newRow("empty")        << 12 << "" << "info: Please enter a number!" << 0;
     QTest::newRow("00012")        << 12 << "00012" << "" << 12;
     QTest::newRow("first row")    << 12 << "1" << "" << 1;
     QTest::newRow("above n")      << 12 << "13" << between + "12" << 0;
@@ -139,20 +139,20 @@ void TestTfrmGoTo::search_data()
     const QString next = "click:btnNext", prev = "click:btnPrev";
     // clang-format off
     QTest::newRow("c is the book code") << 12 << QStringList{"text:c", next} << "" << 0 << "C";
-    QTest::newRow("prev at once")       << 12 << QStringList{"text:c", prev} << "information: c" + prior << -1 << "";
-    QTest::newRow("empty text")         << 12 << QStringList{"text:", next} << "information: " + after << -1 << "";
+    QTest::newRow("prev at once")       << 12 << QStringList{"text:c", prev} << "info: c" + prior << -1 << "";
+    QTest::newRow("empty text")         << 12 << QStringList{"text:", next} << "info: " + after << -1 << "";
     QTest::newRow("no questions")       << 0 << QStringList{"text:c", next, prev}
-                                        << "information: c" + after + "\ninformation: c" + prior << -1 << "";
+                                        << "info: c" + after + "\ninfo: c" + prior << -1 << "";
     QTest::newRow("jump after a failed next") << 12 << QStringList{"text:zacchaeus", next, next}
-                                              << "information: zacchaeus" + after << 7 << "Zacchaeus";
+                                              << "info: zacchaeus" + after << 7 << "Zacchaeus";
     QTest::newRow("new text from the line found last")
         << 12 << QStringList{"text:question 8", next, "text:question 1", next} << "" << 9 << "Question 1";
     QTest::newRow("prev from a found line")
         << 12 << QStringList{"text:zacchaeus", next, "text:SETH", prev} << "" << 6 << "Seth";
     QTest::newRow("no wrap-around")
-        << 12 << QStringList{"text:seth", next, prev} << "information: seth" + prior << 0 << "Seth";
+        << 12 << QStringList{"text:seth", next, prev} << "info: seth" + prior << 0 << "Seth";
     QTest::newRow("outside the code page")
-        << 12 << QStringList{"text:\u2200", next} << "information: \u2200" + after << -1 << "";
+        << 12 << QStringList{"text:\u2200", next} << "info: \u2200" + after << -1 << "";
     // clang-format on
 }
 

@@ -4,7 +4,7 @@
 #include "QuestionList.h"
 #include "QvedError.h"
 #include "RecordingOutput.h"
-#include "RecordingPrompts.h"
+#include "ScriptedPrompts.h"
 #include "ReportExport.h"
 #include "TdmQVED3.h"
 #include "TextTable.h"
@@ -96,7 +96,7 @@ struct Setup
 
     QuestionList list;
     TdmQVED3 dataModule;
-    RecordingPrompts prompts;
+    ScriptedPrompts prompts;
     RecordingOutput output;
     TfrmReportSetup dialog;
 };
@@ -309,8 +309,8 @@ private slots:
 
         setup.dialog.bntPrintPreview->click();
 
-        QCOMPARE(setup.prompts.informations, listOf(information));
-        QCOMPARE(setup.prompts.errors, listOf(error));
+        QCOMPARE(setup.prompts.informations(), listOf(information));
+        QCOMPARE(setup.prompts.errors(), listOf(error));
         const bool produced = information.isEmpty() && error.isEmpty();
         QCOMPARE(setup.output.reports.size(), std::size_t(produced ? 1 : 0));
         if (produced) {
@@ -359,7 +359,7 @@ private slots:
             QCOMPARE(report.questions, questions(1, 3));
             QVERIFY(report.filesExisted);
         }
-        QCOMPARE(setup.prompts.errors.size(), fails ? 2 : 0);
+        QCOMPARE(setup.prompts.errors().size(), fails ? 2 : 0);
     }
 
     void freshDialogAndColours()

@@ -3,7 +3,7 @@
 #include "QtReportOutput.h"
 #include "QuestionLineCodec.h"
 #include "QuestionList.h"
-#include "RecordingPrompts.h"
+#include "ScriptedPrompts.h"
 #include "ReportEngine.h"
 #include "ReportExport.h"
 #include "ReportLayout.h"
@@ -268,10 +268,10 @@ private slots:
             QSKIP("a default printer is installed");
         TableFiles files(numbered(3));
         const auto report = ReportRun::createReport(0, files.table);
-        RecordingPrompts prompts;
+        ScriptedPrompts prompts;
         QtReportOutput output(prompts);
         output.print(*report, nullptr);
-        QCOMPARE(prompts.informations, QStringList(QtReportOutput::noPrinterMessage()));
+        QCOMPARE(prompts.informations(), QStringList(QtReportOutput::noPrinterMessage()));
     }
 
     void previewSavesPdf()
@@ -279,8 +279,8 @@ private slots:
         TableFiles files(numbered(12));
         const auto report = ReportRun::createReport(1, files.table);
         QTemporaryDir dir;
-        RecordingPrompts prompts;
-        prompts.savePath = dir.filePath(QStringLiteral("saved"));
+        ScriptedPrompts prompts;
+        prompts.fileNames.enqueue(dir.filePath(QStringLiteral("saved")));
         QtReportOutput output(prompts);
         bool saved = false;
         QTimer::singleShot(0, [&] {
@@ -296,7 +296,7 @@ private slots:
         });
         output.preview(*report, nullptr);
         QVERIFY(saved);
-        QCOMPARE(prompts.informations, QStringList());
+        QCOMPARE(prompts.informations(), QStringList());
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("saved.pdf"))).size() > 1000);
     }
 };

@@ -49,6 +49,10 @@ public:
     }
     void beep() override { ++beeps; }
 
+    // The texts of one kind, without their prefix.
+    QStringList informations() const { return ofKind("info: "); }
+    QStringList errors() const { return ofKind("error: "); }
+
     QStringList takeShown()
     {
         QStringList result = shown;
@@ -57,6 +61,15 @@ public:
     }
 
 private:
+    QStringList ofKind(const QString& prefix) const
+    {
+        QStringList texts;
+        for (const QString& text : shown) {
+            if (text.startsWith(prefix))
+                texts << text.mid(prefix.size());
+        }
+        return texts;
+    }
     Answer next(const QString& text)
     {
         if (answers.isEmpty()) {
