@@ -196,6 +196,13 @@ void ToolTest::check_data()
     QTest::newRow("book number 0 files under the last category")
         << QByteArrayList{line("C0", "1", "A", "Gen. 1:1", "Q")} << table
         << QStringList{"1: book number 0 is outside 1 to 68"};
+    QTest::newRow("book field longer than three characters")
+        << QByteArrayList{line("C123", "1", "A", "Gen. 1:1", "Q"),
+                          line("C069", "1", "A", "Gen. 1:1", "Q2"),
+                          line("C0012", "1", "A", "Gen. 1:1", "Q3")}
+        << QStringList{QStringLiteral("--no-validate")}
+        << QStringList{"1: book number 123 is outside 1 to 68",
+                       "2: book number 69 is outside 1 to 68"};
     QTest::newRow("letter below A")
         << QByteArrayList{line("C1", "1", "@", "Gen. 1:1", "Q")} << table
         << QStringList{"1: Correct answer not specified.",

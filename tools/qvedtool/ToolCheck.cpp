@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <optional>
 
 namespace {
 
@@ -176,17 +177,23 @@ void ToolCheck::checkRecord(int number)
 void ToolCheck::checkStoredValues(int number, QByteArrayView line)
 {
     const QuestionRecord& r = m_record;
+    const QByteArrayView code = r.CanonicalNbr.view();
+    std::optional<qint32> bookNumber;
+    // Decoding reads the book number from the field's first three characters
+    // only (C123 files under book 12), so a longer field is read whole.
+    if (code.size() == r.CanonicalNbr.capacity()) {
+        const QByteArrayView field = firstField(line);
+        if (field.size() > code.size())
+            bookNumber = ParseInteger(QString::fromLatin1(field.sliced(1)));
+    }
     // Book numbers 1 to 67 decode to 0 to 66. From 67 up the index may come
     // from 68, from a number above it or from one of 0 or below, so only
     // there the number itself is read again.
-    if (r.Book >= OtherBook) {
-        const QByteArrayView code = r.CanonicalNbr.view();
-        const qint32 bookNumber = StrToInt(code.sliced(1));
-        if (bookNumber < 1 || bookNumber > BookCount)
-            report(
-                number,
-                QStringLiteral("book number %1 is outside 1 to %2").arg(bookNumber).arg(BookCount));
-    }
+    if (!bookNumber && r.Book >= OtherBook)
+        bookNumber = StrToInt(code.sliced(1));
+    if (bookNumber && (*bookNumber < 1 || *bookNumber > BookCount))
+        report(number,
+               QStringLiteral("book number %1 is outside 1 to %2").arg(*bookNumber).arg(BookCount));
     if ((r.Level < 0 || r.Level >= ChoiceCount) &&
         (r.Level != -1 || hasField(line, &QuestionRecord::Level)))
         report(number, QStringLiteral("level %1 is outside 1 to 4").arg(r.Level + 1));
@@ -196,6 +203,13 @@ void ToolCheck::checkStoredValues(int number, QByteArrayView line)
         report(number, QStringLiteral("correct answer '%1' is outside A to D")
                            .arg(Windows1252::toUnicode(QByteArrayView(&letter, 1))));
     }
+}
+
+QByteArrayView ToolCheck::firstField(QByteArrayView line)
+{
+    const qsizetype open = line.indexOf('"');
+    const qsizetype close = open < 0 ? -1 : line.indexOf('"', open + 1);
+    return close < 0 ? QByteArrayView() : line.sliced(open + 1, close - open - 1);
 }
 
 bool ToolCheck::hasField(QByteArrayView line, qint16 QuestionRecord::*field)

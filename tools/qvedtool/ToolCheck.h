@@ -35,6 +35,8 @@ private:
     // reads as -1, which a missing field leaves in a cleared record too:
     // decoding again over another value tells the two apart.
     bool hasField(QByteArrayView line, qint16 QuestionRecord::*field);
+    // The text of the line's first field as it stands, however long.
+    static QByteArrayView firstField(QByteArrayView line);
     void report(int number, QStringView problem);
 
     static bool loadGivenTable(const QString& path, ValidationTable& table);
