@@ -337,7 +337,7 @@ void ToolTest::exitStatus_data()
     row("help of check", {"check", "--help"}, 0, "--table <PATH>");
     row("help of export", {"export", "-h"}, 0, "--format <FORMAT>");
     row("help of report", {"report", "--help"}, 0, "-o, --output <OUT.pdf>");
-    row("help of stats", {"stats", "--help"}, 0, "stats FILE");
+    row("help of stats", {"stats", "--help"}, 0, "Usage: qvedtool stats [options] FILE\n");
 }
 
 void ToolTest::exitStatus()

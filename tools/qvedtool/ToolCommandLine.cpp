@@ -69,8 +69,13 @@ std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStr
         return usageError(command, parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         parser.setApplicationDescription(wrapped(parser.applicationDescription()));
+        // The parser's usage line names the program by the path it was
+        // started with and puts the command after the options.
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(u'\n'),
+                     QStringLiteral("Usage: qvedtool %1 [options] FILE").arg(command));
         Utf8Output out(1);
-        out.text(parser.helpText());
+        out.text(help);
         return out.flush() ? Success : Failure;
     }
     // The first positional argument is the command itself.
