@@ -13,17 +13,20 @@ TextEntryGuard::Cleaned TextEntryGuard::clean(const QString& text)
 {
     Cleaned cleaned;
     cleaned.text.reserve(text.size());
-    for (QChar c : text) {
-        const char16_t unit = c.unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
         if (unit == u'"') {
             cleaned.text += u'\'';
             cleaned.quoteReplaced = true;
         } else if (unit == u'\r' || unit == u'\n' || unit == 0x2028 || unit == 0x2029) {
+            // CR LF is one line break, and so one blank.
+            if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
             cleaned.text += u' ';
-        } else if (Windows1252::firstUnencodable(QStringView(&c, 1)) >= 0) {
+        } else if (Windows1252::firstUnencodable(QStringView(text).sliced(i, 1)) >= 0) {
             cleaned.characterRefused = true;
         } else {
-            cleaned.text += c;
+            cleaned.text += text[i];
         }
     }
     return cleaned;

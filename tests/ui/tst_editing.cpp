@@ -5,7 +5,9 @@
 #include "RecordChecks.h"
 #include "Windows1252.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +69,8 @@ private slots:
     void doubleQuoteRule_data();
     void doubleQuoteRule();
     void lineBreaksAndForeignCharactersNeverReachALine();
+    void pastedTextIsCleaned_data();
+    void pastedTextIsCleaned();
     void decodedQuoteIsReportedNotStored();
     void savedFileDecodesToWhatWasTyped();
 };
@@ -450,6 +454,56 @@ void EditingTest::lineBreaksAndForeignCharactersNeverReachALine()
     QCOMPARE(f.prompts.beeps, 1);
     memo->insertPlainText(QString(100, u'x'));
     QCOMPARE(w.pnlDetails->questionText().size(), 90);
+}
+
+void EditingTest::pastedTextIsCleaned_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("warnings");
+    QTest::addColumn<int>("beeps");
+    // clang-format off
+    QTest::newRow("quote into the reference") << "edtRef" << "2\"7" << "2'7" << 1 << 0;
+    QTest::newRow("CR LF into the reference") << "edtRef" << "2\r\n7" << "2 7" << 0 << 0;
+    QTest::newRow("CR LF into an answer")     << "edtAnsA" << "one\r\ntwo" << "one two" << 0 << 0;
+    QTest::newRow("lone CR into an answer")   << "edtAnsB" << "one\rtwo" << "one two" << 0 << 0;
+    QTest::newRow("foreign into an answer")   << "edtAnsD" << "x\u4e2dy" << "xy" << 0 << 1;
+    QTest::newRow("CR LF into the question")  << "mmoQuestion" << "one\r\ntwo" << "one two" << 0 << 0;
+    QTest::newRow("LF and quotes into the question")
+        << "mmoQuestion" << "a\n\"b\"" << "a 'b'" << 1 << 0;
+    // clang-format on
+}
+
+// Pasted text bypasses the keys, and is cleaned once it is in the box.
+void EditingTest::pastedTextIsCleaned()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, text);
+    QFETCH(int, warnings);
+    QFETCH(int, beeps);
+    WindowFixture f;
+    TfrmMain& w = f.start({f.writeFile("quiz.qus", {f.question(1)})});
+    w.mnuOptionsAlwaysWarn->setChecked(true);
+    w.pnlDetails->edtRef->clear();
+    w.pnlDetails->edtAnsA->clear();
+    w.pnlDetails->edtAnsB->clear();
+    w.pnlDetails->edtAnsD->clear();
+    w.pnlDetails->setQuestionText(QString());
+    QApplication::clipboard()->setText(clipboard);
+    QWidget* target = w.pnlDetails->findChild<QWidget*>(box);
+    target->setFocus();
+    QTest::keySequence(target, QKeySequence::Paste);
+    const PanelValues values = w.pnlDetails->values();
+    const QString shown = box == u"edtRef"        ? values.reference
+                          : box == u"mmoQuestion" ? values.question
+                          : box == u"edtAnsA"     ? values.answerA
+                          : box == u"edtAnsB"     ? values.answerB
+                                                  : values.answerD;
+    QCOMPARE(shown, text);
+    QCOMPARE(f.prompts.shown, QStringList(warnings, QuoteWarning));
+    QCOMPARE(f.prompts.beeps, beeps);
 }
 
 void EditingTest::decodedQuoteIsReportedNotStored()
