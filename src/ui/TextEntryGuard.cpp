@@ -2,10 +2,13 @@
 
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+
+#include <algorithm>
 
 TextEntryGuard::TextEntryGuard(QObject* parent) : QObject(parent) {}
 
@@ -42,7 +45,8 @@ void TextEntryGuard::report(const Cleaned& cleaned)
 
 void TextEntryGuard::guard(QLineEdit* edit)
 {
-    // textEdited fires for typing and pasting, never for setText().
+    edit->installEventFilter(this);
+    // textEdited fires for every change the user makes, never for setText().
     connect(edit, &QLineEdit::textEdited, this, [this, edit] { cleanLineEdit(edit); });
 }
 
@@ -80,9 +84,13 @@ void TextEntryGuard::cleanMemo(QPlainTextEdit* memo, int maxLength)
     const int cursorAfter =
         std::min(int(clean(text.left(cursor)).text.size()), int(cleaned.text.size()));
     m_cleaning = true;
+    // The cleaning joins the user's own edit, so undoing that edit never
+    // brings back text that has to be cleaned again.
     QTextCursor whole(memo->document());
+    whole.joinPreviousEditBlock();
     whole.select(QTextCursor::Document);
     whole.insertText(cleaned.text);
+    whole.endEditBlock();
     QTextCursor placed = memo->textCursor();
     placed.setPosition(cursorAfter);
     memo->setTextCursor(placed);
@@ -99,10 +107,29 @@ void TextEntryGuard::setTextQuietly(QPlainTextEdit* memo, const QString& text)
 
 bool TextEntryGuard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && qobject_cast<QPlainTextEdit*>(watched)) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            return true;
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        return qobject_cast<QPlainTextEdit*>(watched) != nullptr;
+    // Keys whose text is a control character (Backspace, Tab, Ctrl+letter)
+    // edit or move; the boxes never take that text in.
+    const QString typed = key->text();
+    const bool typesCharacters =
+        !typed.isEmpty() &&
+        std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u' ' && c != u'\x7f'; });
+    if (!typesCharacters)
+        return QObject::eventFilter(watched, event);
+    const Cleaned cleaned = clean(typed);
+    if (cleaned.text == typed)
+        return QObject::eventFilter(watched, event);
+    // The box receives the key with the characters it may hold, so the
+    // apostrophe is typed, undone and limited like any other character.
+    if (!cleaned.text.isEmpty()) {
+        QKeyEvent replacement(QEvent::KeyPress, key->key(), key->modifiers(), cleaned.text,
+                              key->isAutoRepeat(), key->count());
+        QCoreApplication::sendEvent(watched, &replacement);
     }
-    return QObject::eventFilter(watched, event);
+    report(cleaned);
+    return true;
 }

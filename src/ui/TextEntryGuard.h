@@ -7,7 +7,9 @@ class QPlainTextEdit;
 
 // Keeps what the user types or pastes storable in a question line: a double
 // quote becomes an apostrophe, a line break a blank, and a character the
-// file's code page cannot hold is refused. Text set by the program is left
+// file's code page cannot hold is refused. Typed characters are changed
+// before they reach the box; text that arrives otherwise (pasted, dropped,
+// composed) is cleaned as soon as it is in. Text set by the program is left
 // alone, so the record checks still see what a decode produced.
 class TextEntryGuard : public QObject
 {

@@ -71,6 +71,8 @@ private slots:
     void lineBreaksAndForeignCharactersNeverReachALine();
     void pastedTextIsCleaned_data();
     void pastedTextIsCleaned();
+    void undoNeverBringsBackAQuote_data();
+    void undoNeverBringsBackAQuote();
     void decodedQuoteIsReportedNotStored();
     void savedFileDecodesToWhatWasTyped();
 };
@@ -504,6 +506,34 @@ void EditingTest::pastedTextIsCleaned()
     QCOMPARE(shown, text);
     QCOMPARE(f.prompts.shown, QStringList(warnings, QuoteWarning));
     QCOMPARE(f.prompts.beeps, beeps);
+}
+
+void EditingTest::undoNeverBringsBackAQuote_data()
+{
+    QTest::addColumn<bool>("memo");
+    QTest::newRow("answer box") << false;
+    QTest::newRow("question box") << true;
+}
+
+// Undoing a typed double quote takes the apostrophe away with one warning;
+// it never restores the quote, which would be replaced and warned of again.
+void EditingTest::undoNeverBringsBackAQuote()
+{
+    QFETCH(bool, memo);
+    WindowFixture f;
+    TfrmMain& w = f.start({f.writeFile("quiz.qus", {f.question(1)})});
+    w.mnuOptionsAlwaysWarn->setChecked(true);
+    QWidget* box = memo ? static_cast<QWidget*>(w.pnlDetails->mmoQuestion) : w.pnlDetails->edtAnsA;
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End, memo ? Qt::ControlModifier : Qt::NoModifier);
+    QTest::keyClicks(box, "\"");
+    const QString before = memo ? QStringLiteral("Question 1?") : QStringLiteral("Alpha");
+    const auto text = [&] { return memo ? w.pnlDetails->questionText() : w.pnlDetails->edtAnsA->text(); };
+    QCOMPARE(text(), before + u'\'');
+    QTest::keySequence(box, QKeySequence::Undo);
+    QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(text(), before);
+    QCOMPARE(f.prompts.shown, QStringList{QuoteWarning});
 }
 
 void EditingTest::decodedQuoteIsReportedNotStored()
