@@ -20,6 +20,15 @@
 
 namespace {
 
+// A fixed client area. Inside the margins and the panels' one-pixel frames
+// the memo, and the button row above it, are 293 pixels wide.
+constexpr QSize ClientSize(311, 209);
+constexpr int GoToPanelHeight = 59;
+constexpr int MemoWidth = 293;
+constexpr int Spacing = 4;
+constexpr int OuterMargin = 2;
+constexpr int PanelMargin = (ClientSize.width() - 2 * OuterMargin - 2 - MemoWidth) / 2;
+
 QFrame* sunkenPanel(QWidget* parent)
 {
     auto* panel = new QFrame(parent);
@@ -84,8 +93,6 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
     mmoQuestion->setObjectName(QStringLiteral("mmoQuestion"));
     mmoQuestion->setReadOnly(true);
     mmoQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // As wide as the button row above it, which the platform's font decides.
-    mmoQuestion->setMinimumWidth(293);
     mmoQuestion->setFixedHeight(57);
     // The found text stays highlighted while the focus is on the buttons.
     QPalette memoColours = mmoQuestion->palette();
@@ -93,14 +100,23 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
         memoColours.setBrush(QPalette::Inactive, role, memoColours.brush(QPalette::Active, role));
     mmoQuestion->setPalette(memoColours);
 
+    // The dialog's size is fixed, so the buttons share their row equally
+    // rather than growing to the platform's preferred button width.
+    const int buttonWidth = (MemoWidth - 3 * Spacing) / 4;
+    for (QPushButton* b : {btnCancel, btnGo})
+        b->setFixedWidth(buttonWidth);
+    for (QPushButton* b : {btnCancel2, btnPrev, btnNext, btnjumpTo})
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+
     auto* goToRow = new QHBoxLayout;
+    goToRow->setSpacing(Spacing);
     goToRow->addWidget(edtGoTo);
     goToRow->addStretch();
     goToRow->addWidget(btnCancel);
     goToRow->addWidget(btnGo);
     auto* goToLayout = new QVBoxLayout(goToPanel);
-    goToLayout->setContentsMargins(6, 4, 6, 6);
-    goToLayout->setSpacing(4);
+    goToLayout->setContentsMargins(PanelMargin, 3, PanelMargin, 4);
+    goToLayout->setSpacing(3);
     goToLayout->addWidget(Label1);
     goToLayout->addLayout(goToRow);
 
@@ -109,22 +125,23 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
     searchForRow->addWidget(edtLookupText);
     searchForRow->addStretch();
     auto* buttonRow = new QHBoxLayout;
+    buttonRow->setSpacing(Spacing);
     for (QPushButton* b : {btnCancel2, btnPrev, btnNext, btnjumpTo})
         buttonRow->addWidget(b);
     auto* lookupLayout = new QVBoxLayout(lookupPanel);
-    lookupLayout->setContentsMargins(6, 4, 6, 6);
-    lookupLayout->setSpacing(4);
+    lookupLayout->setContentsMargins(PanelMargin, 3, PanelMargin, 4);
+    lookupLayout->setSpacing(3);
     lookupLayout->addWidget(Label2);
     lookupLayout->addLayout(searchForRow);
     lookupLayout->addLayout(buttonRow);
     lookupLayout->addWidget(mmoQuestion);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setContentsMargins(OuterMargin, OuterMargin, OuterMargin, OuterMargin);
     layout->setSpacing(2);
+    goToPanel->setFixedHeight(GoToPanelHeight);
     layout->addWidget(goToPanel);
     layout->addWidget(lookupPanel);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btnGo, &QPushButton::clicked, this, &TfrmGoTo::btnGoClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmGoTo::btnCancelClick);
@@ -137,7 +154,7 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
 
     btnGo->setDefault(true);
     edtGoTo->setFocus();
-    adjustSize();
+    setFixedSize(ClientSize);
     move(screen()->availableGeometry().center() - rect().center());
 }
 

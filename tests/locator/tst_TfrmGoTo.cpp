@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -61,6 +62,7 @@ class TestTfrmGoTo : public QObject
 
 private slots:
     void findAgreesWithPlainSearch();
+    void layout();
     void go_data();
     void go();
     void search_data();
@@ -89,6 +91,28 @@ void TestTfrmGoTo::findAgreesWithPlainSearch()
         const QByteArray line = randomText(30), text = randomText(4);
         const qsizetype expected = text.isEmpty() ? -1 : line.toUpper().indexOf(text.toUpper());
         QVERIFY2(LocatorSearch(text).find(line) == expected, line + " / " + text);
+    }
+}
+
+// The fixed client area holds every control whole, whatever the font.
+void TestTfrmGoTo::layout()
+{
+    const QuestionList list = questions(1);
+    ScriptedPrompts prompts;
+    TfrmGoTo dialog(list, prompts);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.size(), QSize(311, 209));
+    QCOMPARE(dialog.findChild<QPlainTextEdit*>("mmoQuestion")->size(), QSize(293, 57));
+    for (const QWidget* child : dialog.findChildren<QWidget*>()) {
+        if (!child->isVisible() || child->isWindow())
+            continue;
+        QVERIFY2(child->parentWidget()->rect().contains(child->geometry()),
+                 qPrintable(child->objectName()));
+        if (const auto* button = qobject_cast<const QPushButton*>(child))
+            QVERIFY2(button->width() >= button->fontMetrics().horizontalAdvance(button->text()) +
+                                            button->iconSize().width(),
+                     qPrintable(button->objectName()));
     }
 }
 
