@@ -1,6 +1,5 @@
 #include "TfrmAbout.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -30,14 +29,6 @@ QLabel* label(const char* name, const QString& text, QWidget* parent)
     return result;
 }
 
-// The icon the main window gave the application, or the program's own
-// picture while it has none.
-QPixmap programIcon()
-{
-    const QIcon given = QApplication::windowIcon();
-    return (given.isNull() ? QIcon(QStringLiteral(":/about/program.svg")) : given).pixmap(32, 32);
-}
-
 } // namespace
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
@@ -45,6 +36,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     // The pictures live in a static library, whose resources are linked in
     // only when something names them.
     Q_INIT_RESOURCE(TfrmAbout);
+    Q_INIT_RESOURCE(ui);
     m_bulbOn = QIcon(QStringLiteral(":/about/bulb-on.svg"));
     m_bulbOff = QIcon(QStringLiteral(":/about/bulb-off.svg"));
 
@@ -56,7 +48,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     QFrame* Panel1 = sunkenPanel("Panel1", QRect(15, 14, 323, 161), this);
     auto* ProgramIcon = new QLabel(Panel1);
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setPixmap(programIcon());
+    ProgramIcon->setPixmap(QIcon(QStringLiteral(":/icons/app.svg")).pixmap(32, 32));
     ProgramIcon->setFixedSize(32, 32);
     QLabel* ProductName = label("ProductName", QStringLiteral("Quorvale Editor"), Panel1);
     QFont heading = system;
