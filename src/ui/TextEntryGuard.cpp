@@ -76,13 +76,17 @@ void TextEntryGuard::cleanMemo(QPlainTextEdit* memo, int maxLength)
 {
     const QString text = memo->toPlainText();
     Cleaned cleaned = clean(text);
-    if (cleaned.text.size() > maxLength)
-        cleaned.text.truncate(maxLength);
-    if (cleaned.text == text)
+    if (cleaned.text == text && text.size() <= maxLength)
         return;
     const int cursor = memo->textCursor().position();
-    const int cursorAfter =
-        std::min(int(clean(text.left(cursor)).text.size()), int(cleaned.text.size()));
+    int cursorAfter = int(clean(text.left(cursor)).text.size());
+    // What just came in ends at the cursor; the excess is cut from it, so
+    // the text already in the box stays whole.
+    if (const qsizetype excess = cleaned.text.size() - maxLength; excess > 0) {
+        const int from = std::max(0, int(cursorAfter - excess));
+        cleaned.text.remove(from, excess);
+        cursorAfter = from;
+    }
     m_cleaning = true;
     // The cleaning joins the user's own edit, so undoing that edit never
     // brings back text that has to be cleaned again.

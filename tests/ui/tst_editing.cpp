@@ -69,6 +69,8 @@ private slots:
     void doubleQuoteRule_data();
     void doubleQuoteRule();
     void lineBreaksAndForeignCharactersNeverReachALine();
+    void questionBoxHoldsNinety_data();
+    void questionBoxHoldsNinety();
     void pastedTextIsCleaned_data();
     void pastedTextIsCleaned();
     void undoNeverBringsBackAQuote_data();
@@ -456,6 +458,47 @@ void EditingTest::lineBreaksAndForeignCharactersNeverReachALine()
     QCOMPARE(f.prompts.beeps, 1);
     memo->insertPlainText(QString(100, u'x'));
     QCOMPARE(w.pnlDetails->questionText().size(), 90);
+}
+
+void EditingTest::questionBoxHoldsNinety_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted"); // typed when empty
+    QTest::addColumn<QString>("text");
+    const QString full(90, u'a');
+    // clang-format off
+    QTest::newRow("typing at the end")         << 90 << 90 << "" << full;
+    QTest::newRow("typing in the middle")      << 90 << 10 << "" << full;
+    QTest::newRow("pasting into the middle")   << 85 << 10 << "0123456789"
+                                               << QString(10, u'a') + "01234" + QString(75, u'a');
+    QTest::newRow("pasting a line break")      << 89 << 89 << "\r\nz" << QString(89, u'a') + ' ';
+    // clang-format on
+}
+
+// A full question box takes no more: what is cut is what came in, never the
+// text already there.
+void EditingTest::questionBoxHoldsNinety()
+{
+    QFETCH(int, length);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, text);
+    WindowFixture f;
+    TfrmMain& w = f.start({f.writeFile("quiz.qus", {f.question(1)})});
+    QPlainTextEdit* memo = w.pnlDetails->mmoQuestion;
+    w.pnlDetails->setQuestionText(QString(length, u'a'));
+    memo->setFocus();
+    QTextCursor at = memo->textCursor();
+    at.setPosition(cursor);
+    memo->setTextCursor(at);
+    if (pasted.isEmpty()) {
+        QTest::keyClicks(memo, "Z");
+    } else {
+        QApplication::clipboard()->setText(pasted);
+        QTest::keySequence(memo, QKeySequence::Paste);
+    }
+    QCOMPARE(w.pnlDetails->questionText(), text);
 }
 
 void EditingTest::pastedTextIsCleaned_data()
