@@ -16,7 +16,6 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
         m_buttons->addButton(radio, i);
         layout->addWidget(radio, i / columns, i % columns);
     }
-    connect(m_buttons, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
 }
 
 int RadioGroup::itemIndex() const

@@ -19,9 +19,6 @@ public:
     void setItemIndex(int index);
     QRadioButton* button(int index) const;
 
-signals:
-    void itemClicked(int index);
-
 private:
     QButtonGroup* m_buttons;
 };
