@@ -204,7 +204,11 @@ void EditingWorkflow::popAddClick()
 
 void EditingWorkflow::btnSaveNewClick()
 {
-    if (m_session.isUntitled() && !CommitQuestion())
+    // In a named file the Edit command's pending-change test commits the new
+    // question; with no row to move to (an empty file) it would never run,
+    // so the question is committed here as in an untitled list.
+    const bool commitHere = m_session.isUntitled() || m_grid.selectionFirstRow() < 1;
+    if (commitHere && !CommitQuestion())
         return;
     popEditClick();
 }

@@ -60,6 +60,7 @@ private slots:
     void addThenClickCommitsNewQuestion();
     void addInNamedFileCountsAsChanged();
     void saveNewInUntitledList();
+    void saveNewInEmptyNamedFile();
     void escapeAndCancelEdit();
     void severalRowsSelected();
     void deleteRestoreOverSelection();
@@ -295,6 +296,21 @@ void EditingTest::saveNewInUntitledList()
              EncodeQuestionLine(0, 0, 0, "2:7", "Who was the first man?", "Adam", "Noah", "Abel",
                                 "Seth") +
                  "\r\n");
+}
+
+void EditingTest::saveNewInEmptyNamedFile()
+{
+    WindowFixture f;
+    const QString file = f.writeFile("empty.qus", {});
+    TfrmMain& w = f.start({file});
+    w.mnuActionsAdd->trigger();
+    fillPanel(*w.pnlDetails);
+    w.pnlDetails->btnSaveNew->click();
+    QCOMPARE(f.prompts.shown, QStringList());
+    QCOMPARE(w.session().list.count(), 1);
+    QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 1"));
+    w.mnuFileSave->trigger();
+    QCOMPARE(f.readFile(file).count("\r\n"), 1);
 }
 
 void EditingTest::escapeAndCancelEdit()
