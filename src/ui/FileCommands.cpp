@@ -32,23 +32,41 @@ FileCommands::FileCommands(EditorSession& session, EditingWorkflow& editing, Que
 {
 }
 
+void FileCommands::showNoQuestion()
+{
+    m_hooks.showNoQuestion();
+    ClearQuestionRecord(m_session.CurrentRecord);
+}
+
 void FileCommands::LoadQuestionFile()
 {
+    // A line that did not decode still leaves the file's lines in the list,
+    // with the rows before it filled. The panel still shows a question of
+    // the list that was replaced: it must not be committed over a line of
+    // this one.
+    const auto listReplaced = [this] {
+        m_model.reload();
+        showNoQuestion();
+    };
     try {
         m_session.list.FillQuestionList(m_session.currentFileName, m_session.CurrentRecord,
                                         DecodeMode::QuestionOnly);
+    } catch (const QvedError& error) {
+        // A file that could not be read left the list, the grid and the
+        // panel as they were.
+        if (error.kind() != QvedError::Kind::FileOpen)
+            listReplaced();
+        throw;
     } catch (...) {
-        // A line that did not decode still leaves the file's lines in the
-        // list, with the rows before it filled.
-        m_model.reload();
+        listReplaced();
         throw;
     }
     m_model.reload();
     m_hooks.enableFileCommands(true);
     if (m_session.list.isEmpty()) {
-        // An empty file opens as an empty grid with nothing to show.
-        m_editing.ClearQuestionPanel();
-        ClearQuestionRecord(m_session.CurrentRecord);
+        // An empty file opens as an empty grid with nothing to show and
+        // nothing pending.
+        showNoQuestion();
     } else {
         m_grid.selectGridRow(1);
         m_grid.scrollToTop();

@@ -21,6 +21,7 @@ public:
         std::function<void(const QString&)> setCaption;
         std::function<void()> hideSaveNew;
         std::function<void()> startNewEntry; // empty panel, focus on the book, Save New shown
+        std::function<void()> showNoQuestion; // the panel as at start: nothing chosen or typed
     };
 
     FileCommands(EditorSession& session, EditingWorkflow& editing, QuestionGrid& grid,
@@ -41,6 +42,8 @@ public:
 
 private:
     bool WriteQuestionFile();
+    // Empties the panel and the record, leaving no question current.
+    void showNoQuestion();
     // The save question before the list is replaced; false on Cancel.
     bool offerToSave(const QString& question);
     void showBackupMessage();

@@ -11,6 +11,7 @@
 #include "QuestionGrid.h"
 #include "QuestionGridModel.h"
 #include "QvedError.h"
+#include "RadioGroup.h"
 #include "TdmQVED3.h"
 #include "TfrmAbout.h"
 #include "TfrmGoTo.h"
@@ -77,6 +78,12 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
         pnlDetails->cbxBook->setFocus();
         pnlDetails->btnSaveNew->show();
         pnlDetails->btnSaveNew->setEnabled(true);
+    };
+    hooks.showNoQuestion = [this] {
+        m_editing->ClearQuestionPanel();
+        pnlDetails->lblQuestionNbr->setText(QStringLiteral("#"));
+        pnlDetails->rgpLevel->setItemIndex(-1);
+        pnlDetails->rgpCorrect->setItemIndex(-1);
     };
     m_files = new FileCommands(m_session, *m_editing, *stgQuestions, *m_model, m_prompts,
                                std::move(hooks), this);

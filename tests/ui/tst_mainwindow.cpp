@@ -195,6 +195,7 @@ void MainWindowTest::openOfUnreadableFileKeepsPreviousName()
     QCOMPARE(w.session().currentFileName, first);
     QCOMPARE(w.session().list.count(), 2);
     QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + first);
+    QCOMPARE(w.stgQuestions->selectionFirstRow(), 1);
 }
 
 void MainWindowTest::openOfEmptyFileShowsEmptyGrid()
@@ -208,24 +209,43 @@ void MainWindowTest::openOfEmptyFileShowsEmptyGrid()
     QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + empty);
     QVERIFY(allEnabled(w, true));
     QCOMPARE(w.pnlDetails->questionText(), QString());
+    QCOMPARE(w.pnlDetails->cbxBook->currentIndex(), -1);
+    QCOMPARE(w.pnlDetails->rgpLevel->itemIndex(), -1);
+    QCOMPARE(w.pnlDetails->rgpCorrect->itemIndex(), -1);
+
+    // Nothing was typed, so the next file opens without a question.
+    const QString next = f.writeFile("next.qus", {f.question(1), f.question(2)});
+    f.open(next);
+    QCOMPARE(f.prompts.shown, (QStringList{"open dialog", "open dialog"}));
+    QCOMPARE(w.session().currentFileName, next);
 }
 
 void MainWindowTest::lineThatDoesNotDecodeStopsTheLoad()
 {
     WindowFixture f;
+    const QString first = f.writeFile("first.qus", {f.question(1), f.question(2)});
     const QString file =
-        f.writeFile("bad.qus", {f.question(1), R"("C1","x","A","Gen. 1:1","Q","a","b","c","d")",
-                                f.question(3)});
-    TfrmMain& w = f.start();
+        f.writeFile("bad.qus", {f.question(11), R"("C1","x","A","Gen. 1:1","Q","a","b","c","d")",
+                                f.question(13)});
+    TfrmMain& w = f.start({first});
     f.open(file);
     QCOMPARE(f.prompts.shown.last(), QStringLiteral("error: 'x' is not a valid integer value"));
     QCOMPARE(w.session().list.count(), 3);
     QCOMPARE(w.stgQuestions->model()->rowCount(), 3);
     const QAbstractItemModel* grid = w.stgQuestions->model();
-    QCOMPARE(grid->index(0, 3).data().toString(), QStringLiteral("Question 1?"));
+    QCOMPARE(grid->index(0, 3).data().toString(), QStringLiteral("Question 11?"));
     QCOMPARE(grid->index(1, 0).data().toInt(), 2);
     QVERIFY(grid->index(2, 0).data().isNull());
     QVERIFY(grid->index(2, 3).data().toString().isEmpty());
+
+    // The question of the previous file is no longer in the panel, so it can
+    // never be committed over a line of this one.
+    QCOMPARE(w.pnlDetails->questionText(), QString());
+    f.prompts.takeShown();
+    f.clickRow(1);
+    QCOMPARE(f.prompts.shown, QStringList());
+    QVERIFY(!w.session().list.HasUnsavedChanges());
+    QCOMPARE(w.pnlDetails->questionText(), QStringLiteral("Question 11?"));
 }
 
 void MainWindowTest::saveWithoutChangesDoesNothing()
