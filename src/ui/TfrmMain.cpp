@@ -474,7 +474,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    bool canClose = true;
+    // An error in the close check ends the close like any other command.
+    bool canClose = false;
     runCommand([&] { canClose = m_files->FormCloseQuery(); });
     if (!canClose) {
         event->ignore();
