@@ -83,9 +83,10 @@ void QuestionGrid::setColumnWidths()
 
 void QuestionGrid::mousePressEvent(QMouseEvent* event)
 {
-    // The right button only opens the pop-up menu; it never moves the
-    // selection the menu's commands act on.
-    if (event->button() != Qt::LeftButton) {
+    // The right button only opens the pop-up menu, and a click below the
+    // last row hits no question: neither moves the selection the commands
+    // act on.
+    if (event->button() != Qt::LeftButton || !indexAt(event->position().toPoint()).isValid()) {
         event->accept();
         return;
     }

@@ -53,6 +53,7 @@ private slots:
     void openOfUnreadableFileKeepsPreviousName();
     void openOfEmptyFileShowsEmptyGrid();
     void lineThatDoesNotDecodeStopsTheLoad();
+    void clickBelowTheLastRowKeepsTheSelection();
     void saveWithoutChangesDoesNothing();
     void saveRefusesLowerCaseBackupOnly();
     void saveWritesAndReloads();
@@ -246,6 +247,20 @@ void MainWindowTest::lineThatDoesNotDecodeStopsTheLoad()
     QCOMPARE(f.prompts.shown, QStringList());
     QVERIFY(!w.session().list.HasUnsavedChanges());
     QCOMPARE(w.pnlDetails->questionText(), QStringLiteral("Question 11?"));
+}
+
+void MainWindowTest::clickBelowTheLastRowKeepsTheSelection()
+{
+    WindowFixture f;
+    TfrmMain& w = f.start({f.writeFile("quiz.qus", {f.question(1), f.question(2)})});
+    f.clickRow(2);
+    QuestionGrid* grid = w.stgQuestions;
+    const QPoint below(grid->viewport()->width() / 2, grid->viewport()->height() - 2);
+    QVERIFY(!grid->indexAt(below).isValid());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, below);
+    QCOMPARE(grid->selectionFirstRow(), 2);
+    QCOMPARE(grid->selectionLastRow(), 2);
+    QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 2"));
 }
 
 void MainWindowTest::saveWithoutChangesDoesNothing()
