@@ -426,10 +426,9 @@ void TfrmMain::mnuHelpAboutClick()
 
 void TfrmMain::mnuHelpHelpClick()
 {
-    if (QFileInfo(m_helpFile).isFile()) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(m_helpFile));
+    // Without a viewer for the help file the editor's own help is shown.
+    if (QFileInfo(m_helpFile).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(m_helpFile)))
         return;
-    }
     HelpWindow::showHelp(this);
 }
 

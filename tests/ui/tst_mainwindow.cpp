@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "HelpWindow.h"
 #include "QuestionGridModel.h"
 
 #include <QCheckBox>
@@ -69,6 +70,8 @@ private slots:
     void clockShowsAtOnce();
     void questionColumnFillsGridAfterResize();
     void rebuildValidationTable();
+    void helpWithoutViewerShowsOwnHelp_data();
+    void helpWithoutViewerShowsOwnHelp();
     void errorsEscapingACommandAreShown();
     void searchOpensTheChosenRow_data();
     void searchOpensTheChosenRow();
@@ -532,6 +535,30 @@ void MainWindowTest::rebuildValidationTable()
              QStringList{"info: Unable to load the validation table. Validation functions will be "
                          "inoperative."});
     QVERIFY(!broken.session().table.ValidationTableLoaded());
+}
+
+void MainWindowTest::helpWithoutViewerShowsOwnHelp_data()
+{
+    QTest::addColumn<bool>("helpFileExists");
+    QTest::newRow("no help file") << false;
+    QTest::newRow("help file, but no viewer for it") << true;
+}
+
+void MainWindowTest::helpWithoutViewerShowsOwnHelp()
+{
+    QFETCH(bool, helpFileExists);
+    WindowFixture f;
+    QSettings(EditorSettings::Organization, EditorSettings::Application)
+        .setValue("InstallPath/ExePath", f.dir.path());
+    if (helpFileExists)
+        f.writeFile("qved3.hlp", {"help"});
+    TfrmMain& w = f.start();
+    QCOMPARE(QFileInfo(w.helpFile()).isFile(), helpFileExists);
+    // The headless platform has no viewer for any document.
+    w.mnuHelpHelp->trigger();
+    auto* help = w.findChild<HelpWindow*>();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
 }
 
 void MainWindowTest::errorsEscapingACommandAreShown()
