@@ -152,12 +152,10 @@ void TfrmMain::buildActions()
 
     mnuFileOpen = action(QStringLiteral("mnuFileOpen"), QStringLiteral("&Open..."),
                          QStringLiteral("Open a file"));
-    mnuFileOpen->setShortcut(QKeySequence::Open);
     mnuFileNew = action(QStringLiteral("mnuFileNew"), QStringLiteral("&New"),
                         QStringLiteral("New|Begin a New Question File"));
     mnuFileSave = action(QStringLiteral("mnuFileSave"), QStringLiteral("&Save"),
                          QStringLiteral("Save current file"));
-    mnuFileSave->setShortcut(QKeySequence::Save);
     mnuFileSaveAs = action(QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save &As..."),
                            QStringLiteral("Save the current question list with a new name."));
     mnuFileExit = action(QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"),
@@ -175,7 +173,6 @@ void TfrmMain::buildActions()
                             QStringLiteral("Edit|Edit the highlighted question."));
     mnuActionsSearch =
         action(QStringLiteral("mnuActionsSearch"), QStringLiteral("&Search"), QString());
-    mnuActionsSearch->setShortcut(QKeySequence::Find);
 
     mnuOptionsAutosave =
         action(QStringLiteral("mnuOptionsAutosave"), QStringLiteral("&Autosave"),
@@ -201,7 +198,6 @@ void TfrmMain::buildActions()
                         QStringLiteral("Display the report request window."));
     mnuHelpHelp = action(QStringLiteral("mnuHelpHelp"), QStringLiteral("&Help"),
                          QStringLiteral("Open the help file"));
-    mnuHelpHelp->setShortcut(QKeySequence::HelpContents);
     mnuHelpAbout = action(QStringLiteral("mnuHelpAbout"), QStringLiteral("&About..."),
                           QStringLiteral("Display the about box"));
 

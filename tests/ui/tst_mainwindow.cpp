@@ -72,6 +72,7 @@ private slots:
     void rebuildValidationTable();
     void helpWithoutViewerShowsOwnHelp_data();
     void helpWithoutViewerShowsOwnHelp();
+    void onlyExitHasAShortcut();
     void errorsEscapingACommandAreShown();
     void searchOpensTheChosenRow_data();
     void searchOpensTheChosenRow();
@@ -559,6 +560,17 @@ void MainWindowTest::helpWithoutViewerShowsOwnHelp()
     auto* help = w.findChild<HelpWindow*>();
     QVERIFY(help);
     QVERIFY(help->isVisible());
+}
+
+void MainWindowTest::onlyExitHasAShortcut()
+{
+    WindowFixture f;
+    TfrmMain& w = f.start();
+    for (QAction* item : w.findChildren<QAction*>()) {
+        const QKeySequence expected =
+            item == w.mnuFileExit ? QKeySequence(Qt::ALT | Qt::Key_X) : QKeySequence();
+        QVERIFY2(item->shortcut() == expected, qPrintable(item->objectName()));
+    }
 }
 
 void MainWindowTest::errorsEscapingACommandAreShown()
