@@ -214,17 +214,21 @@ void TfrmMain::buildActions()
 
 void TfrmMain::buildMenus()
 {
+    menuBar()->setObjectName(QStringLiteral("mnuMain"));
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
     file->addActions({mnuFileOpen, mnuFileNew, mnuFileSave, mnuFileSaveAs});
     file->addSeparator();
     file->addAction(mnuFileExit);
 
     QMenu* actions = menuBar()->addMenu(QStringLiteral("&Actions"));
+    actions->setObjectName(QStringLiteral("Actions1"));
     actions->addActions({mnuActionsAdd, mnuActionsCancelEdit, mnuActionsDelete, mnuActionsEdit});
     actions->addSeparator();
     actions->addAction(mnuActionsSearch);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
     options->addActions({mnuOptionsAutosave, mnuOptionsAlwaysWarn, mnuOptionsResetValidate,
                          mnuOptionsHelpHints});
     options->addSeparator();
@@ -233,6 +237,7 @@ void TfrmMain::buildMenus()
     menuBar()->addAction(mnuReports);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
     help->setStatusTip(QStringLiteral("Open the help file"));
     help->addActions({mnuHelpHelp, mnuHelpAbout});
 
@@ -283,11 +288,13 @@ void TfrmMain::buildStatusBar()
     statusClock = new QLabel(this);
     statusClock->setFixedWidth(150);
     statusClock->setAlignment(Qt::AlignCenter);
+    statusBar()->setObjectName(QStringLiteral("stbStatus"));
     statusBar()->addWidget(statusHint, 1);
     statusBar()->addPermanentWidget(statusClock);
     statusBar()->setSizeGripEnabled(true);
 
     tmrTime = new QTimer(this);
+    tmrTime->setObjectName(QStringLiteral("tmrTime"));
     tmrTime->setInterval(1000);
     connect(tmrTime, &QTimer::timeout, this, &TfrmMain::tmrTimeTimer);
     tmrTime->start();

@@ -73,6 +73,7 @@ private slots:
     void helpWithoutViewerShowsOwnHelp_data();
     void helpWithoutViewerShowsOwnHelp();
     void onlyExitHasAShortcut();
+    void controlsCarryTheirNames();
     void errorsEscapingACommandAreShown();
     void searchOpensTheChosenRow_data();
     void searchOpensTheChosenRow();
@@ -571,6 +572,16 @@ void MainWindowTest::onlyExitHasAShortcut()
             item == w.mnuFileExit ? QKeySequence(Qt::ALT | Qt::Key_X) : QKeySequence();
         QVERIFY2(item->shortcut() == expected, qPrintable(item->objectName()));
     }
+}
+
+void MainWindowTest::controlsCarryTheirNames()
+{
+    WindowFixture f;
+    TfrmMain& w = f.start();
+    for (const char* name :
+         {"ToolBar1", "mnuMain", "mnuFile", "Actions1", "mnuOptions", "mnuHelp", "popEditMenu",
+          "stgQuestions", "pnlDetails", "stbStatus", "tmrTime", "btnOpen", "mnuReports", "popCancel"})
+        QVERIFY2(w.findChild<QObject*>(QString::fromLatin1(name)), name);
 }
 
 void MainWindowTest::errorsEscapingACommandAreShown()
