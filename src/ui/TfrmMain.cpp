@@ -24,7 +24,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -375,16 +374,19 @@ void TfrmMain::tmrTimeTimer()
 
 void TfrmMain::LoadValTable()
 {
-    const auto outcome = m_session.table.LoadValTable(m_environment.programFolder,
-                                                      m_environment.builder);
-    if (outcome != ValidationTable::LoadOutcome::Loaded)
-        m_prompts.information(this, ValidationTable::message(outcome));
+    reportValTable(
+        m_session.table.LoadValTable(m_environment.programFolder, m_environment.builder));
 }
 
 void TfrmMain::mnuOptionsRebuildValidationTableClick()
 {
-    QFile::remove(m_environment.programFolder + ValidationTable::FileName);
-    LoadValTable();
+    reportValTable(m_session.table.rebuild(m_environment.programFolder, m_environment.builder));
+}
+
+void TfrmMain::reportValTable(ValidationTable::LoadOutcome outcome)
+{
+    if (outcome != ValidationTable::LoadOutcome::Loaded)
+        m_prompts.information(this, ValidationTable::message(outcome));
 }
 
 void TfrmMain::readSettings()

@@ -115,6 +115,8 @@ private:
     void buildCentralArea();
     void buildStatusBar();
     void connectCommands();
+    // Shows the message of a validation table load that failed.
+    void reportValTable(ValidationTable::LoadOutcome outcome);
     void readSettings();
     void showOptions();
     QAction* action(const QString& name, const QString& caption, const QString& hint,
