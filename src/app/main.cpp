@@ -8,9 +8,11 @@
 int main(int argc, char** argv)
 {
     QvedApplication application(argc, argv);
-    QvedApplication::setApplicationName(QStringLiteral("QVED3"));
+    // The application title captions the message boxes. It is set as the
+    // application name: a display name would be appended by the platform to
+    // every window's caption. The settings name their own key.
+    QvedApplication::setApplicationName(QStringLiteral("Quorvale Question Editor 3"));
     QvedApplication::setOrganizationName(QStringLiteral("Marrowfield Software"));
-    QvedApplication::setApplicationDisplayName(QStringLiteral("Quorvale Question Editor 3"));
     QvedApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 
     // The data module holds the report table for the whole run.
