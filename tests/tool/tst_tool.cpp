@@ -117,6 +117,7 @@ private slots:
     void exportJson_data();
     void exportJson();
     void exportCsvReadsBack();
+    void longFileKeepsFileOrder();
     void report_data();
     void report();
     void reportWithoutDisplaySettings();
@@ -461,6 +462,41 @@ void ToolTest::exportCsvReadsBack()
     QCOMPARE(records[3][8], "\"");
     QCOMPARE(records[4][13], "'\"' is not a valid integer value");
     QCOMPARE(records[5][7], QString::fromUtf8("Caf\u00e9 \u201cquoted\u201d"));
+}
+
+// Long files are worked on in blocks side by side; what comes out keeps the
+// file's order, and a repeat is found across blocks.
+void ToolTest::longFileKeepsFileOrder()
+{
+    constexpr int count = 5000;
+    QByteArrayList lines;
+    for (int n = 1; n <= count; ++n)
+        lines << line("C1", n == 2100 ? "9" : "1", "A", "Gen. 1:1", "Q" + QByteArray::number(n));
+    lines[4499] = lines[9];
+    lines[4998] = R"("C1","x")";
+    const QString path = file(QStringLiteral("long.qus"), lines);
+
+    const ToolRun check = runTool({QStringLiteral("check"), path, QStringLiteral("--no-validate")});
+    QCOMPARE(check.out, QStringLiteral("2100: level 9 is outside 1 to 4\n"
+                                       "4500: same question as 10\n"
+                                       "4999: 'x' is not a valid integer value\n"
+                                       "checked: 5000 questions, 3 with problems\n"));
+
+    const ToolRun json = runTool({QStringLiteral("export"), path});
+    const QJsonArray questions = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    QCOMPARE(questions.size(), count);
+    for (int n = 1; n <= count; ++n) {
+        const QJsonObject question = questions[n - 1].toObject();
+        QCOMPARE(question.value(u"number").toInt(), n);
+        if (n != 4500 && n != 4999)
+            QCOMPARE(question.value(u"Question").toString(), QStringLiteral("Q%1").arg(n));
+    }
+    const QList<QStringList> records = parseCsv(
+        runTool({QStringLiteral("export"), path, QStringLiteral("--format"), QStringLiteral("csv")})
+            .out);
+    QCOMPARE(records.size(), count + 1);
+    for (int n = 1; n <= count; ++n)
+        QCOMPARE(records[n].value(0), QString::number(n));
 }
 
 void ToolTest::report_data()

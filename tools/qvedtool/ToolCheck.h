@@ -1,8 +1,8 @@
 #pragma once
 
+#include "QuestionChecker.h"
 #include "QuestionRecord.h"
 #include "QuestionTextIndex.h"
-#include "RecordChecks.h"
 
 #include <QStringList>
 
@@ -20,24 +20,19 @@ public:
     static int run(const QStringList& arguments);
 
 private:
+    // Questions a thread checks at a time.
+    static constexpr int BlockSize = 2048;
+
     ToolCheck(const QuestionList& list, const ValidationTable& table, bool validate,
               Utf8Output& out);
 
     // Checks every question and writes the summary; answers the exit status.
     int checkAll();
-    // True when question index (0-based) has a problem.
-    bool checkQuestion(int index);
-    void checkRecord(int number);
-    void checkStoredValues(int number, QByteArrayView line);
-    size_t hashOfTexts() const;
-    void checkRepeated(int index, size_t textHash);
-    // Whether the line has the level (or letter) field at all, asked when it
-    // reads as -1, which a missing field leaves in a cleared record too:
-    // decoding again over another value tells the two apart.
-    bool hasField(QByteArrayView line, qint16 QuestionRecord::*field);
-    // The text of the line's first field as it stands, however long.
-    static QByteArrayView firstField(QByteArrayView line);
-    void report(int number, QStringView problem);
+    // Writes a checked block in file order, each question's lines followed by
+    // the earlier question it repeats, if any.
+    void writeBlock(const QuestionChecker::Block& block);
+    // Whether the two questions have the same question and four answers.
+    bool sameTexts(int index, int other);
 
     static bool loadGivenTable(const QString& path, ValidationTable& table);
 
@@ -47,7 +42,6 @@ private:
     Utf8Output& m_out;
     QuestionRecord m_record;
     QuestionRecord m_probe;
-    PanelValues m_panel;
-    bool m_found = false;
     QuestionTextIndex m_firstWithText;
+    int m_withProblems = 0;
 };

@@ -28,9 +28,14 @@ private:
         Utf8
     };
 
+    // Questions a thread exports at a time.
+    static constexpr int BlockSize = 2048;
+
     ToolExport(const QuestionList& list, Format format, Utf8Output& out);
 
     void exportAll();
+    // Questions first up to end (list indexes, end excluded).
+    void exportRange(int first, int end);
     void writeJson(int number, const QuestionRecord* record, const QString& error);
     void writeCsv(int number, const QuestionRecord* record, const QString& error);
     void jsonText(QByteArrayView text, Encoding encoding = Encoding::Windows1252);

@@ -5,7 +5,6 @@
 #include <QString>
 #include <array>
 #include <cstring>
-#include <memory>
 
 // Buffered UTF-8 text out of the tool. Question texts arrive as the file's
 // Windows-1252 bytes and are converted on the way out, byte by byte, through
@@ -18,6 +17,9 @@ public:
 
     // Writes to an open file descriptor (1 for standard output).
     explicit Utf8Output(int descriptor);
+    // Keeps the text in memory until take(), for a part of the output made
+    // on another thread.
+    Utf8Output();
     ~Utf8Output();
     Utf8Output(const Utf8Output&) = delete;
     Utf8Output& operator=(const Utf8Output&) = delete;
@@ -58,27 +60,38 @@ public:
             *at = char(byte);
             return at + 1;
         }
-        std::memcpy(at, m_table[byte].data(), m_length[byte]);
-        return at + m_length[byte];
+        const Utf8Table& table = utf8Table();
+        std::memcpy(at, table.bytes[byte].data(), table.length[byte]);
+        return at + table.length[byte];
     }
 
     // False once a write has failed (a full disk, a closed pipe).
     bool flush();
+    // The text kept in memory so far, which the output then forgets, and
+    // its size.
+    QByteArray take();
+    qsizetype size() const { return m_pos - m_buffer.constData(); }
 
     // One line to standard error, unbuffered.
     static void error(const QString& line);
 
 private:
-    // Flushes; true when size bytes now fit in the buffer.
+    struct Utf8Table
+    {
+        std::array<std::array<char, 4>, 256> bytes{};
+        std::array<quint8, 256> length{};
+    };
+    static const Utf8Table& utf8Table();
+
+    // Flushes, or in memory grows the buffer; true when size bytes now fit.
     bool makeRoom(qsizetype size);
     void writeThrough(QByteArrayView bytes);
 
     static constexpr qsizetype Capacity = 1 << 16;
+    const bool m_inMemory;
     QFile m_file;
-    std::unique_ptr<char[]> m_buffer;
+    QByteArray m_buffer;
     char* m_pos = nullptr;
     char* m_end = nullptr;
-    std::array<std::array<char, 4>, 256> m_table{};
-    std::array<quint8, 256> m_length{};
     bool m_ok = true;
 };

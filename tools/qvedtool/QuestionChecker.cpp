@@ -1,0 +1,167 @@
+#include "QuestionChecker.h"
+
+#include "BookTable.h"
+#include "IntegerConversion.h"
+#include "QuestionList.h"
+#include "QvedError.h"
+#include "Utf8Output.h"
+#include "Windows1252.h"
+
+#include <optional>
+
+namespace {
+
+// The radio groups of the panel: a value beyond the last item shows the last
+// item, a negative one none.
+int choiceIndex(int value, int items)
+{
+    if (value >= items)
+        return items - 1;
+    return value < 0 ? -1 : value;
+}
+
+constexpr int ChoiceCount = 4;
+// A level or letter value that decoding never leaves where a field was read
+// over a value of -1.
+constexpr qint16 Unread = -2;
+
+// The hash of the question and four answers.
+size_t hashOfTexts(const QuestionRecord& r)
+{
+    return qHashMulti(0, r.Question.view(), r.AnswerA.view(), r.AnswerB.view(), r.AnswerC.view(),
+                      r.AnswerD.view());
+}
+
+} // namespace
+
+QuestionChecker::QuestionChecker(const QuestionList& list, const ValidationTable& table,
+                                 bool validate)
+    : m_list(list), m_table(table), m_validate(validate)
+{
+}
+
+QuestionChecker::Block QuestionChecker::checkBlock(int first, int end)
+{
+    Block block;
+    block.first = first;
+    block.questions.reserve(std::size_t(end - first));
+    Utf8Output out;
+    for (int index = first; index < end; ++index)
+        block.questions.push_back(checkQuestion(index, out));
+    block.text = out.take();
+    return block;
+}
+
+QuestionChecker::Checked QuestionChecker::checkQuestion(int index, Utf8Output& out)
+{
+    const int number = index + 1;
+    const QByteArrayView line = m_list.line(index);
+    Checked checked;
+    m_found = false;
+    // A cleared record for every line: a short line never shows the fields
+    // of the line above it.
+    ClearQuestionRecord(m_record);
+    try {
+        DecodeQuestionLine(line, m_record, DecodeMode::Full);
+        checkRecord(number, out);
+        checkStoredValues(number, line, out);
+        // A line without a question has been reported as such; it repeats
+        // nothing.
+        checked.hasQuestion = !m_record.Question.isEmpty();
+        checked.textHash = hashOfTexts(m_record);
+    } catch (const QvedError& e) {
+        report(number, e.message(), out);
+    }
+    checked.hasProblem = m_found;
+    checked.textEnd = out.size();
+    return checked;
+}
+
+void QuestionChecker::checkRecord(int number, Utf8Output& out)
+{
+    const QuestionRecord& r = m_record;
+    m_panel.book = r.Book >= 0 && r.Book < BookCount ? r.Book : -1;
+    m_panel.reference = Windows1252::toUnicode(r.Reference.view());
+    m_panel.validate = m_validate && IsBibleBook(r.Book);
+    m_panel.level = choiceIndex(r.Level, ChoiceCount);
+    m_panel.correct = choiceIndex(r.Correct, ChoiceCount);
+    m_panel.question = Windows1252::toUnicode(r.Question.view());
+    m_panel.answerA = Windows1252::toUnicode(r.AnswerA.view());
+    m_panel.answerB = Windows1252::toUnicode(r.AnswerB.view());
+    m_panel.answerC = Windows1252::toUnicode(r.AnswerC.view());
+    m_panel.answerD = Windows1252::toUnicode(r.AnswerD.view());
+
+    CheckOutcome outcome;
+    try {
+        outcome = CheckRecord(m_panel, m_table);
+    } catch (const QvedError& e) {
+        // The editor stops at a reference it cannot read; the rest of the
+        // checks still tell the author what else to fix.
+        report(number, e.message(), out);
+        m_panel.validate = false;
+        outcome = CheckRecord(m_panel, m_table);
+    }
+    if (outcome.passed)
+        return;
+    const QStringView lines = QStringView(outcome.report).sliced(CheckReportHeading.size());
+    for (const QStringView problem : lines.tokenize(u"\r\n", Qt::SkipEmptyParts))
+        report(number, problem, out);
+}
+
+void QuestionChecker::checkStoredValues(int number, QByteArrayView line, Utf8Output& out)
+{
+    const QuestionRecord& r = m_record;
+    const QByteArrayView code = r.CanonicalNbr.view();
+    std::optional<qint32> bookNumber;
+    // Decoding reads the book number from the field's first three characters
+    // only (C123 files under book 12), so a longer field is read whole.
+    if (code.size() == r.CanonicalNbr.capacity()) {
+        const QByteArrayView field = firstField(line);
+        if (field.size() > code.size())
+            bookNumber = ParseInteger(QString::fromLatin1(field.sliced(1)));
+    }
+    // Book numbers 1 to 67 decode to 0 to 66. From 67 up the index may come
+    // from 68, from a number above it or from one of 0 or below, so only
+    // there the number itself is read again.
+    if (!bookNumber && r.Book >= OtherBook)
+        bookNumber = StrToInt(code.sliced(1));
+    if (bookNumber && (*bookNumber < 1 || *bookNumber > BookCount))
+        report(number,
+               QStringLiteral("book number %1 is outside 1 to %2").arg(*bookNumber).arg(BookCount),
+               out);
+    if ((r.Level < 0 || r.Level >= ChoiceCount) &&
+        (r.Level != -1 || hasField(line, &QuestionRecord::Level)))
+        report(number, QStringLiteral("level %1 is outside 1 to 4").arg(r.Level + 1), out);
+    if ((r.Correct < 0 || r.Correct >= ChoiceCount) &&
+        (r.Correct != -1 || hasField(line, &QuestionRecord::Correct))) {
+        const char letter = char(r.Correct + 'A');
+        report(number,
+               QStringLiteral("correct answer '%1' is outside A to D")
+                   .arg(Windows1252::toUnicode(QByteArrayView(&letter, 1))),
+               out);
+    }
+}
+
+QByteArrayView QuestionChecker::firstField(QByteArrayView line)
+{
+    const qsizetype open = line.indexOf('"');
+    const qsizetype close = open < 0 ? -1 : line.indexOf('"', open + 1);
+    return close < 0 ? QByteArrayView() : line.sliced(open + 1, close - open - 1);
+}
+
+bool QuestionChecker::hasField(QByteArrayView line, qint16 QuestionRecord::*field)
+{
+    ClearQuestionRecord(m_probe);
+    m_probe.*field = Unread;
+    DecodeQuestionLine(line, m_probe, DecodeMode::QuestionOnly);
+    return m_probe.*field != Unread;
+}
+
+void QuestionChecker::report(int number, QStringView problem, Utf8Output& out)
+{
+    m_found = true;
+    out.number(number);
+    out.raw(": ");
+    out.text(problem);
+    out.raw('\n');
+}
