@@ -33,7 +33,6 @@ void TextTable::open()
 void TextTable::close()
 {
     m_open = false;
-    m_sectionName.clear();
     m_delimiter = '"';
     m_separator = ',';
     m_fields.clear();
@@ -64,10 +63,9 @@ void TextTable::readSchema()
     for (QStringView line : QStringView(text).split(u'\n')) {
         if (line.endsWith(u'\r'))
             line.chop(1);
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            m_sectionName = line.sliced(1, line.size() - 2).toString();
+        // The section line names the table; the files' own names say as much.
+        if (line.startsWith(u'[') && line.endsWith(u']'))
             continue;
-        }
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0)
             continue;

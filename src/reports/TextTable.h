@@ -23,21 +23,10 @@
 class TextTable
 {
 public:
-    struct Field
-    {
-        QString name;
-        QString type;
-        int width = 0;
-        int decimals = 0;
-        int offset = 0;
-    };
-
     // The directory ends in the platform's separator; the table name is the
     // data file's name with its extension.
     void setDirectory(const QString& directory) { m_directory = directory; }
     void setTableName(const QString& tableName) { m_tableName = tableName; }
-    const QString& directory() const { return m_directory; }
-    const QString& tableName() const { return m_tableName; }
     QString dataFilePath() const { return m_directory + m_tableName; }
     QString schemaFilePath() const;
 
@@ -47,15 +36,21 @@ public:
     void close();
     bool isOpen() const { return m_open; }
 
-    const QString& sectionName() const { return m_sectionName; }
-    const std::vector<Field>& fields() const { return m_fields; }
-
     // -1 when the schema has no field of that name (case-insensitive).
     int fieldIndex(QStringView name) const;
     int recordCount() const { return m_recordCount; }
     QByteArrayView value(int record, int field) const;
 
 private:
+    // One "FieldN=name,type,width,decimals,offset" line of the schema.
+    struct Field
+    {
+        QString name;
+        QString type;
+        int width = 0;
+        int decimals = 0;
+        int offset = 0;
+    };
     struct Span
     {
         qint32 offset = 0;
@@ -70,7 +65,6 @@ private:
     QString m_tableName;
     bool m_open = false;
 
-    QString m_sectionName;
     char m_delimiter = '"';
     char m_separator = ',';
     std::vector<Field> m_fields;

@@ -53,21 +53,6 @@ void Utf8Output::number(qint64 value)
     raw(QByteArrayView(start, end - start));
 }
 
-void Utf8Output::ansi(QByteArrayView windows1252)
-{
-    if (windows1252.size() * MaxBytesPerChar > Capacity) {
-        // Longer than the buffer: in pieces that fit.
-        const qsizetype piece = Capacity / MaxBytesPerChar;
-        for (qsizetype at = 0; at < windows1252.size(); at += piece)
-            ansi(windows1252.sliced(at, std::min(piece, windows1252.size() - at)));
-        return;
-    }
-    char* at = reserve(windows1252.size() * MaxBytesPerChar);
-    for (const char c : windows1252)
-        at = putAnsi(at, uchar(c));
-    commit(at);
-}
-
 bool Utf8Output::makeRoom(qsizetype size)
 {
     if (m_inMemory) {

@@ -42,8 +42,6 @@ public:
     }
     void text(QStringView text) { raw(text.toUtf8()); }
     void number(qint64 value);
-    // Windows-1252 bytes, converted to UTF-8.
-    void ansi(QByteArrayView windows1252);
 
     // Direct filling for the hot loops: room for at least size bytes, then
     // the end of what was put there.
