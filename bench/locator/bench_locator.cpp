@@ -2,14 +2,13 @@
 // against `grep -c -i -F` over the same file, timed in the same run; ends by
 // printing the ratio (target: at most 2).
 #include "LocatorSearch.h"
-#include "QuestionLineCodec.h"
+#include "QuestionFileGenerator.h"
 #include "QuestionList.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -24,48 +23,6 @@ constexpr int Questions = 1'000'000;
 constexpr double Target = 2.0;
 // A name the generated lines never hold, typed as a user would.
 const QByteArray Absent = "melchizedek";
-
-const char* const Words[] = {
-    "the",    "of",    "and",    "who",       "was",     "what",      "did",     "king",
-    "Israel", "Moses", "David",  "Jerusalem", "temple",  "prophet",   "Egypt",   "land",
-    "people", "son",   "father", "brother",   "city",    "river",     "Jordan",  "priest",
-    "Lord",   "God",   "sent",   "gave",      "name",    "after",     "before",  "years",
-    "sheep",  "bread", "water",  "mountain",  "Samuel",  "Saul",      "Solomon", "Elijah",
-    "Peter",  "Paul",  "Jesus",  "disciples", "Galilee", "Bethlehem", "wife",    "daughter",
-    "many",   "how",   "where",  "when",      "which",   "in",        "to",      "from",
-    "with",   "his",   "her",    "their",     "first",   "second",    "seven",   "twelve"};
-
-QByteArray words(QRandomGenerator& random, int count)
-{
-    QByteArray text;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0)
-            text += ' ';
-        text += Words[random.bounded(int(std::size(Words)))];
-    }
-    return text;
-}
-
-// Lines as the editor writes them, about 170 bytes each, CR LF after each.
-QByteArray questionFile()
-{
-    QRandomGenerator random(1);
-    QByteArray content;
-    content.reserve(qsizetype(Questions) * 175);
-    for (int i = 0; i < Questions; ++i) {
-        QByteArray question = words(random, 11 + random.bounded(4));
-        question[0] = char(QChar::toUpper(question[0]));
-        const QByteArray reference = QByteArray::number(1 + random.bounded(50)) + ':' +
-                                     QByteArray::number(1 + random.bounded(30));
-        content += EncodeQuestionLine(
-            random.bounded(68), random.bounded(4), random.bounded(4), reference,
-            question.left(89) + '?', words(random, 2 + random.bounded(2)),
-            words(random, 2 + random.bounded(2)), words(random, 2 + random.bounded(2)),
-            words(random, 2 + random.bounded(2)));
-        content += "\r\n";
-    }
-    return content;
-}
 
 // The fastest iteration of each side, the one least disturbed by other work
 // on the machine.
@@ -83,7 +40,7 @@ int main(int argc, char** argv)
     const QString path = folder.filePath(QStringLiteral("questions.qus"));
     {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(questionFile()) < 0)
+        if (!file.open(QIODevice::WriteOnly) || file.write(QuestionFileGenerator().content(Questions)) < 0)
             qFatal("cannot write %s", qPrintable(path));
     }
     QuestionList lines;
