@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtConcurrent>
+#include "BlocksInFileOrder.h"
 
 int ToolCheck::run(const QStringList& arguments)
 {
@@ -85,20 +85,14 @@ ToolCheck::ToolCheck(const QuestionList& list, const ValidationTable& table, boo
 
 int ToolCheck::checkAll()
 {
-    // Blocks of questions are checked on every core; whether a question
-    // repeats an earlier one is asked as the blocks are written, in file
-    // order.
-    std::vector<int> blockStarts;
-    for (int first = 0; first < m_list.count(); first += BlockSize)
-        blockStarts.push_back(first);
-    QtConcurrent::blockingMappedReduced<bool>(
-        blockStarts,
-        [this](int first) {
-            return QuestionChecker(m_list, m_table, m_validate)
-                .checkBlock(first, std::min(first + BlockSize, m_list.count()));
+    // Whether a question repeats an earlier one is asked as the checked
+    // blocks are written, in file order.
+    BlocksInFileOrder(
+        m_list.count(), BlockSize,
+        [this](int first, int end) {
+            return QuestionChecker(m_list, m_table, m_validate).checkBlock(first, end);
         },
-        [this](bool&, const QuestionChecker::Block& block) { writeBlock(block); },
-        QtConcurrent::OrderedReduce | QtConcurrent::SequentialReduce);
+        [this](const QuestionChecker::Block& block) { writeBlock(block); });
 
     m_out.raw("checked: ");
     m_out.number(m_list.count());

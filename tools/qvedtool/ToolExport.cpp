@@ -8,7 +8,7 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
-#include <QtConcurrent>
+#include "BlocksInFileOrder.h"
 #include <algorithm>
 #include <cstring>
 
@@ -105,21 +105,14 @@ void ToolExport::exportAll()
         m_out.raw(CsvHeader);
     else
         m_out.raw('[');
-    // Blocks of questions are written to memory on every core and go out in
-    // file order.
-    std::vector<int> blockStarts;
-    for (int first = 0; first < m_list.count(); first += BlockSize)
-        blockStarts.push_back(first);
-    QtConcurrent::blockingMappedReduced<bool>(
-        blockStarts,
-        [this](int first) {
+    BlocksInFileOrder(
+        m_list.count(), BlockSize,
+        [this](int first, int end) {
             Utf8Output text;
-            ToolExport(m_list, m_format, text)
-                .exportRange(first, std::min(first + BlockSize, m_list.count()));
+            ToolExport(m_list, m_format, text).exportRange(first, end);
             return text.take();
         },
-        [this](bool&, const QByteArray& text) { m_out.raw(text); },
-        QtConcurrent::OrderedReduce | QtConcurrent::SequentialReduce);
+        [this](const QByteArray& text) { m_out.raw(text); });
     if (m_format == Format::Json)
         m_out.raw(m_list.isEmpty() ? "]\n" : "\n]\n");
 }
