@@ -1,5 +1,6 @@
 #include "QuestionList.h"
 
+#include "ForEachQuestionLine.h"
 #include "IoErrorText.h"
 #include "QvedError.h"
 #include "ReadWholeFile.h"
@@ -72,36 +73,10 @@ void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, D
     const char* data = m_source.constData();
     const qsizetype size = m_source.size();
 
-    // CR LF, a lone CR and a lone LF each end a line; a last line without an
-    // ending still counts.
     m_rows.reserve(std::size_t(size / 96 + 1));
-    qsizetype start = 0;
-    // Lines end at the nearer of the next CR and the next LF; both are found
-    // with memchr and kept until passed.
-    const char* nextCr = nullptr;
-    const char* nextLf = nullptr;
-    const char* const end = data + size;
-    while (start < size) {
-        const char* from = data + start;
-        if (nextCr != end && (!nextCr || nextCr < from)) {
-            nextCr = static_cast<const char*>(std::memchr(from, '\r', std::size_t(end - from)));
-            nextCr = nextCr ? nextCr : end;
-        }
-        if (nextLf != end && (!nextLf || nextLf < from)) {
-            nextLf = static_cast<const char*>(std::memchr(from, '\n', std::size_t(end - from)));
-            nextLf = nextLf ? nextLf : end;
-        }
-        const char* lineEnd = std::min(nextCr, nextLf);
-        if (lineEnd == end)
-            break;
-        m_rows.push_back(Row{start, 0, qint32(lineEnd - from), 0, 0});
-        qsizetype next = lineEnd - data + 1;
-        if (*lineEnd == '\r' && next < size && data[next] == '\n')
-            ++next;
-        start = next;
-    }
-    if (start < size)
-        m_rows.push_back(Row{start, 0, qint32(size - start), 0, 0});
+    ForEachQuestionLine(m_source, [this](qsizetype offset, qsizetype length) {
+        m_rows.push_back(Row{offset, 0, qint32(length), 0, 0});
+    });
 
     // A line without a question field shows the question the decode of the
     // line above left in the record; for the first line that is whatever the

@@ -418,7 +418,71 @@ private slots:
         }
     }
 
+    // Quotes are found many bytes at a time: a quote at any offset of those
+    // blocks, and a line cut anywhere, decode as if read byte by byte.
+    void quotesAtEveryOffset()
+    {
+        const QByteArray answers[] = {"a", QByteArray(17, 'b'), QByteArray(33, 'c'),
+                                      QByteArray(64, 'd')};
+        for (int questionLength = 1; questionLength <= 70; ++questionLength) {
+            const QByteArrayList texts = {"C12", "2", "B", "2Ki. 3:4", QByteArray(questionLength, 'q'),
+                                          answers[0], answers[1], answers[2], answers[3]};
+            const QByteArray wholeLine = quoted(texts);
+            // Where each field's closing quote is.
+            QList<qsizetype> closes;
+            for (qsizetype at = wholeLine.indexOf('"'); at >= 0;
+                 at = wholeLine.indexOf('"', at + 1)) {
+                at = wholeLine.indexOf('"', at + 1);
+                closes << at;
+            }
+            QCOMPARE(closes.size(), 9);
+            for (qsizetype cut = 0; cut <= wholeLine.size(); ++cut) {
+                const QByteArray line = wholeLine.first(cut);
+                auto expected = [&](int field) {
+                    return closes[field] < cut ? texts[field] : QByteArray();
+                };
+                for (const DecodeMode mode : {DecodeMode::Full, DecodeMode::QuestionOnly}) {
+                    QuestionRecord record;
+                    DecodeQuestionLine(line, record, mode);
+                    const QByteArray where = "question length " +
+                                             QByteArray::number(questionLength) + ", cut at " +
+                                             QByteArray::number(cut);
+                    QVERIFY2(bytes(record.Question.view()) == expected(4), where);
+                    QVERIFY2(bytes(record.Reference.view()) == expected(3).sliced(expected(3).size() > 0 ? 5 : 0), where);
+                    const QByteArray lastAnswer =
+                        mode == DecodeMode::Full ? expected(8) : QByteArray();
+                    QVERIFY2(bytes(record.AnswerD.view()) == lastAnswer.first(
+                                 std::min<qsizetype>(lastAnswer.size(), 90)), where);
+                }
+            }
+        }
+    }
+
     // Windows-1252
+
+    // Converting into a string that held a longer text before, with bytes
+    // the code page gives their own meaning at every offset of the blocks
+    // that plain text is converted in.
+    void codePageIntoReusedString()
+    {
+        const QString expected = Windows1252::toUnicode(QByteArray("\x80\x93\xE9\x81"));
+        QCOMPARE(expected, QString::fromUtf8("\u20ac\u201c\u00e9\u0081"));
+        QString into = QString(100, u'x');
+        for (int length = 0; length <= 40; ++length) {
+            for (int at = 0; at < std::max(length, 1); ++at) {
+                for (int kind = 0; kind < 4; ++kind) {
+                    QByteArray text(length, 'a');
+                    QString wanted(length, u'a');
+                    if (length > 0) {
+                        text[at] = "\x80\x93\xE9\x81"[kind];
+                        wanted[at] = expected[kind];
+                    }
+                    Windows1252::toUnicode(text, into);
+                    QCOMPARE(into, wanted);
+                }
+            }
+        }
+    }
 
     void codePageRoundTrip()
     {

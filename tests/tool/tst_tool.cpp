@@ -1,3 +1,6 @@
+#include "QuestionFileLines.h"
+#include "QuestionList.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -123,6 +126,9 @@ private slots:
     void reportWithoutDisplaySettings();
     void reportOfEmptyFileWritesNothing();
     void stats();
+    void linesInPieces_data();
+    void linesInPieces();
+    void linesOfFiles();
 };
 
 QString ToolTest::file(const QString& name, const QByteArrayList& lines)
@@ -605,6 +611,57 @@ void ToolTest::stats()
                                      "  D          0    0.0%\n"
                                      "  (none)     1\n"
                                      "not decoded: 1\n"));
+}
+
+// The tool splits a file in pieces side by side; wherever the pieces end,
+// the lines are the editor's lines.
+void ToolTest::linesInPieces_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\nthree\r\n");
+    QTest::newRow("LF") << QByteArray("one\ntwo\nthree\n");
+    QTest::newRow("CR") << QByteArray("one\rtwo\rthree\r");
+    QTest::newRow("mixed, empty lines") << QByteArray("\r\n\n\ra\r\r\nb\n\nc\r\n\r");
+    QTest::newRow("no ending on the last line") << QByteArray("one\r\ntwo");
+    QTest::newRow("single line") << QByteArray("just one line without an ending");
+    QTest::newRow("CR LF pairs around every piece end")
+        << QByteArray("a\r\nbb\r\nccc\r\ndddd\r\neeeee\r\nffffff\r\n");
+    QTest::newRow("empty") << QByteArray();
+}
+
+void ToolTest::linesInPieces()
+{
+    QFETCH(QByteArray, content);
+    QuestionList editor;
+    QuestionRecord record;
+    editor.fillFromContent(content, record, DecodeMode::QuestionOnly);
+    for (const qsizetype pieceSize : {1, 2, 3, 5, 8, 1 << 22}) {
+        QuestionFileLines lines(pieceSize);
+        lines.split(content);
+        QCOMPARE(lines.count(), editor.count());
+        for (int i = 0; i < editor.count(); ++i)
+            QCOMPARE(lines.line(i), editor.line(i));
+    }
+}
+
+void ToolTest::linesOfFiles()
+{
+    const QString path = file(QStringLiteral("mapped.qus"), {firstMan, "second", ""});
+    QuestionFileLines lines;
+    QVERIFY(lines.read(path));
+    QCOMPARE(lines.count(), 3);
+    QCOMPARE(lines.line(0), firstMan);
+    QCOMPARE(lines.line(2), "");
+
+    QFile empty(m_dir.filePath(QStringLiteral("empty.qus")));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    QuestionFileLines none;
+    QVERIFY(none.read(empty.fileName()));
+    QVERIFY(none.isEmpty());
+
+    QuestionFileLines missing;
+    QVERIFY(!missing.read(m_dir.filePath(QStringLiteral("missing.qus"))));
 }
 
 QTEST_GUILESS_MAIN(ToolTest)

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <vector>
 
-class QuestionList;
+class QuestionFileLines;
 class Utf8Output;
 class ValidationTable;
 
@@ -32,7 +32,7 @@ public:
         std::vector<Checked> questions;
     };
 
-    QuestionChecker(const QuestionList& list, const ValidationTable& table, bool validate);
+    QuestionChecker(const QuestionFileLines& list, const ValidationTable& table, bool validate);
 
     // Questions first up to end (list indexes, end excluded).
     Block checkBlock(int first, int end);
@@ -49,11 +49,11 @@ private:
     static QByteArrayView firstField(QByteArrayView line);
     void report(int number, QStringView problem, Utf8Output& out);
 
-    const QuestionList& m_list;
+    const QuestionFileLines& m_list;
     const ValidationTable& m_table;
     const bool m_validate;
     QuestionRecord m_record;
     QuestionRecord m_probe;
-    PanelValues m_panel;
+    PanelBytes m_panel;
     bool m_found = false;
 };

@@ -1,8 +1,8 @@
 #include "ToolCheck.h"
 
 #include "BuilderLibrary.h"
-#include "QuestionFileReader.h"
-#include "QuestionList.h"
+#include "QuestionFileLines.h"
+#include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
@@ -38,8 +38,8 @@ int ToolCheck::run(const QStringList& arguments)
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
         return *stop;
 
-    QuestionList list;
-    if (!QuestionFileReader::read(file, list))
+    QuestionFileLines list;
+    if (!list.read(file))
         return ToolCommandLine::Failure;
 
     ValidationTable table;
@@ -77,7 +77,7 @@ bool ToolCheck::loadGivenTable(const QString& path, ValidationTable& table)
     return true;
 }
 
-ToolCheck::ToolCheck(const QuestionList& list, const ValidationTable& table, bool validate,
+ToolCheck::ToolCheck(const QuestionFileLines& list, const ValidationTable& table, bool validate,
                      Utf8Output& out)
     : m_list(list), m_table(table), m_validate(validate), m_out(out), m_firstWithText(list.count())
 {

@@ -6,7 +6,7 @@
 
 #include <QStringList>
 
-class QuestionList;
+class QuestionFileLines;
 class Utf8Output;
 class ValidationTable;
 
@@ -23,7 +23,7 @@ private:
     // Questions a thread checks at a time.
     static constexpr int BlockSize = 2048;
 
-    ToolCheck(const QuestionList& list, const ValidationTable& table, bool validate,
+    ToolCheck(const QuestionFileLines& list, const ValidationTable& table, bool validate,
               Utf8Output& out);
 
     // Checks every question and writes the summary; answers the exit status.
@@ -36,7 +36,7 @@ private:
 
     static bool loadGivenTable(const QString& path, ValidationTable& table);
 
-    const QuestionList& m_list;
+    const QuestionFileLines& m_list;
     const ValidationTable& m_table;
     const bool m_validate;
     Utf8Output& m_out;

@@ -1,8 +1,8 @@
 #include "ToolExport.h"
 
 #include "BookTable.h"
-#include "QuestionFileReader.h"
-#include "QuestionList.h"
+#include "QuestionFileLines.h"
+#include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
@@ -86,15 +86,15 @@ int ToolExport::run(const QStringList& arguments)
             QStringLiteral("export"),
             QStringLiteral("Unknown format '%1': use json or csv.").arg(formatName));
 
-    QuestionList list;
-    if (!QuestionFileReader::read(file, list))
+    QuestionFileLines list;
+    if (!list.read(file))
         return ToolCommandLine::Failure;
     Utf8Output out(1);
     ToolExport(list, formatName == u"csv" ? Format::Csv : Format::Json, out).exportAll();
     return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
 }
 
-ToolExport::ToolExport(const QuestionList& list, Format format, Utf8Output& out)
+ToolExport::ToolExport(const QuestionFileLines& list, Format format, Utf8Output& out)
     : m_list(list), m_format(format), m_out(out)
 {
 }

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-class QuestionList;
+class QuestionFileLines;
 class Utf8Output;
 
 // qvedtool export: every line decoded in full into a cleared record, as a
@@ -31,7 +31,7 @@ private:
     // Questions a thread exports at a time.
     static constexpr int BlockSize = 2048;
 
-    ToolExport(const QuestionList& list, Format format, Utf8Output& out);
+    ToolExport(const QuestionFileLines& list, Format format, Utf8Output& out);
 
     void exportAll();
     // Questions first up to end (list indexes, end excluded).
@@ -41,7 +41,7 @@ private:
     void jsonText(QByteArrayView text, Encoding encoding = Encoding::Windows1252);
     void csvText(QByteArrayView text, Encoding encoding = Encoding::Windows1252);
 
-    const QuestionList& m_list;
+    const QuestionFileLines& m_list;
     const Format m_format;
     Utf8Output& m_out;
     QuestionRecord m_record;

@@ -1,8 +1,8 @@
 #include "ToolStats.h"
 
 #include "BookTable.h"
-#include "QuestionFileReader.h"
-#include "QuestionList.h"
+#include "QuestionFileLines.h"
+#include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
@@ -38,15 +38,15 @@ int ToolStats::run(const QStringList& arguments)
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
         return *stop;
 
-    QuestionList list;
-    if (!QuestionFileReader::read(file, list))
+    QuestionFileLines list;
+    if (!list.read(file))
         return ToolCommandLine::Failure;
     Utf8Output out(1);
     ToolStats(list).write(out);
     return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
 }
 
-ToolStats::ToolStats(const QuestionList& list) : m_questions(list.count())
+ToolStats::ToolStats(const QuestionFileLines& list) : m_questions(list.count())
 {
     QuestionRecord record;
     for (int index = 0; index < list.count(); ++index) {

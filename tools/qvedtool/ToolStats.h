@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <array>
 
-class QuestionList;
+class QuestionFileLines;
 class Utf8Output;
 
 // qvedtool stats: how a file's questions spread over the books, the levels
@@ -17,7 +17,7 @@ public:
     static int run(const QStringList& arguments);
 
 private:
-    explicit ToolStats(const QuestionList& list);
+    explicit ToolStats(const QuestionFileLines& list);
     void write(Utf8Output& out) const;
     void row(Utf8Output& out, const QString& name, int count) const;
 
