@@ -84,11 +84,11 @@ bool holdsQuoteOrLineBreak(QByteArrayView text)
             anyZero(word ^ (ones * '\n')))
             return true;
     }
-    for (; at < end; ++at) {
-        if (*at == '"' || *at == '\r' || *at == '\n')
-            return true;
-    }
-    return false;
+    // The tail of a short text, without a branch per byte.
+    bool found = false;
+    for (; at < end; ++at)
+        found |= (*at == '"') | (*at == '\r') | (*at == '\n');
+    return found;
 }
 
 bool holdsUnencodable(QStringView text)
@@ -101,16 +101,24 @@ bool holdsUnencodable(QByteArrayView)
     return false;
 }
 
-template <typename Text>
-void checkStorable(const Text& text, const QString& name, QString& report, bool& passed)
+void reportUnstorable(const char* name, bool breaks, bool unencodable, QString& report)
 {
-    if (holdsQuoteOrLineBreak(text)) {
-        report += QStringLiteral("%1 contains a double quote or a line break.\r\n").arg(name);
-        passed = false;
-    }
-    if (holdsUnencodable(text)) {
-        report +=
-            QStringLiteral("%1 contains a character that a question file cannot hold.\r\n").arg(name);
+    if (breaks)
+        report += QStringLiteral("%1 contains a double quote or a line break.\r\n")
+                      .arg(QLatin1StringView(name));
+    if (unencodable)
+        report += QStringLiteral("%1 contains a character that a question file cannot hold.\r\n")
+                      .arg(QLatin1StringView(name));
+}
+
+template <typename Text>
+void checkStorable(Text text, const char* name, QString& report, bool& passed)
+{
+    const bool breaks = holdsQuoteOrLineBreak(text);
+    const bool unencodable = holdsUnencodable(text);
+    // Kept apart, so the check of a text that passes stays small.
+    if (Q_UNLIKELY(breaks || unencodable)) {
+        reportUnstorable(name, breaks, unencodable, report);
         passed = false;
     }
 }
@@ -189,12 +197,12 @@ CheckOutcome checkRecord(const BasicPanelValues<Text>& panel, const ValidationTa
     require(!panel.answerC.isEmpty(), "Answer C is empty.\r\n");
     require(!panel.answerD.isEmpty(), "Answer D is empty.\r\n");
 
-    checkStorable(View(panel.reference), QStringLiteral("The reference"), report, passed);
-    checkStorable(View(panel.question), QStringLiteral("The question"), report, passed);
-    checkStorable(View(panel.answerA), QStringLiteral("Answer A"), report, passed);
-    checkStorable(View(panel.answerB), QStringLiteral("Answer B"), report, passed);
-    checkStorable(View(panel.answerC), QStringLiteral("Answer C"), report, passed);
-    checkStorable(View(panel.answerD), QStringLiteral("Answer D"), report, passed);
+    checkStorable(View(panel.reference), "The reference", report, passed);
+    checkStorable(View(panel.question), "The question", report, passed);
+    checkStorable(View(panel.answerA), "Answer A", report, passed);
+    checkStorable(View(panel.answerB), "Answer B", report, passed);
+    checkStorable(View(panel.answerC), "Answer C", report, passed);
+    checkStorable(View(panel.answerD), "Answer D", report, passed);
 
     outcome.passed = passed;
     return outcome;
