@@ -120,6 +120,7 @@ private slots:
     void exportJson_data();
     void exportJson();
     void exportCsvReadsBack();
+    void exportSpecialBytesAtEveryOffset();
     void longFileKeepsFileOrder();
     void report_data();
     void report();
@@ -468,6 +469,46 @@ void ToolTest::exportCsvReadsBack()
     QCOMPARE(records[3][8], "\"");
     QCOMPARE(records[4][13], "'\"' is not a valid integer value");
     QCOMPARE(records[5][7], QString::fromUtf8("Caf\u00e9 \u201cquoted\u201d"));
+}
+
+// Plain text is exported many bytes at a time: a byte that needs escaping,
+// quoting or converting is handled at every offset of those blocks.
+void ToolTest::exportSpecialBytesAtEveryOffset()
+{
+    const char specials[] = {'\t', '\\', ',', '\x01', char(0xE9), char(0x93), char(0x81)};
+    QByteArrayList lines;
+    QStringList questions;
+    for (int length = 1; length <= 40; ++length) {
+        for (int at = 0; at < length; ++at) {
+            for (const char special : specials) {
+                QByteArray question(length, 'x');
+                question[at] = special;
+                lines << line("C68", "1", "A", "free", question);
+                QString text(length, u'x');
+                text[at] = special == char(0xE9)   ? QChar(0x00E9)
+                           : special == char(0x93) ? QChar(0x201C)
+                           : special == char(0x81) ? QChar(0x0081)
+                                                   : QChar(uchar(special));
+                questions << text;
+            }
+        }
+    }
+    const QString path = file(QStringLiteral("special.qus"), lines);
+
+    const ToolRun json = runTool({QStringLiteral("export"), path});
+    QJsonParseError error;
+    const QJsonArray exported = QJsonDocument::fromJson(json.out.toUtf8(), &error).array();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(exported.size(), questions.size());
+    for (int i = 0; i < questions.size(); ++i)
+        QCOMPARE(exported[i].toObject().value(u"Question").toString(), questions[i]);
+
+    const QList<QStringList> records = parseCsv(
+        runTool({QStringLiteral("export"), path, QStringLiteral("--format"), QStringLiteral("csv")})
+            .out);
+    QCOMPARE(records.size(), questions.size() + 1);
+    for (int i = 0; i < questions.size(); ++i)
+        QCOMPARE(records[i + 1].value(7), questions[i]);
 }
 
 // Long files are worked on in blocks side by side; what comes out keeps the

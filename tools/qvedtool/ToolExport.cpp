@@ -7,10 +7,15 @@
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
 
-#include <QCommandLineParser>
 #include "BlocksInFileOrder.h"
+#include <QCommandLineParser>
 #include <algorithm>
+#include <bit>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -47,11 +52,59 @@ bool plainJson(quint64 word)
              anyEqual(word, '\\'));
 }
 
-// Eight ASCII bytes without a CSV separator, quote or line break.
+// Eight ASCII bytes without a quote, which CSV doubles.
 bool plainCsv(quint64 word)
 {
-    return !((word & Highs) | anyEqual(word, ',') | anyEqual(word, '"') | anyEqual(word, '\r') |
-             anyEqual(word, '\n'));
+    return !((word & Highs) | anyEqual(word, '"'));
+}
+
+// Whether a CSV field must be quoted: it holds a separator, a quote or a
+// line break.
+bool needsCsvQuotes(QByteArrayView text)
+{
+    const char* from = text.data();
+    const char* const end = from + text.size();
+#if defined(__SSE2__)
+    for (; end - from >= 16; from += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        const __m128i found =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(',')),
+                                      _mm_cmpeq_epi8(bytes, _mm_set1_epi8('"'))),
+                         _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')),
+                                      _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
+        if (_mm_movemask_epi8(found))
+            return true;
+    }
+#endif
+    bool found = false;
+    for (; from < end; ++from)
+        found |= (*from == ',') | (*from == '"') | (*from == '\r') | (*from == '\n');
+    return found;
+}
+
+// Copies plain bytes sixteen at a time from from to at, up to the first
+// byte that isSpecial marks among sixteen, or fewer than sixteen left. The
+// output needs 16 bytes of room beyond what it keeps.
+template <typename IsSpecial>
+void copyPlainBlocks(const char*& from, const char* end, char*& at, IsSpecial isSpecial)
+{
+#if defined(__SSE2__)
+    while (end - from >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(at), bytes);
+        const int special = _mm_movemask_epi8(isSpecial(bytes));
+        const int plain = special ? std::countr_zero(unsigned(special)) : 16;
+        at += plain;
+        from += plain;
+        if (special)
+            return;
+    }
+#else
+    Q_UNUSED(from);
+    Q_UNUSED(end);
+    Q_UNUSED(at);
+    Q_UNUSED(isSpecial);
+#endif
 }
 
 // The CSV columns, in the order of the JSON keys, then the error.
@@ -185,10 +238,21 @@ void ToolExport::jsonText(QByteArrayView text, Encoding encoding)
     constexpr qsizetype piece = 4096;
     for (qsizetype start = 0; start < text.size(); start += piece) {
         const QByteArrayView part = text.sliced(start, std::min(piece, text.size() - start));
-        char* at = m_out.reserve(part.size() * 6);
+        char* at = m_out.reserve(part.size() * 6 + 16);
         const char* from = part.data();
         const char* const end = from + part.size();
         while (from < end) {
+#if defined(__SSE2__)
+            // Control bytes and bytes from 0x80 up both read as below a
+            // blank when taken as signed.
+            copyPlainBlocks(from, end, at, [](__m128i bytes) {
+                return _mm_or_si128(_mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20)),
+                                    _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')),
+                                                 _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\\'))));
+            });
+            if (from == end)
+                break;
+#endif
             // Eight plain bytes at once; otherwise one byte.
             if (end - from >= 8 && plainJson(load(from))) {
                 std::memcpy(at, from, 8);
@@ -248,18 +312,25 @@ void ToolExport::writeCsv(int number, const QuestionRecord* record, const QStrin
 void ToolExport::csvText(QByteArrayView text, Encoding encoding)
 {
     // Quoted only when it must be: a comma, a quote or a line break inside.
-    const bool quote = std::any_of(text.begin(), text.end(), [](char c) {
-        return c == ',' || c == '"' || c == '\r' || c == '\n';
-    });
+    const bool quote = needsCsvQuotes(text);
     if (quote)
         m_out.raw('"');
     constexpr qsizetype piece = 4096;
     for (qsizetype start = 0; start < text.size(); start += piece) {
         const QByteArrayView part = text.sliced(start, std::min(piece, text.size() - start));
-        char* at = m_out.reserve(part.size() * Utf8Output::MaxBytesPerChar * 2);
+        char* at = m_out.reserve(part.size() * Utf8Output::MaxBytesPerChar * 2 + 16);
         const char* from = part.data();
         const char* const end = from + part.size();
         while (from < end) {
+#if defined(__SSE2__)
+            // Bytes from 0x80 up read as negative when taken as signed.
+            copyPlainBlocks(from, end, at, [](__m128i bytes) {
+                return _mm_or_si128(_mm_cmplt_epi8(bytes, _mm_setzero_si128()),
+                                    _mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')));
+            });
+            if (from == end)
+                break;
+#endif
             if (end - from >= 8 && plainCsv(load(from))) {
                 std::memcpy(at, from, 8);
                 at += 8;
