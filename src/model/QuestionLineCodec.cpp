@@ -19,21 +19,18 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 class QuoteFinder
 {
 public:
-    QuoteFinder(const char* begin, const char* end) : m_block(begin), m_end(end)
-    {
-        m_quotes = quotesOfBlock();
-    }
+    explicit QuoteFinder(QByteArrayView line) : m_line(line) { m_quotes = quotesOfBlock(); }
 
     // The next quote, or the end of the line when there is none.
     const char* next()
     {
         while (m_quotes == 0) {
+            if (m_line.size() - m_block <= BlockSize)
+                return m_line.data() + m_line.size();
             m_block += BlockSize;
-            if (m_block >= m_end)
-                return m_end;
             m_quotes = quotesOfBlock();
         }
-        const char* quote = m_block + std::countr_zero(m_quotes);
+        const char* quote = m_line.data() + m_block + std::countr_zero(m_quotes);
         m_quotes &= m_quotes - 1;
         return quote;
     }
@@ -45,23 +42,24 @@ private:
     // past the line.
     quint64 quotesOfBlock() const
     {
-        const qsizetype available = std::min<qsizetype>(m_end - m_block, BlockSize);
+        const char* const from = m_line.data() + m_block;
+        const qsizetype available = std::min<qsizetype>(m_line.size() - m_block, BlockSize);
         quint64 quotes = 0;
         qsizetype i = 0;
 #if defined(__SSE2__)
         const __m128i quote = _mm_set1_epi8('"');
         for (; i + 16 <= available; i += 16) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_block + i));
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
             quotes |= quint64(quint16(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)))) << i;
         }
 #endif
         for (; i < available; ++i)
-            quotes |= quint64(m_block[i] == '"') << i;
+            quotes |= quint64(from[i] == '"') << i;
         return quotes;
     }
 
-    const char* m_block;
-    const char* const m_end;
+    const QByteArrayView m_line;
+    qsizetype m_block = 0; // offset of the block m_quotes belongs to
     quint64 m_quotes = 0;
 };
 
@@ -130,7 +128,7 @@ void DecodeQuestionLine(QByteArrayView line, QuestionRecord& record, DecodeMode 
     const char* opened = nullptr;
     int fieldNumber = 1;
     // Only double quotes matter: jump from one to the next.
-    QuoteFinder quotes(begin, end);
+    QuoteFinder quotes(line);
     while (fieldNumber <= lastField) {
         const char* quote = quotes.next();
         if (quote == end)
