@@ -75,26 +75,20 @@ void widenAscii(const char*& from, const char* end, char16_t*& to)
 
 QString Windows1252::toUnicode(QByteArrayView bytes)
 {
-    QString result;
-    toUnicode(bytes, result);
-    return result;
-}
-
-void Windows1252::toUnicode(QByteArrayView bytes, QString& into)
-{
-    into.resize(bytes.size());
+    QString result(bytes.size(), Qt::Uninitialized);
     const char* from = bytes.data();
     const char* const end = from + bytes.size();
-    char16_t* to = reinterpret_cast<char16_t*>(into.data());
+    char16_t* to = reinterpret_cast<char16_t*>(result.data());
     if constexpr (std::endian::native == std::endian::little)
         widenAscii(from, end, to);
     while (from < end && uchar(*from) < 0x80)
         *to++ = uchar(*from++);
     if (from == end)
-        return;
+        return result;
     const auto& table = tables().toUnicode;
     while (from < end)
         *to++ = table[uchar(*from++)];
+    return result;
 }
 
 qsizetype Windows1252::firstUnencodable(QStringView text)
@@ -104,6 +98,7 @@ qsizetype Windows1252::firstUnencodable(QStringView text)
         return -1;
     const auto& map = tables().fromUnicode;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        // Only the C1 range differs between the code page and Latin-1.
         const char16_t unit = text[i].unicode();
         if ((unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)))
             continue;

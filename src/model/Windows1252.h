@@ -9,9 +9,6 @@ class Windows1252
 {
 public:
     static QString toUnicode(QByteArrayView bytes);
-    // The same into an existing string, whose storage is reused when it
-    // is large enough: for loops over millions of questions.
-    static void toUnicode(QByteArrayView bytes, QString& into);
 
     // Index of the first character that Windows-1252 cannot hold, or -1.
     static qsizetype firstUnencodable(QStringView text);
