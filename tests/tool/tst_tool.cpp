@@ -1,7 +1,8 @@
-#include "QuestionFileLines.h"
+#include "QuestionFileChunks.h"
 #include "QuestionList.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -127,9 +128,12 @@ private slots:
     void reportWithoutDisplaySettings();
     void reportOfEmptyFileWritesNothing();
     void stats();
-    void linesInPieces_data();
-    void linesInPieces();
+    void linesInChunks_data();
+    void linesInChunks();
     void linesOfFiles();
+#if defined(Q_OS_UNIX)
+    void checkFromPipe();
+#endif
 };
 
 QString ToolTest::file(const QString& name, const QByteArrayList& lines)
@@ -515,19 +519,23 @@ void ToolTest::exportSpecialBytesAtEveryOffset()
 // file's order, and a repeat is found across blocks.
 void ToolTest::longFileKeepsFileOrder()
 {
-    constexpr int count = 5000;
+    // Long enough for several chunks; the repeat is read again from a chunk
+    // long gone, and a line that differs from it only in answer D is not one.
+    constexpr int count = 60000;
     QByteArrayList lines;
     for (int n = 1; n <= count; ++n)
         lines << line("C1", n == 2100 ? "9" : "1", "A", "Gen. 1:1", "Q" + QByteArray::number(n));
-    lines[4499] = lines[9];
-    lines[4998] = R"("C1","x")";
+    lines[49999] = lines[9];
+    lines[50999] = QByteArray(lines[9]).replace(R"("d")", R"("e")");
+    lines[58998] = R"("C1","x")";
     const QString path = file(QStringLiteral("long.qus"), lines);
+    QVERIFY(QFileInfo(path).size() > 2 * QuestionFileChunks::DefaultChunkSize);
 
     const ToolRun check = runTool({QStringLiteral("check"), path, QStringLiteral("--no-validate")});
     QCOMPARE(check.out, QStringLiteral("2100: level 9 is outside 1 to 4\n"
-                                       "4500: same question as 10\n"
-                                       "4999: 'x' is not a valid integer value\n"
-                                       "checked: 5000 questions, 3 with problems\n"));
+                                       "50000: same question as 10\n"
+                                       "58999: 'x' is not a valid integer value\n"
+                                       "checked: 60000 questions, 3 with problems\n"));
 
     const ToolRun json = runTool({QStringLiteral("export"), path});
     const QJsonArray questions = QJsonDocument::fromJson(json.out.toUtf8()).array();
@@ -535,7 +543,7 @@ void ToolTest::longFileKeepsFileOrder()
     for (int n = 1; n <= count; ++n) {
         const QJsonObject question = questions[n - 1].toObject();
         QCOMPARE(question.value(u"number").toInt(), n);
-        if (n != 4500 && n != 4999)
+        if (n != 50000 && n != 51000 && n != 58999)
             QCOMPARE(question.value(u"Question").toString(), QStringLiteral("Q%1").arg(n));
     }
     const QList<QStringList> records = parseCsv(
@@ -654,9 +662,10 @@ void ToolTest::stats()
                                      "not decoded: 1\n"));
 }
 
-// The tool splits a file in pieces side by side; wherever the pieces end,
-// the lines are the editor's lines.
-void ToolTest::linesInPieces_data()
+// The tool reads a file in chunks worked on side by side; wherever the
+// chunks end, the lines are the editor's lines, they come back in file order
+// and each can be read again from where it starts.
+void ToolTest::linesInChunks_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\nthree\r\n");
@@ -665,45 +674,92 @@ void ToolTest::linesInPieces_data()
     QTest::newRow("mixed, empty lines") << QByteArray("\r\n\n\ra\r\r\nb\n\nc\r\n\r");
     QTest::newRow("no ending on the last line") << QByteArray("one\r\ntwo");
     QTest::newRow("single line") << QByteArray("just one line without an ending");
-    QTest::newRow("CR LF pairs around every piece end")
+    QTest::newRow("CR LF pairs around every chunk end")
         << QByteArray("a\r\nbb\r\nccc\r\ndddd\r\neeeee\r\nffffff\r\n");
+    QTest::newRow("lines longer than a read of them")
+        << QByteArray(10000, 'x') + "\r\nshort\r\n" + QByteArray(9000, 'y');
     QTest::newRow("empty") << QByteArray();
 }
 
-void ToolTest::linesInPieces()
+void ToolTest::linesInChunks()
 {
     QFETCH(QByteArray, content);
     QuestionList editor;
     QuestionRecord record;
     editor.fillFromContent(content, record, DecodeMode::QuestionOnly);
-    for (const qsizetype pieceSize : {1, 2, 3, 5, 8, 1 << 22}) {
-        QuestionFileLines lines(pieceSize);
-        lines.split(content);
-        QCOMPARE(lines.count(), editor.count());
-        for (int i = 0; i < editor.count(); ++i)
-            QCOMPARE(lines.line(i), editor.line(i));
+    QFile out(m_dir.filePath(QStringLiteral("chunks.qus")));
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(content);
+    out.close();
+
+    using Chunk = QuestionFileChunks::Chunk;
+    for (const qsizetype chunkSize : {qsizetype(1), qsizetype(2), qsizetype(3), qsizetype(5),
+                                      qsizetype(8), QuestionFileChunks::DefaultChunkSize}) {
+        QuestionFileChunks chunks(chunkSize);
+        QVERIFY(chunks.open(out.fileName()));
+        QByteArrayList lines;
+        QList<qint64> offsets;
+        bool numbered = true;
+        // The lines are copied on the worker's thread, as a command reads them.
+        const bool read = chunks.forEachChunk<QByteArrayList>(
+            [](const Chunk& chunk, QByteArrayList& copied) {
+                copied.clear();
+                for (int i = 0; i < chunk.count(); ++i)
+                    copied << chunk.line(i).toByteArray();
+            },
+            [&](const Chunk& chunk, const QByteArrayList& copied) {
+                numbered &= chunk.firstIndex == lines.size();
+                for (int i = 0; i < chunk.count(); ++i)
+                    offsets << chunk.lineOffset(i);
+                lines << copied;
+            });
+        QVERIFY(read);
+        QVERIFY(numbered);
+        QCOMPARE(chunks.count(), editor.count());
+        QCOMPARE(lines.size(), editor.count());
+        for (int i = 0; i < editor.count(); ++i) {
+            QCOMPARE(lines[i], editor.line(i));
+            QCOMPARE(chunks.lineAt(offsets[i]), editor.line(i));
+        }
     }
 }
 
 void ToolTest::linesOfFiles()
 {
-    const QString path = file(QStringLiteral("mapped.qus"), {firstMan, "second", ""});
-    QuestionFileLines lines;
-    QVERIFY(lines.read(path));
-    QCOMPARE(lines.count(), 3);
-    QCOMPARE(lines.line(0), firstMan);
-    QCOMPARE(lines.line(2), "");
-
     QFile empty(m_dir.filePath(QStringLiteral("empty.qus")));
     QVERIFY(empty.open(QIODevice::WriteOnly));
     empty.close();
-    QuestionFileLines none;
-    QVERIFY(none.read(empty.fileName()));
-    QVERIFY(none.isEmpty());
+    QuestionFileChunks none;
+    QVERIFY(none.open(empty.fileName()));
+    int chunks = 0;
+    QVERIFY(none.forEachChunk<int>([](const QuestionFileChunks::Chunk&, int&) {},
+                                   [&chunks](const QuestionFileChunks::Chunk&, int) { ++chunks; }));
+    QCOMPARE(chunks, 0);
+    QCOMPARE(none.count(), 0);
 
-    QuestionFileLines missing;
-    QVERIFY(!missing.read(m_dir.filePath(QStringLiteral("missing.qus"))));
+    QuestionFileChunks missing;
+    QVERIFY(!missing.open(m_dir.filePath(QStringLiteral("missing.qus"))));
 }
+
+#if defined(Q_OS_UNIX)
+// A pipe is read once, yet a repeat still finds the earlier line.
+void ToolTest::checkFromPipe()
+{
+    QProcess process;
+    process.start(
+        QStringLiteral(QVEDTOOL_PATH),
+        {QStringLiteral("check"), QStringLiteral("/dev/stdin"), QStringLiteral("--no-validate")});
+    QVERIFY(process.waitForStarted());
+    process.write(firstMan + "\r\n" + line("C1", "1", "A", "Gen. 1:1", "Q2") + "\r\n" + firstMan +
+                  "\r\n");
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
+             QStringLiteral("3: same question as 1\n"
+                            "checked: 3 questions, 1 with problems\n"));
+    QCOMPARE(process.exitCode(), 1);
+}
+#endif
 
 QTEST_GUILESS_MAIN(ToolTest)
 #include "tst_tool.moc"

@@ -2,7 +2,6 @@
 
 #include "BookTable.h"
 #include "IntegerConversion.h"
-#include "QuestionFileLines.h"
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "Utf8Output.h"
@@ -46,28 +45,23 @@ size_t hashOfTexts(const QuestionRecord& r)
 
 } // namespace
 
-QuestionChecker::QuestionChecker(const QuestionFileLines& list, const ValidationTable& table,
-                                 bool validate)
-    : m_list(list), m_table(table), m_validate(validate)
+QuestionChecker::QuestionChecker(const ValidationTable& table, bool validate)
+    : m_table(table), m_validate(validate)
 {
 }
 
-QuestionChecker::Block QuestionChecker::checkBlock(int first, int end)
+void QuestionChecker::checkChunk(const QuestionFileChunks::Chunk& chunk, Block& block)
 {
-    Block block;
-    block.first = first;
-    block.questions.reserve(std::size_t(end - first));
-    Utf8Output out;
-    for (int index = first; index < end; ++index)
-        block.questions.push_back(checkQuestion(index, out));
-    block.text = out.take();
-    return block;
+    block.text.clear();
+    block.questions.clear();
+    for (int i = 0; i < chunk.count(); ++i)
+        block.questions.push_back(
+            checkQuestion(chunk.firstIndex + i + 1, chunk.line(i), block.text));
 }
 
-QuestionChecker::Checked QuestionChecker::checkQuestion(int index, Utf8Output& out)
+QuestionChecker::Checked QuestionChecker::checkQuestion(int number, QByteArrayView line,
+                                                        Utf8Output& out)
 {
-    const int number = index + 1;
-    const QByteArrayView line = m_list.line(index);
     Checked checked;
     m_found = false;
     // A cleared record for every line: a short line never shows the fields

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "QuestionFileChunks.h"
 #include "QuestionRecord.h"
 #include "RecordChecks.h"
+#include "Utf8Output.h"
 
-#include <QByteArray>
 #include <vector>
 
-class QuestionFileLines;
-class Utf8Output;
 class ValidationTable;
 
 // The checks of one question that need no other question: the editor's
@@ -25,20 +24,19 @@ public:
         bool hasProblem = false;
         bool hasQuestion = false; // decoded, with a question text that may repeat
     };
+    // What a chunk's questions gave, kept for the next chunk's buffers.
     struct Block
     {
-        int first = 0; // list index of the first question
-        QByteArray text;
+        Utf8Output text;
         std::vector<Checked> questions;
     };
 
-    QuestionChecker(const QuestionFileLines& list, const ValidationTable& table, bool validate);
+    QuestionChecker(const ValidationTable& table, bool validate);
 
-    // Questions first up to end (list indexes, end excluded).
-    Block checkBlock(int first, int end);
+    void checkChunk(const QuestionFileChunks::Chunk& chunk, Block& block);
 
 private:
-    Checked checkQuestion(int index, Utf8Output& out);
+    Checked checkQuestion(int number, QByteArrayView line, Utf8Output& out);
     void checkRecord(int number, Utf8Output& out);
     void checkStoredValues(int number, QByteArrayView line, Utf8Output& out);
     // Whether the line has the level (or letter) field at all, asked when it
@@ -49,7 +47,6 @@ private:
     static QByteArrayView firstField(QByteArrayView line);
     void report(int number, QStringView problem, Utf8Output& out);
 
-    const QuestionFileLines& m_list;
     const ValidationTable& m_table;
     const bool m_validate;
     QuestionRecord m_record;

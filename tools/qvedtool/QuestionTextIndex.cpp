@@ -1,11 +1,25 @@
 #include "QuestionTextIndex.h"
 
-QuestionTextIndex::QuestionTextIndex(int expected)
+#include <algorithm>
+
+QuestionTextIndex::QuestionTextIndex(qint64 expected)
+    : m_entries(size_t(std::max<qint64>(expected, 32)) * 2)
 {
-    // At most half full, so probe runs stay short.
-    size_t size = 16;
-    while (size < size_t(expected) * 2)
-        size *= 2;
-    m_entries.resize(size);
-    m_mask = size - 1;
+}
+
+void QuestionTextIndex::grow()
+{
+    ZeroedArray<Entry> old = std::exchange(m_entries, ZeroedArray<Entry>(m_entries.size() * 2));
+    for (size_t slot = 0; slot < old.size(); ++slot) {
+        if (old[slot].number != 0)
+            place(old[slot]);
+    }
+}
+
+void QuestionTextIndex::place(const Entry& entry)
+{
+    size_t slot = slotOf(entry.tag);
+    while (m_entries[slot].number != 0)
+        slot = slot + 1 == m_entries.size() ? 0 : slot + 1;
+    m_entries[slot] = entry;
 }

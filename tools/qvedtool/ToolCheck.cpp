@@ -1,7 +1,7 @@
 #include "ToolCheck.h"
 
 #include "BuilderLibrary.h"
-#include "QuestionFileLines.h"
+#include "QuestionFileChunks.h"
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "BlocksInFileOrder.h"
 
 int ToolCheck::run(const QStringList& arguments)
 {
@@ -38,8 +37,8 @@ int ToolCheck::run(const QStringList& arguments)
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
         return *stop;
 
-    QuestionFileLines list;
-    if (!list.read(file))
+    QuestionFileChunks chunks;
+    if (!chunks.open(file))
         return ToolCommandLine::Failure;
 
     ValidationTable table;
@@ -56,7 +55,7 @@ int ToolCheck::run(const QStringList& arguments)
     }
 
     Utf8Output out(1);
-    return ToolCheck(list, table, validate, out).checkAll();
+    return ToolCheck(chunks, table, validate, out).checkAll();
 }
 
 bool ToolCheck::loadGivenTable(const QString& path, ValidationTable& table)
@@ -77,25 +76,31 @@ bool ToolCheck::loadGivenTable(const QString& path, ValidationTable& table)
     return true;
 }
 
-ToolCheck::ToolCheck(const QuestionFileLines& list, const ValidationTable& table, bool validate,
+// Question lines run to about 170 bytes; the index grows if they are
+// shorter.
+ToolCheck::ToolCheck(QuestionFileChunks& file, const ValidationTable& table, bool validate,
                      Utf8Output& out)
-    : m_list(list), m_table(table), m_validate(validate), m_out(out), m_firstWithText(list.count())
+    : m_file(file), m_table(table), m_validate(validate), m_out(out),
+      m_firstWithText(file.sizeHint() / 160)
 {
 }
 
 int ToolCheck::checkAll()
 {
     // Whether a question repeats an earlier one is asked as the checked
-    // blocks are written, in file order.
-    BlocksInFileOrder(
-        m_list.count(), BlockSize,
-        [this](int first, int end) {
-            return QuestionChecker(m_list, m_table, m_validate).checkBlock(first, end);
+    // chunks are written, in file order.
+    const bool read = m_file.forEachChunk<QuestionChecker::Block>(
+        [this](const QuestionFileChunks::Chunk& chunk, QuestionChecker::Block& block) {
+            QuestionChecker(m_table, m_validate).checkChunk(chunk, block);
         },
-        [this](const QuestionChecker::Block& block) { writeBlock(block); });
+        [this](const QuestionFileChunks::Chunk& chunk, const QuestionChecker::Block& block) {
+            writeChunk(chunk, block);
+        });
+    if (!read)
+        return ToolCommandLine::Failure;
 
     m_out.raw("checked: ");
-    m_out.number(m_list.count());
+    m_out.number(m_file.count());
     m_out.raw(" questions, ");
     m_out.number(m_withProblems);
     m_out.raw(" with problems\n");
@@ -104,7 +109,8 @@ int ToolCheck::checkAll()
     return m_withProblems > 0 ? ToolCommandLine::ProblemsFound : ToolCommandLine::Success;
 }
 
-void ToolCheck::writeBlock(const QuestionChecker::Block& block)
+void ToolCheck::writeChunk(const QuestionFileChunks::Chunk& chunk,
+                           const QuestionChecker::Block& block)
 {
     // In a table of millions the wait for memory would dominate: the slot of
     // a question further on is loaded while this one is looked up.
@@ -115,17 +121,19 @@ void ToolCheck::writeBlock(const QuestionChecker::Block& block)
         if (i + ahead < questions.size())
             m_firstWithText.prefetch(questions[i + ahead].textHash);
         const QuestionChecker::Checked& q = questions[i];
-        const int index = block.first + int(i);
-        m_out.raw(QByteArrayView(block.text).sliced(textStart, q.textEnd - textStart));
+        const int number = chunk.firstIndex + int(i) + 1;
+        m_out.raw(block.text.view().sliced(textStart, q.textEnd - textStart));
         textStart = q.textEnd;
         bool problem = q.hasProblem;
         if (q.hasQuestion) {
+            const QByteArrayView line = chunk.line(int(i));
             const int earlier = m_firstWithText.findOrAdd(
-                q.textHash, index, [&](int other) { return sameTexts(index, other); });
-            if (earlier >= 0) {
-                m_out.number(index + 1);
+                q.textHash, number, chunk.lineOffset(int(i)),
+                [&](qint64 earlierOffset) { return sameTexts(line, earlierOffset); });
+            if (earlier > 0) {
+                m_out.number(number);
                 m_out.raw(": same question as ");
-                m_out.number(earlier + 1);
+                m_out.number(earlier);
                 m_out.raw('\n');
                 problem = true;
             }
@@ -135,13 +143,19 @@ void ToolCheck::writeBlock(const QuestionChecker::Block& block)
     }
 }
 
-bool ToolCheck::sameTexts(int index, int other)
+bool ToolCheck::sameTexts(QByteArrayView line, qint64 earlierOffset)
 {
-    // Asked only when the hashes agree, so mostly for true repeats.
+    // Asked only when the hashes agree, so mostly for true repeats; the
+    // earlier line is read again, its chunk long gone.
     ClearQuestionRecord(m_record);
-    DecodeQuestionLine(m_list.line(index), m_record, DecodeMode::Full);
+    DecodeQuestionLine(line, m_record, DecodeMode::Full);
     ClearQuestionRecord(m_probe);
-    DecodeQuestionLine(m_list.line(other), m_probe, DecodeMode::Full);
+    try {
+        DecodeQuestionLine(m_file.lineAt(earlierOffset), m_probe, DecodeMode::Full);
+    } catch (const QvedError&) {
+        // The file changed while it was read: not a line that repeats.
+        return false;
+    }
     return m_probe.Question == m_record.Question && m_probe.AnswerA == m_record.AnswerA &&
            m_probe.AnswerB == m_record.AnswerB && m_probe.AnswerC == m_record.AnswerC &&
            m_probe.AnswerD == m_record.AnswerD;

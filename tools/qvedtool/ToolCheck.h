@@ -6,7 +6,7 @@
 
 #include <QStringList>
 
-class QuestionFileLines;
+class QuestionFileChunks;
 class Utf8Output;
 class ValidationTable;
 
@@ -20,23 +20,21 @@ public:
     static int run(const QStringList& arguments);
 
 private:
-    // Questions a thread checks at a time.
-    static constexpr int BlockSize = 2048;
-
-    ToolCheck(const QuestionFileLines& list, const ValidationTable& table, bool validate,
+    ToolCheck(QuestionFileChunks& file, const ValidationTable& table, bool validate,
               Utf8Output& out);
 
     // Checks every question and writes the summary; answers the exit status.
     int checkAll();
-    // Writes a checked block in file order, each question's lines followed by
+    // Writes a checked chunk in file order, each question's lines followed by
     // the earlier question it repeats, if any.
-    void writeBlock(const QuestionChecker::Block& block);
-    // Whether the two questions have the same question and four answers.
-    bool sameTexts(int index, int other);
+    void writeChunk(const QuestionFileChunks::Chunk& chunk, const QuestionChecker::Block& block);
+    // Whether the line and the earlier one starting at that file offset have
+    // the same question and four answers.
+    bool sameTexts(QByteArrayView line, qint64 earlierOffset);
 
     static bool loadGivenTable(const QString& path, ValidationTable& table);
 
-    const QuestionFileLines& m_list;
+    QuestionFileChunks& m_file;
     const ValidationTable& m_table;
     const bool m_validate;
     Utf8Output& m_out;

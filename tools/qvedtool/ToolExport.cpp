@@ -1,13 +1,11 @@
 #include "ToolExport.h"
 
 #include "BookTable.h"
-#include "QuestionFileLines.h"
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
 
-#include "BlocksInFileOrder.h"
 #include <QCommandLineParser>
 #include <algorithm>
 #include <bit>
@@ -139,46 +137,46 @@ int ToolExport::run(const QStringList& arguments)
             QStringLiteral("export"),
             QStringLiteral("Unknown format '%1': use json or csv.").arg(formatName));
 
-    QuestionFileLines list;
-    if (!list.read(file))
+    QuestionFileChunks chunks;
+    if (!chunks.open(file))
         return ToolCommandLine::Failure;
     Utf8Output out(1);
-    ToolExport(list, formatName == u"csv" ? Format::Csv : Format::Json, out).exportAll();
-    return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
+    const bool read =
+        ToolExport(formatName == u"csv" ? Format::Csv : Format::Json, out).exportAll(chunks);
+    return out.flush() && read ? ToolCommandLine::Success : ToolCommandLine::Failure;
 }
 
-ToolExport::ToolExport(const QuestionFileLines& list, Format format, Utf8Output& out)
-    : m_list(list), m_format(format), m_out(out)
-{
-}
+ToolExport::ToolExport(Format format, Utf8Output& out) : m_format(format), m_out(out) {}
 
-void ToolExport::exportAll()
+bool ToolExport::exportAll(QuestionFileChunks& file)
 {
     if (m_format == Format::Csv)
         m_out.raw(CsvHeader);
     else
         m_out.raw('[');
-    BlocksInFileOrder(
-        m_list.count(), BlockSize,
-        [this](int first, int end) {
-            Utf8Output text;
-            ToolExport(m_list, m_format, text).exportRange(first, end);
-            return text.take();
+    const bool read = file.forEachChunk<Utf8Output>(
+        [this](const QuestionFileChunks::Chunk& chunk, Utf8Output& text) {
+            text.clear();
+            ToolExport(m_format, text).exportChunk(chunk);
         },
-        [this](const QByteArray& text) { m_out.raw(text); });
+        [this](const QuestionFileChunks::Chunk&, const Utf8Output& text) {
+            m_out.raw(text.view());
+        });
     if (m_format == Format::Json)
-        m_out.raw(m_list.isEmpty() ? "]\n" : "\n]\n");
+        m_out.raw(file.count() == 0 ? "]\n" : "\n]\n");
+    return read;
 }
 
-void ToolExport::exportRange(int first, int end)
+void ToolExport::exportChunk(const QuestionFileChunks::Chunk& chunk)
 {
-    for (int index = first; index < end; ++index) {
+    for (int i = 0; i < chunk.count(); ++i) {
+        const int index = chunk.firstIndex + i;
         const int number = index + 1;
         // Cleared first, so a short line shows empty texts and -1.
         ClearQuestionRecord(m_record);
         QString error;
         try {
-            DecodeQuestionLine(m_list.line(index), m_record, DecodeMode::Full);
+            DecodeQuestionLine(chunk.line(i), m_record, DecodeMode::Full);
         } catch (const QvedError& e) {
             error = e.message();
         }

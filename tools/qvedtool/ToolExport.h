@@ -1,10 +1,10 @@
 #pragma once
 
+#include "QuestionFileChunks.h"
 #include "QuestionRecord.h"
 
 #include <QStringList>
 
-class QuestionFileLines;
 class Utf8Output;
 
 // qvedtool export: every line decoded in full into a cleared record, as a
@@ -28,20 +28,16 @@ private:
         Utf8
     };
 
-    // Questions a thread exports at a time.
-    static constexpr int BlockSize = 2048;
+    ToolExport(Format format, Utf8Output& out);
 
-    ToolExport(const QuestionFileLines& list, Format format, Utf8Output& out);
-
-    void exportAll();
-    // Questions first up to end (list indexes, end excluded).
-    void exportRange(int first, int end);
+    // False when the file could not be read to its end.
+    bool exportAll(QuestionFileChunks& file);
+    void exportChunk(const QuestionFileChunks::Chunk& chunk);
     void writeJson(int number, const QuestionRecord* record, const QString& error);
     void writeCsv(int number, const QuestionRecord* record, const QString& error);
     void jsonText(QByteArrayView text, Encoding encoding = Encoding::Windows1252);
     void csvText(QByteArrayView text, Encoding encoding = Encoding::Windows1252);
 
-    const QuestionFileLines& m_list;
     const Format m_format;
     Utf8Output& m_out;
     QuestionRecord m_record;

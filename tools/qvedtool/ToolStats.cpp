@@ -1,7 +1,6 @@
 #include "ToolStats.h"
 
 #include "BookTable.h"
-#include "QuestionFileLines.h"
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
@@ -38,30 +37,57 @@ int ToolStats::run(const QStringList& arguments)
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
         return *stop;
 
-    QuestionFileLines list;
-    if (!list.read(file))
+    QuestionFileChunks chunks;
+    if (!chunks.open(file))
+        return ToolCommandLine::Failure;
+    ToolStats stats;
+    if (!stats.count(chunks))
         return ToolCommandLine::Failure;
     Utf8Output out(1);
-    ToolStats(list).write(out);
+    stats.write(out);
     return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
 }
 
-ToolStats::ToolStats(const QuestionFileLines& list) : m_questions(list.count())
+bool ToolStats::count(QuestionFileChunks& file)
+{
+    const bool read = file.forEachChunk<Counts>(
+        [](const QuestionFileChunks::Chunk& chunk, Counts& counts) {
+            counts = Counts();
+            counts.countChunk(chunk);
+        },
+        [this](const QuestionFileChunks::Chunk&, const Counts& counts) { m_counts.add(counts); });
+    m_countWidth = int(QString::number(m_counts.questions).size());
+    return read;
+}
+
+void ToolStats::Counts::countChunk(const QuestionFileChunks::Chunk& chunk)
 {
     QuestionRecord record;
-    for (int index = 0; index < list.count(); ++index) {
+    questions += chunk.count();
+    for (int i = 0; i < chunk.count(); ++i) {
         ClearQuestionRecord(record);
         try {
-            DecodeQuestionLine(list.line(index), record, DecodeMode::QuestionOnly);
+            DecodeQuestionLine(chunk.line(i), record, DecodeMode::QuestionOnly);
         } catch (const QvedError&) {
-            ++m_notDecoded;
+            ++notDecoded;
             continue;
         }
-        ++m_books[std::size_t(slot(record.Book, BookCount))];
-        ++m_levels[std::size_t(slot(record.Level, Choices))];
-        ++m_letters[std::size_t(slot(record.Correct, Choices))];
+        ++books[std::size_t(slot(record.Book, BookCount))];
+        ++levels[std::size_t(slot(record.Level, Choices))];
+        ++letters[std::size_t(slot(record.Correct, Choices))];
     }
-    m_countWidth = int(QString::number(m_questions).size());
+}
+
+void ToolStats::Counts::add(const Counts& other)
+{
+    questions += other.questions;
+    notDecoded += other.notDecoded;
+    for (std::size_t i = 0; i < books.size(); ++i)
+        books[i] += other.books[i];
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        levels[i] += other.levels[i];
+        letters[i] += other.letters[i];
+    }
 }
 
 void ToolStats::row(Utf8Output& out, const QString& name, int count) const
@@ -71,32 +97,33 @@ void ToolStats::row(Utf8Output& out, const QString& name, int count) const
 
 void ToolStats::write(Utf8Output& out) const
 {
-    out.text(QStringLiteral("questions: %1\n").arg(m_questions));
+    out.text(QStringLiteral("questions: %1\n").arg(m_counts.questions));
 
     out.raw("by book:\n");
     for (int book = 0; book <= BookCount; ++book) {
         // Books without questions would only hide the others.
-        if (m_books[std::size_t(book)] == 0)
+        if (m_counts.books[std::size_t(book)] == 0)
             continue;
         row(out, book < BookCount ? QString::fromLatin1(BookAbbreviation(book)) : NoValue,
-            m_books[std::size_t(book)]);
+            m_counts.books[std::size_t(book)]);
         out.raw('\n');
     }
 
     out.raw("by level:\n");
     for (int level = 0; level <= Choices; ++level) {
-        if (level == Choices && m_levels[Choices] == 0)
+        if (level == Choices && m_counts.levels[Choices] == 0)
             continue;
-        row(out, level < Choices ? LevelNames[level] : NoValue, m_levels[std::size_t(level)]);
+        row(out, level < Choices ? LevelNames[level] : NoValue,
+            m_counts.levels[std::size_t(level)]);
         out.raw('\n');
     }
 
     out.raw("by correct answer:\n");
     int lettered = 0;
     for (int letter = 0; letter < Choices; ++letter)
-        lettered += m_letters[std::size_t(letter)];
+        lettered += m_counts.letters[std::size_t(letter)];
     for (int letter = 0; letter <= Choices; ++letter) {
-        const int count = m_letters[std::size_t(letter)];
+        const int count = m_counts.letters[std::size_t(letter)];
         if (letter == Choices) {
             if (count > 0) {
                 row(out, NoValue, count);
@@ -109,6 +136,6 @@ void ToolStats::write(Utf8Output& out) const
         out.text(QStringLiteral(" %1%\n").arg(share, 6, 'f', 1));
     }
 
-    if (m_notDecoded > 0)
-        out.text(QStringLiteral("not decoded: %1\n").arg(m_notDecoded));
+    if (m_counts.notDecoded > 0)
+        out.text(QStringLiteral("not decoded: %1\n").arg(m_counts.notDecoded));
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "BookTable.h"
+#include "QuestionFileChunks.h"
 
 #include <QStringList>
 #include <array>
 
-class QuestionFileLines;
 class Utf8Output;
 
 // qvedtool stats: how a file's questions spread over the books, the levels
@@ -17,16 +17,26 @@ public:
     static int run(const QStringList& arguments);
 
 private:
-    explicit ToolStats(const QuestionFileLines& list);
+    static constexpr int Choices = 4;
+
+    struct Counts
+    {
+        int questions = 0;
+        int notDecoded = 0;
+        // The last entry of each counts the questions with no value in range.
+        std::array<int, BookCount + 1> books{};
+        std::array<int, Choices + 1> levels{};
+        std::array<int, Choices + 1> letters{};
+
+        void countChunk(const QuestionFileChunks::Chunk& chunk);
+        void add(const Counts& other);
+    };
+
+    // False when the file could not be read to its end.
+    bool count(QuestionFileChunks& file);
     void write(Utf8Output& out) const;
     void row(Utf8Output& out, const QString& name, int count) const;
 
-    static constexpr int Choices = 4;
-    int m_questions = 0;
-    int m_notDecoded = 0;
-    // The last entry of each counts the questions with no value in range.
-    std::array<int, BookCount + 1> m_books{};
-    std::array<int, Choices + 1> m_levels{};
-    std::array<int, Choices + 1> m_letters{};
+    Counts m_counts;
     int m_countWidth = 1;
 };

@@ -81,15 +81,6 @@ bool Utf8Output::flush()
     return m_ok;
 }
 
-QByteArray Utf8Output::take()
-{
-    QByteArray text = std::exchange(m_buffer, QByteArray(Capacity, Qt::Uninitialized));
-    text.truncate(m_pos - text.data());
-    m_pos = m_buffer.data();
-    m_end = m_pos + m_buffer.size();
-    return text;
-}
-
 void Utf8Output::error(const QString& line)
 {
     std::fputs(line.toUtf8().append('\n').constData(), stderr);

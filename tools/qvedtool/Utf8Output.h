@@ -17,7 +17,7 @@ public:
 
     // Writes to an open file descriptor (1 for standard output).
     explicit Utf8Output(int descriptor);
-    // Keeps the text in memory until take(), for a part of the output made
+    // Keeps the text in memory until view(), for a part of the output made
     // on another thread.
     Utf8Output();
     ~Utf8Output();
@@ -65,10 +65,11 @@ public:
 
     // False once a write has failed (a full disk, a closed pipe).
     bool flush();
-    // The text kept in memory so far, which the output then forgets, and
-    // its size.
-    QByteArray take();
+    // The text kept in memory so far, and its size.
+    QByteArrayView view() const { return QByteArrayView(m_buffer.constData(), size()); }
     qsizetype size() const { return m_pos - m_buffer.constData(); }
+    // Forgets the text kept in memory, keeping the buffer for the next.
+    void clear() { m_pos = m_buffer.data(); }
 
     // One line to standard error, unbuffered.
     static void error(const QString& line);

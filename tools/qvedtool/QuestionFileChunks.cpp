@@ -1,0 +1,133 @@
+#include "QuestionFileChunks.h"
+
+#include "ForEachQuestionLine.h"
+#include "QvedError.h"
+#include "Utf8Output.h"
+
+#include <algorithm>
+#include <cstring>
+
+QuestionFileChunks::QuestionFileChunks(qsizetype chunkSize)
+    : m_chunkSize(std::max<qsizetype>(chunkSize, 1))
+{
+}
+
+bool QuestionFileChunks::open(const QString& path)
+{
+    m_path = path;
+    m_file.setFileName(path);
+    // Unbuffered: the chunks are the buffer.
+    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        Utf8Output::error(QvedError::cannotOpenFile(path).message());
+        return false;
+    }
+    m_sequential = m_file.isSequential();
+    if (m_sequential) {
+        m_content = m_file.readAll();
+        if (m_file.error() != QFileDevice::NoError) {
+            Utf8Output::error(QvedError::cannotOpenFile(path).message());
+            return false;
+        }
+        m_file.close();
+    } else {
+        m_sizeHint = m_file.size();
+    }
+    return true;
+}
+
+qint64 QuestionFileChunks::readSome(char* to, qint64 most)
+{
+    if (!m_sequential)
+        return m_file.read(to, most);
+    const qint64 available = std::min<qint64>(most, m_content.size() - m_contentRead);
+    std::memcpy(to, m_content.constData() + m_contentRead, std::size_t(available));
+    m_contentRead += available;
+    return available;
+}
+
+bool QuestionFileChunks::failed()
+{
+    if (!m_failed)
+        Utf8Output::error(QvedError::cannotOpenFile(m_path).message());
+    m_failed = true;
+    return false;
+}
+
+bool QuestionFileChunks::readChunk(Chunk& chunk)
+{
+    if (m_atEnd || m_failed)
+        return false;
+    qsizetype have = m_carry.size();
+    if (chunk.buffer.size() < have + m_chunkSize)
+        chunk.buffer.resize(have + m_chunkSize);
+    std::memcpy(chunk.buffer.data(), m_carry.constData(), std::size_t(have));
+    m_carry.resize(0);
+    for (;;) {
+        if (chunk.buffer.size() < have + m_chunkSize)
+            chunk.buffer.resize(have + m_chunkSize);
+        const qint64 got = readSome(chunk.buffer.data() + have, m_chunkSize);
+        if (got < 0)
+            return failed();
+        if (got == 0) {
+            m_atEnd = true;
+            break;
+        }
+        const qsizetype searched = have;
+        have += qsizetype(got);
+        // A line feed always ends a line; what follows the last one is
+        // carried into the next chunk.
+        const qsizetype feed =
+            QByteArrayView(chunk.buffer.constData() + searched, have - searched).lastIndexOf('\n');
+        if (feed >= 0) {
+            const qsizetype end = searched + feed + 1;
+            m_carry.append(chunk.buffer.constData() + end, have - end);
+            have = end;
+            break;
+        }
+    }
+    if (have == 0)
+        return false;
+    chunk.size = have;
+    chunk.fileOffset = m_offset;
+    chunk.firstIndex = m_count;
+    chunk.lines.clear();
+    ForEachQuestionLine(QByteArrayView(chunk.buffer.constData(), have),
+                        [&chunk](qsizetype offset, qsizetype length) {
+                            chunk.lines.push_back(Line{offset, length});
+                        });
+    m_offset += have;
+    m_count += chunk.count();
+    return true;
+}
+
+QByteArray QuestionFileChunks::readAt(qint64 offset, qint64 most)
+{
+    if (m_sequential)
+        return m_content.mid(qsizetype(offset), qsizetype(most));
+    if (!m_lookup.isOpen()) {
+        m_lookup.setFileName(m_path);
+        if (!m_lookup.open(QIODevice::ReadOnly))
+            return {};
+    }
+    if (!m_lookup.seek(offset))
+        return {};
+    return m_lookup.read(most);
+}
+
+QByteArray QuestionFileChunks::lineAt(qint64 offset)
+{
+    // A window at a time, twice as long each time, until the line ends
+    // inside it or the file does.
+    for (qint64 window = 4096;; window *= 2) {
+        const QByteArray bytes = readAt(offset, window);
+        qsizetype length = -1;
+        ForEachQuestionLine(bytes, [&length](qsizetype, qsizetype lineLength) {
+            if (length < 0)
+                length = lineLength;
+        });
+        if (length < 0)
+            return {};
+        if (length < bytes.size() || bytes.size() < window)
+            return bytes.first(length);
+    }
+}
