@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CopyShort.h"
+
 #include <QByteArrayView>
 #include <algorithm>
 #include <array>
@@ -7,8 +9,7 @@
 
 // A single-byte text of fixed capacity stored inside its owner; a longer
 // text is cut at the capacity without notice, as question fields are.
-template <int Capacity>
-class FixedText
+template <int Capacity> class FixedText
 {
 public:
     FixedText() = default;
@@ -17,7 +18,7 @@ public:
     void assign(QByteArrayView text)
     {
         m_length = std::uint8_t(std::min<qsizetype>(text.size(), Capacity));
-        std::copy_n(text.data(), m_length, m_chars.begin());
+        CopyShort<Capacity>(m_chars.data(), text.data(), m_length);
     }
     void clear() { m_length = 0; }
 

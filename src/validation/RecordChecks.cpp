@@ -57,37 +57,66 @@ bool holdsQuoteOrLineBreak(QStringView text)
     return !Utf16Scan::isPlainText(text) && Utf16Scan::containsAnyOf(text, u'"', u'\r', u'\n');
 }
 
+// Whether any byte of the word is a double quote, a carriage return or a
+// line feed; exact either way.
+template <typename Word> bool wordHoldsQuoteOrLineBreak(Word word)
+{
+    constexpr Word ones = Word(0x0101010101010101);
+    constexpr Word highs = Word(0x8080808080808080);
+    auto anyZero = [](Word w) { return ((w - ones) & ~w & highs) != 0; };
+    return anyZero(word ^ (ones * '"')) || anyZero(word ^ (ones * '\r')) ||
+           anyZero(word ^ (ones * '\n'));
+}
+
+template <typename Word> Word load(const char* at)
+{
+    Word word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+// Whole words at a time, the last one overlapping the one before rather
+// than a byte at a time for the tail.
+template <typename Word> bool wordsHoldQuoteOrLineBreak(const char* text, qsizetype size)
+{
+    constexpr qsizetype step = sizeof(Word);
+    for (qsizetype i = 0; i + step < size; i += step) {
+        if (wordHoldsQuoteOrLineBreak(load<Word>(text + i)))
+            return true;
+    }
+    return wordHoldsQuoteOrLineBreak(load<Word>(text + size - step));
+}
+
 bool holdsQuoteOrLineBreak(QByteArrayView text)
 {
-    const char* at = text.data();
-    const char* const end = at + text.size();
+    const char* const data = text.data();
+    const qsizetype size = text.size();
 #if defined(__SSE2__)
-    const __m128i quote = _mm_set1_epi8('"');
-    const __m128i carriageReturn = _mm_set1_epi8('\r');
-    const __m128i lineFeed = _mm_set1_epi8('\n');
-    for (; end - at >= 16; at += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const __m128i found = _mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi8(bytes, quote), _mm_cmpeq_epi8(bytes, carriageReturn)),
-            _mm_cmpeq_epi8(bytes, lineFeed));
-        if (_mm_movemask_epi8(found))
-            return true;
+    if (size >= 16) {
+        const __m128i quote = _mm_set1_epi8('"');
+        const __m128i carriageReturn = _mm_set1_epi8('\r');
+        const __m128i lineFeed = _mm_set1_epi8('\n');
+        auto holds = [&](const char* at) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+            const __m128i found = _mm_or_si128(
+                _mm_or_si128(_mm_cmpeq_epi8(bytes, quote), _mm_cmpeq_epi8(bytes, carriageReturn)),
+                _mm_cmpeq_epi8(bytes, lineFeed));
+            return _mm_movemask_epi8(found) != 0;
+        };
+        for (qsizetype i = 0; i + 16 < size; i += 16) {
+            if (holds(data + i))
+                return true;
+        }
+        return holds(data + size - 16);
     }
 #endif
-    constexpr quint64 ones = 0x0101010101010101;
-    constexpr quint64 highs = 0x8080808080808080;
-    auto anyZero = [](quint64 word) { return ((word - ones) & ~word & highs) != 0; };
-    for (; end - at >= 8; at += 8) {
-        quint64 word;
-        std::memcpy(&word, at, sizeof word);
-        if (anyZero(word ^ (ones * '"')) || anyZero(word ^ (ones * '\r')) ||
-            anyZero(word ^ (ones * '\n')))
-            return true;
-    }
-    // The tail of a short text, without a branch per byte.
+    if (size >= 8)
+        return wordsHoldQuoteOrLineBreak<quint64>(data, size);
+    if (size >= 4)
+        return wordsHoldQuoteOrLineBreak<quint32>(data, size);
     bool found = false;
-    for (; at < end; ++at)
-        found |= (*at == '"') | (*at == '\r') | (*at == '\n');
+    for (qsizetype i = 0; i < size; ++i)
+        found |= (data[i] == '"') | (data[i] == '\r') | (data[i] == '\n');
     return found;
 }
 
@@ -162,7 +191,8 @@ bool validateReference(Text reference, int book, const ValidationTable& table, Q
         return chapterOk && verseOk;
     }
     // A hyphen before the colon leaves the first verse piece empty.
-    const Text firstPiece = hyphen > colon ? reference.sliced(colon + 1, hyphen - colon - 1) : Text();
+    const Text firstPiece =
+        hyphen > colon ? reference.sliced(colon + 1, hyphen - colon - 1) : Text();
     const qint32 firstVerse = StrToInt(firstPiece);
     const qint32 lastVerse = StrToInt(reference.sliced(hyphen + 1));
     const bool chapterOk = checkChapter(book, chapter, table, report);

@@ -1,6 +1,7 @@
 #include "QuestionChecker.h"
 
 #include "BookTable.h"
+#include "CopyShort.h"
 #include "IntegerConversion.h"
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
@@ -37,7 +38,7 @@ size_t hashOfTexts(const QuestionRecord& r)
     for (const QByteArrayView text : {r.Question.view(), r.AnswerA.view(), r.AnswerB.view(),
                                       r.AnswerC.view(), r.AnswerD.view()}) {
         *at++ = char(text.size());
-        std::memcpy(at, text.data(), std::size_t(text.size()));
+        CopyShort<decltype(r.Question)::capacity()>(at, text.data(), std::size_t(text.size()));
         at += text.size();
     }
     return qHashBits(bytes, std::size_t(at - bytes), 0x51ed270b);

@@ -20,7 +20,7 @@ class QuestionFileChunks
 {
 public:
     // Bytes read at a time; a longer line makes its chunk longer.
-    static constexpr qsizetype DefaultChunkSize = qsizetype(1) << 20;
+    static constexpr qsizetype DefaultChunkSize = qsizetype(1) << 18;
 
     struct Line
     {
