@@ -1,9 +1,5 @@
 #include "ToolCommandLine.h"
 
-#include "ToolCheck.h"
-#include "ToolExport.h"
-#include "ToolReport.h"
-#include "ToolStats.h"
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
@@ -35,29 +31,6 @@ QString ToolCommandLine::helpText()
         "Output is UTF-8 text on standard output; messages go to standard error.\n"
         "Exit status: 0 success or everything passed, 1 the check found problems,\n"
         "2 bad usage or a file that cannot be read or written.\n");
-}
-
-int ToolCommandLine::run(const QStringList& arguments)
-{
-    const QString command = arguments.value(1);
-    if (command.isEmpty())
-        return usageError({}, QStringLiteral("No command given."));
-    if (command == u"-h" || command == u"--help" || command == u"-?" || command == u"help") {
-        Utf8Output out(1);
-        out.text(helpText());
-        return out.flush() ? Success : Failure;
-    }
-    if (command == u"check")
-        return ToolCheck::run(arguments);
-    if (command == u"export")
-        return ToolExport::run(arguments);
-    if (command == u"report")
-        return ToolReport::run(arguments);
-    if (command == u"stats")
-        return ToolStats::run(arguments);
-    if (command.startsWith(u'-'))
-        return usageError({}, QStringLiteral("Unknown option '%1'.").arg(command));
-    return usageError({}, QStringLiteral("Unknown command '%1'.").arg(command));
 }
 
 std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStringList& arguments,

@@ -6,8 +6,8 @@
 
 class QCommandLineParser;
 
-// The tool's command line: qvedtool COMMAND [options] FILE. Picks the
-// command and gives every command the same help and usage error handling.
+// The tool's command line: qvedtool COMMAND [options] FILE. Gives every
+// command the same help and usage error handling.
 class ToolCommandLine
 {
 public:
@@ -20,9 +20,6 @@ public:
 
     // True when the command draws pages and so needs fonts (a GUI application).
     static bool drawsPages(int argc, char** argv);
-
-    // arguments: the program, then the command and its arguments.
-    static int run(const QStringList& arguments);
 
     // Parses one command's arguments with its options already added and
     // gives its question file. Answers the exit status when the command

@@ -1,25 +1,7 @@
 #include "ToolCommandLine.h"
+#include "ToolCommands.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <memory>
-
-namespace {
-
-QtMessageHandler qtMessageHandler = nullptr;
-
-// Starting the drawing side asks for the user's runtime folder, which a
-// script or a scheduled job often lacks; Qt's warnings about that folder say
-// nothing about the report, so they are left out while the application starts.
-void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& context,
-                                  const QString& message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")))
-        return;
-    qtMessageHandler(type, context, message);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -27,13 +9,8 @@ int main(int argc, char** argv)
     // platform.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app;
-    if (ToolCommandLine::drawsPages(argc, argv)) {
-        qtMessageHandler = qInstallMessageHandler(withoutRuntimeFolderWarnings);
-        app = std::make_unique<QGuiApplication>(argc, argv);
-        qInstallMessageHandler(qtMessageHandler);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    return ToolCommandLine::run(QCoreApplication::arguments());
+    if (ToolCommandLine::drawsPages(argc, argv))
+        return ToolCommands::drawPages(argc, argv);
+    const QCoreApplication app(argc, argv);
+    return ToolCommands::run(QCoreApplication::arguments());
 }
