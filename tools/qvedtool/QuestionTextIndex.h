@@ -37,7 +37,7 @@ public:
             Entry& entry = m_entries[slot];
             if (entry.number == 0) {
                 entry = Entry{tag, number, lineOffset};
-                if (++m_used * 2 > m_entries.size())
+                if (++m_used * 3 > m_entries.size() * 2)
                     grow();
                 return 0;
             }
@@ -64,7 +64,7 @@ private:
     {
         return size_t((quint64(tag) * m_entries.size()) >> 32);
     }
-    // Twice the slots, at most half of them used.
+    // Twice the slots, once two thirds of them are used.
     void grow();
     void place(const Entry& entry);
 
