@@ -74,12 +74,8 @@ bool QuestionFileChunks::readChunk(Chunk& chunk)
         }
         const qsizetype searched = have;
         have += qsizetype(got);
-        // A line feed always ends a line; what follows the last one is
-        // carried into the next chunk.
-        const qsizetype feed =
-            QByteArrayView(chunk.buffer.constData() + searched, have - searched).lastIndexOf('\n');
-        if (feed >= 0) {
-            const qsizetype end = searched + feed + 1;
+        const qsizetype end = chunkEnd(QByteArrayView(chunk.buffer.constData(), have), searched);
+        if (end > 0) {
             m_carry.append(chunk.buffer.constData() + end, have - end);
             have = end;
             break;
@@ -98,6 +94,20 @@ bool QuestionFileChunks::readChunk(Chunk& chunk)
     m_offset += have;
     m_count += chunk.count();
     return true;
+}
+
+qsizetype QuestionFileChunks::chunkEnd(QByteArrayView bytes, qsizetype searched)
+{
+    // A line feed always ends a line: the chunk ends after the last one.
+    const qsizetype feed = bytes.sliced(searched).lastIndexOf('\n');
+    if (feed >= 0)
+        return searched + feed + 1;
+    // Without one (a file with carriage returns alone), a carriage return
+    // ends a line once the byte after it is known: it is not a line feed.
+    const qsizetype from = std::max<qsizetype>(searched - 1, 0);
+    const qsizetype known = bytes.size() - 1 - from;
+    const qsizetype carriageReturn = known > 0 ? bytes.sliced(from, known).lastIndexOf('\r') : -1;
+    return carriageReturn >= 0 ? from + carriageReturn + 1 : 0;
 }
 
 QByteArray QuestionFileChunks::readAt(qint64 offset, qint64 most)

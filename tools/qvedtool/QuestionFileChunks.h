@@ -12,7 +12,7 @@
 
 // A question file for the commands that only read it, a chunk at a time,
 // each chunk split where the editor splits lines. A chunk ends just after a
-// line feed, where a line always begins, so chunks are worked on side by
+// line ending, where a line always begins, so chunks are worked on side by
 // side on every core while their results are taken in file order. Only a
 // few chunks are in memory at once and their buffers are reused: a file of
 // any size is read without touching fresh memory for every megabyte of it.
@@ -73,9 +73,12 @@ public:
     QByteArray lineAt(qint64 offset);
 
 private:
-    // Fills the chunk with the next bytes up to and including the last line
-    // feed among them, or the rest of the file; false at the end or on error.
+    // Fills the chunk with the next bytes up to the end of the last line
+    // among them, or the rest of the file; false at the end or on error.
     bool readChunk(Chunk& chunk);
+    // Where a chunk of these bytes may end, found among the bytes from
+    // searched on, which are new; 0 when it must read on.
+    static qsizetype chunkEnd(QByteArrayView bytes, qsizetype searched);
     qint64 readSome(char* to, qint64 most);
     QByteArray readAt(qint64 offset, qint64 most);
     bool failed(); // reports the read error
