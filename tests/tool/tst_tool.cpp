@@ -132,7 +132,8 @@ private slots:
     void linesInChunks();
     void linesOfFiles();
 #if defined(Q_OS_UNIX)
-    void checkFromPipe();
+    void checkFromStandardInput_data();
+    void checkFromStandardInput();
 #endif
 };
 
@@ -742,21 +743,45 @@ void ToolTest::linesOfFiles()
 }
 
 #if defined(Q_OS_UNIX)
-// A pipe is read once, yet a repeat still finds the earlier line.
-void ToolTest::checkFromPipe()
+// Standard input, as a pipe read once or as a file read in chunks: a repeat
+// still finds the earlier line, and reading it again does not disturb the
+// chunks that follow.
+void ToolTest::checkFromStandardInput_data()
 {
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("pipe") << true;
+    QTest::newRow("file") << false;
+}
+
+void ToolTest::checkFromStandardInput()
+{
+    QFETCH(bool, pipe);
+    QByteArrayList lines;
+    for (int n = 1; n <= 30000; ++n)
+        lines << line("C1", "1", "A", "Gen. 1:1", "Q" + QByteArray::number(n));
+    lines[2] = lines[0];
+    lines[29000] = lines[1];
+    const QString path = file(QStringLiteral("input.qus"), lines);
+    QVERIFY(QFileInfo(path).size() > 2 * QuestionFileChunks::DefaultChunkSize);
+
     QProcess process;
+    if (!pipe)
+        process.setStandardInputFile(path);
     process.start(
         QStringLiteral(QVEDTOOL_PATH),
         {QStringLiteral("check"), QStringLiteral("/dev/stdin"), QStringLiteral("--no-validate")});
     QVERIFY(process.waitForStarted());
-    process.write(firstMan + "\r\n" + line("C1", "1", "A", "Gen. 1:1", "Q2") + "\r\n" + firstMan +
-                  "\r\n");
-    process.closeWriteChannel();
+    if (pipe) {
+        QFile content(path);
+        QVERIFY(content.open(QIODevice::ReadOnly));
+        process.write(content.readAll());
+        process.closeWriteChannel();
+    }
     QVERIFY(process.waitForFinished(120000));
     QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
              QStringLiteral("3: same question as 1\n"
-                            "checked: 3 questions, 1 with problems\n"));
+                            "29001: same question as 2\n"
+                            "checked: 30000 questions, 2 with problems\n"));
     QCOMPARE(process.exitCode(), 1);
 }
 #endif

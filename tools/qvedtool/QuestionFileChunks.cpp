@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 QuestionFileChunks::QuestionFileChunks(qsizetype chunkSize)
     : m_chunkSize(std::max<qsizetype>(chunkSize, 1))
@@ -91,6 +92,11 @@ bool QuestionFileChunks::readChunk(Chunk& chunk)
                         [&chunk](qsizetype offset, qsizetype length) {
                             chunk.lines.push_back(Line{offset, length});
                         });
+    if (chunk.lines.size() > std::size_t(std::numeric_limits<int>::max() - m_count)) {
+        Utf8Output::error(QStringLiteral("%1 has more lines than can be counted.").arg(m_path));
+        m_failed = true;
+        return false;
+    }
     m_offset += have;
     m_count += chunk.count();
     return true;
@@ -114,14 +120,15 @@ QByteArray QuestionFileChunks::readAt(qint64 offset, qint64 most)
 {
     if (m_sequential)
         return m_content.mid(qsizetype(offset), qsizetype(most));
-    if (!m_lookup.isOpen()) {
-        m_lookup.setFileName(m_path);
-        if (!m_lookup.open(QIODevice::ReadOnly))
-            return {};
-    }
-    if (!m_lookup.seek(offset))
-        return {};
-    return m_lookup.read(most);
+    // The handle the chunks come from, put back where it was: the file is
+    // read again as it was opened, even if it has been replaced since.
+    const qint64 position = m_file.pos();
+    QByteArray bytes;
+    if (m_file.seek(offset))
+        bytes = m_file.read(most);
+    if (!m_file.seek(position))
+        failed();
+    return bytes;
 }
 
 QByteArray QuestionFileChunks::lineAt(qint64 offset)

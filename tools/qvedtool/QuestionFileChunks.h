@@ -86,7 +86,6 @@ private:
     const qsizetype m_chunkSize;
     QString m_path;
     QFile m_file;
-    QFile m_lookup;       // a second handle for lineAt(), opened when first needed
     QByteArray m_content; // a pipe's whole content
     qsizetype m_contentRead = 0;
     bool m_sequential = false;
@@ -121,17 +120,24 @@ bool QuestionFileChunks::forEachChunk(Work work, Consume consume)
         oldest = (oldest + 1) % slotCount;
         --inFlight;
     };
-    for (;;) {
-        if (inFlight == slotCount)
+    try {
+        for (;;) {
+            if (inFlight == slotCount)
+                consumeOldest();
+            Slot& slot = ring[(oldest + inFlight) % slotCount];
+            if (!readChunk(slot.chunk))
+                break;
+            slot.done =
+                QtConcurrent::run([&work, &slot] { work(std::as_const(slot.chunk), slot.result); });
+            ++inFlight;
+        }
+        while (inFlight > 0)
             consumeOldest();
-        Slot& slot = ring[(oldest + inFlight) % slotCount];
-        if (!readChunk(slot.chunk))
-            break;
-        slot.done =
-            QtConcurrent::run([&work, &slot] { work(std::as_const(slot.chunk), slot.result); });
-        ++inFlight;
+    } catch (...) {
+        // The pool's tasks use the ring: they finish before it goes.
+        for (Slot& slot : ring)
+            slot.done.waitForFinished();
+        throw;
     }
-    while (inFlight > 0)
-        consumeOldest();
     return !m_failed;
 }

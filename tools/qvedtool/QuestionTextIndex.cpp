@@ -3,9 +3,10 @@
 #include <algorithm>
 
 // Half as many slots again as questions: a probe run rarely leaves the
-// cache line it starts in, and the table stays small to fill.
+// cache line it starts in, and the table stays small to fill. A guess from
+// a file's size is held to a few million; beyond that the table grows.
 QuestionTextIndex::QuestionTextIndex(qint64 expected)
-    : m_entries(size_t(std::max<qint64>(expected, 32)) * 3 / 2)
+    : m_entries(size_t(std::clamp<qint64>(expected, 32, qint64(1) << 22)) * 3 / 2)
 {
 }
 

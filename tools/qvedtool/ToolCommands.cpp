@@ -6,8 +6,13 @@
 #include "ToolStats.h"
 #include "Utf8Output.h"
 
-#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
+
+#if defined(Q_OS_MACOS)
+#include <mach-o/dyld.h>
+#endif
 
 int ToolCommands::run(const QStringList& arguments)
 {
@@ -30,16 +35,28 @@ int ToolCommands::run(const QStringList& arguments)
     return ToolCommandLine::usageError({}, QStringLiteral("Unknown command '%1'.").arg(command));
 }
 
+QString ToolCommands::programFolder()
+{
+#if defined(Q_OS_WIN)
+    // Windows looks in the program's folder first.
+    return {};
+#elif defined(Q_OS_MACOS)
+    uint32_t size = 0;
+    _NSGetExecutablePath(nullptr, &size);
+    QByteArray path(qsizetype(size), '\0');
+    if (_NSGetExecutablePath(path.data(), &size) != 0)
+        return {};
+    return QFileInfo(QFile::decodeName(path.constData())).canonicalPath() + u'/';
+#else
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() + u'/';
+#endif
+}
+
 int ToolCommands::drawPages(int argc, char** argv)
 {
-    // The module sits beside the program; finding the program's folder takes
-    // an application, which the module replaces with one that draws.
-    QString modulePath;
-    {
-        const QCoreApplication locator(argc, argv);
-        modulePath = QCoreApplication::applicationDirPath() + QStringLiteral("/qvedtool_pages");
-    }
-    QLibrary module(modulePath);
+    // The module sits beside the program. It is found before any
+    // application exists, so that the module's is the only one.
+    QLibrary module(programFolder() + QStringLiteral("qvedtool_pages"));
     using Entry = int (*)(int, char**);
     const auto entry = reinterpret_cast<Entry>(module.resolve(PagesEntry));
     if (!entry) {

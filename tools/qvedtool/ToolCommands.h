@@ -18,4 +18,9 @@ public:
 
     // The name of the module's entry point.
     static constexpr const char* PagesEntry = "qvedtoolDrawPages";
+
+private:
+    // The running program's folder with a trailing separator, found without
+    // an application object; empty where the system searches it anyway.
+    static QString programFolder();
 };

@@ -29,7 +29,9 @@ public:
             mmap(nullptr, m_bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (memory == MAP_FAILED)
             throw std::bad_alloc();
+#if defined(MADV_HUGEPAGE)
         madvise(memory, m_bytes, MADV_HUGEPAGE);
+#endif
         m_data = static_cast<T*>(memory);
 #else
         m_data = static_cast<T*>(std::calloc(count, sizeof(T)));
