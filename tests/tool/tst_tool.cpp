@@ -1,5 +1,6 @@
 #include "QuestionFileChunks.h"
 #include "QuestionList.h"
+#include "QuestionTextIndex.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -128,6 +129,8 @@ private slots:
     void reportWithoutDisplaySettings();
     void reportOfEmptyFileWritesNothing();
     void stats();
+    void repeatIndex_data();
+    void repeatIndex();
     void linesInChunks_data();
     void linesInChunks();
     void linesOfFiles();
@@ -661,6 +664,71 @@ void ToolTest::stats()
                                      "  D          0    0.0%\n"
                                      "  (none)     1\n"
                                      "not decoded: 1\n"));
+}
+
+// The index of question texts: each question is asked for in file order
+// with its hash and its text; the answer is the number of the first earlier
+// question with the same text, 0 when there is none.
+void ToolTest::repeatIndex_data()
+{
+    QTest::addColumn<QList<quint64>>("hashes");
+    QTest::addColumn<QList<int>>("texts");
+    QTest::addColumn<QList<int>>("earlier");
+
+    constexpr quint64 top = 0xffffffff00000000;
+    QTest::newRow("distinct") << QList<quint64>{1ull << 32, 2ull << 32, 3ull << 32}
+                              << QList<int>{1, 2, 3} << QList<int>{0, 0, 0};
+    QTest::newRow("repeats answer the first")
+        << QList<quint64>{5ull << 32, 9ull << 32, 5ull << 32, 5ull << 32} << QList<int>{1, 2, 1, 1}
+        << QList<int>{0, 0, 1, 1};
+    QTest::newRow("one hash, different texts")
+        << QList<quint64>{7ull << 32, 7ull << 32, 7ull << 32, 7ull << 32} << QList<int>{1, 2, 2, 1}
+        << QList<int>{0, 0, 2, 1};
+    QTest::newRow("same tag, other low bits") << QList<quint64>{(7ull << 32) | 1, (7ull << 32) | 2}
+                                              << QList<int>{1, 1} << QList<int>{0, 1};
+    QTest::newRow("probes wrap past the last slot")
+        << QList<quint64>{top, top, top | 5, top} << QList<int>{1, 2, 3, 2}
+        << QList<int>{0, 0, 0, 2};
+
+    // Far more questions than the index was sized for: it grows, and every
+    // question stored before keeps being found.
+    QList<quint64> hashes;
+    QList<int> texts;
+    QList<int> earlier;
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 1000; ++i) {
+            hashes << quint64(i) * 0x9e3779b97f4a7c15;
+            texts << i;
+            earlier << (round == 0 ? 0 : i + 1);
+        }
+    }
+    QTest::newRow("growing") << hashes << texts << earlier;
+}
+
+void ToolTest::repeatIndex()
+{
+    QFETCH(QList<quint64>, hashes);
+    QFETCH(QList<int>, texts);
+    QFETCH(QList<int>, earlier);
+    if (sizeof(size_t) < sizeof(quint64))
+        QSKIP("hashes of 64 bits");
+    QuestionTextIndex index(4);
+    QHash<int, quint32> storedTags; // each text's tag when it was first stored
+    for (int i = 0; i < hashes.size(); ++i) {
+        const quint32 tag = quint32(hashes[i] >> 32);
+        // A question's text stands in for its line offset; only a stored
+        // question with the same tag may be compared.
+        bool comparedOtherTag = false;
+        const int found =
+            index.findOrAdd(size_t(hashes[i]), i + 1, texts[i], [&](qint64 otherText) {
+                comparedOtherTag |= storedTags.value(int(otherText)) != tag;
+                return otherText == texts[i];
+            });
+        if (found == 0)
+            storedTags.insert(texts[i], tag);
+        QCOMPARE(found, earlier[i]);
+        QVERIFY(!comparedOtherTag);
+    }
 }
 
 // The tool reads a file in chunks worked on side by side; wherever the
