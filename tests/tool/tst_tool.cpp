@@ -2,6 +2,7 @@
 #include "QuestionList.h"
 #include "QuestionTextIndex.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -128,6 +129,9 @@ private slots:
     void report();
     void reportWithoutDisplaySettings();
     void reportOfEmptyFileWritesNothing();
+#if defined(Q_OS_LINUX)
+    void reportWithoutItsModule();
+#endif
     void stats();
     void repeatIndex_data();
     void repeatIndex();
@@ -636,6 +640,36 @@ void ToolTest::reportOfEmptyFileWritesNothing()
              qPrintable(run.err));
     QVERIFY(!QFile::exists(pdf));
 }
+
+#if defined(Q_OS_LINUX)
+// The report command lives in a module beside the program. A program copied
+// without it still reads files, and says why it cannot make a report.
+void ToolTest::reportWithoutItsModule()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("alone"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString program = folder + QStringLiteral("/qvedtool");
+    QVERIFY(QFile::copy(QStringLiteral(QVEDTOOL_PATH), program));
+    QVERIFY(QFile::setPermissions(program, QFile::permissions(QStringLiteral(QVEDTOOL_PATH))));
+    const QString questions = file(QStringLiteral("alone.qus"), {firstMan});
+    const QString pdf = m_dir.filePath(QStringLiteral("alone.pdf"));
+
+    QProcess report;
+    report.start(program, {QStringLiteral("report"), questions, QStringLiteral("--layout"),
+                           QStringLiteral("test"), QStringLiteral("-o"), pdf});
+    QVERIFY(report.waitForFinished(120000));
+    QCOMPARE(report.exitCode(), 2);
+    QVERIFY(QString::fromUtf8(report.readAllStandardError())
+                .startsWith(QStringLiteral("qvedtool report: cannot load the report module")));
+    QVERIFY(!QFile::exists(pdf));
+
+    QProcess stats;
+    stats.start(program, {QStringLiteral("stats"), questions});
+    QVERIFY(stats.waitForFinished(120000));
+    QCOMPARE(stats.exitCode(), 0);
+    QVERIFY(stats.readAllStandardOutput().startsWith("questions: 1\n"));
+}
+#endif
 
 void ToolTest::stats()
 {
