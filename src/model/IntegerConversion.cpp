@@ -70,7 +70,7 @@ qint32 StrToInt(QStringView text)
     throw QvedError::conversion(text.toString());
 }
 
-qint32 StrToInt(QByteArrayView ansiText)
+qint32 StrToIntOfAnsi(QByteArrayView ansiText)
 {
     if (const auto value = parse(ansiText))
         return *value;

@@ -27,4 +27,11 @@ void ClearQuestionRecord(QuestionRecord& record);
 
 // 1-based position of the first decimal digit at position 2 or later;
 // 1 when the text is shorter than two characters or has no such digit.
-int FirstDigitPos(QByteArrayView text);
+inline int FirstDigitPos(QByteArrayView text)
+{
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (unsigned(uchar(text[i])) - '0' <= 9)
+            return int(i + 1);
+    }
+    return 1;
+}
