@@ -20,7 +20,7 @@ public:
     struct Checked
     {
         qsizetype textEnd = 0; // where its lines end in the block's text
-        size_t textHash = 0;
+        quint64 textHash = 0;
         bool hasProblem = false;
         bool hasQuestion = false; // decoded, with a question text that may repeat
     };

@@ -17,7 +17,7 @@ public:
 
     // Starts loading the slot of a hash well before findOrAdd() needs it: in
     // a table of millions the wait for memory would otherwise dominate.
-    void prefetch(size_t hash) const
+    void prefetch(quint64 hash) const
     {
 #if defined(__GNUC__) || defined(__clang__)
         __builtin_prefetch(&m_entries[slotOf(tagOf(hash))]);
@@ -29,7 +29,7 @@ public:
     // The number of the first stored question with this hash for which
     // same(its line offset) holds; when there is none, stores this question
     // and answers 0.
-    template <typename Same> int findOrAdd(size_t hash, int number, qint64 lineOffset, Same same)
+    template <typename Same> int findOrAdd(quint64 hash, int number, qint64 lineOffset, Same same)
     {
         // A tag that matches by chance is ruled out by same().
         const quint32 tag = tagOf(hash);
@@ -54,10 +54,7 @@ private:
         qint64 lineOffset;
     };
 
-    static quint32 tagOf(size_t hash)
-    {
-        return quint32(quint64(hash) >> 32);
-    }
+    static quint32 tagOf(quint64 hash) { return quint32(hash >> 32); }
     // The tag scaled to the table, so a table of any size works and growing
     // needs only the tags.
     size_t slotOf(quint32 tag) const
