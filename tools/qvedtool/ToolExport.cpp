@@ -43,17 +43,112 @@ quint64 load(const char* at)
     return word;
 }
 
-// Eight ASCII bytes that a JSON string takes as they are.
-bool plainJson(quint64 word)
+// What a text format takes as it stands: plainWord tells whether eight ASCII
+// bytes are, specials marks the bytes of sixteen that are not.
+struct JsonBytes
 {
-    return !((word & Highs) | ((word - Ones * 0x20) & ~word & Highs) | anyEqual(word, '"') |
-             anyEqual(word, '\\'));
-}
+    static bool plainWord(quint64 word)
+    {
+        return !((word & Highs) | ((word - Ones * 0x20) & ~word & Highs) | anyEqual(word, '"') |
+                 anyEqual(word, '\\'));
+    }
+#if defined(__SSE2__)
+    // Control bytes and bytes from 0x80 up both read as below a blank when
+    // taken as signed.
+    static __m128i specials(__m128i bytes)
+    {
+        return _mm_or_si128(_mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20)),
+                            _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')),
+                                         _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\\'))));
+    }
+#endif
+};
 
-// Eight ASCII bytes without a quote, which CSV doubles.
-bool plainCsv(quint64 word)
+// Inside a quoted CSV field only a quote, which is doubled, and bytes to
+// convert need more.
+struct QuotedCsvBytes
 {
-    return !((word & Highs) | anyEqual(word, '"'));
+    static bool plainWord(quint64 word) { return !((word & Highs) | anyEqual(word, '"')); }
+#if defined(__SSE2__)
+    // Bytes from 0x80 up read as negative when taken as signed.
+    static __m128i specials(__m128i bytes)
+    {
+        return _mm_or_si128(_mm_cmplt_epi8(bytes, _mm_setzero_si128()),
+                            _mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')));
+    }
+#endif
+};
+
+// A field without quotes may not hold a separator or a line break either.
+struct CsvBytes
+{
+    static bool plainWord(quint64 word)
+    {
+        return QuotedCsvBytes::plainWord(word) &&
+               !(anyEqual(word, ',') | anyEqual(word, '\r') | anyEqual(word, '\n'));
+    }
+#if defined(__SSE2__)
+    static __m128i specials(__m128i bytes)
+    {
+        return _mm_or_si128(
+            QuotedCsvBytes::specials(bytes),
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(',')),
+                         _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')),
+                                      _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')))));
+    }
+#endif
+};
+
+// Nearly every text of a question file goes out as it stands: such a text is
+// copied to at with a few whole-word moves, and the answer is true. When a
+// byte of it needs more, what was written is scratch and the answer is
+// false.
+template <typename Format> bool copyIfPlain(QByteArrayView text, char* at)
+{
+    const char* const from = text.data();
+    const qsizetype size = text.size();
+#if defined(__SSE2__)
+    if (size >= 16) {
+        __m128i special = _mm_setzero_si128();
+        auto copy = [&](qsizetype i) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(at + i), bytes);
+            special = _mm_or_si128(special, Format::specials(bytes));
+        };
+        for (qsizetype i = 0; i + 16 < size; i += 16)
+            copy(i);
+        copy(size - 16);
+        return _mm_movemask_epi8(special) == 0;
+    }
+#endif
+    if (size >= 8) {
+        bool plain = true;
+        auto copy = [&](qsizetype i) {
+            const quint64 word = load(from + i);
+            std::memcpy(at + i, &word, sizeof word);
+            plain = plain && Format::plainWord(word);
+        };
+        for (qsizetype i = 0; i + 8 < size; i += 8)
+            copy(i);
+        copy(size - 8);
+        return plain;
+    }
+    if (size >= 4) {
+        quint32 first;
+        quint32 last;
+        std::memcpy(&first, from, sizeof first);
+        std::memcpy(&last, from + size - 4, sizeof last);
+        std::memcpy(at, &first, sizeof first);
+        std::memcpy(at + size - 4, &last, sizeof last);
+        return Format::plainWord(first | quint64(last) << 32);
+    }
+    // Shorter texts fill a word whose other bytes are plain letters.
+    quint64 word = Ones * 'a';
+    for (qsizetype i = 0; i < size; ++i) {
+        at[i] = from[i];
+        word = word << 8 | uchar(from[i]);
+    }
+    return Format::plainWord(word);
 }
 
 // Whether a CSV field must be quoted: it holds a separator, a quote or a
@@ -81,16 +176,15 @@ bool needsCsvQuotes(QByteArrayView text)
 }
 
 // Copies plain bytes sixteen at a time from from to at, up to the first
-// byte that isSpecial marks among sixteen, or fewer than sixteen left. The
-// output needs 16 bytes of room beyond what it keeps.
-template <typename IsSpecial>
-void copyPlainBlocks(const char*& from, const char* end, char*& at, IsSpecial isSpecial)
+// special byte or fewer than sixteen left. The output needs 16 bytes of room
+// beyond what it keeps.
+template <typename Format> void copyPlainBlocks(const char*& from, const char* end, char*& at)
 {
 #if defined(__SSE2__)
     while (end - from >= 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(at), bytes);
-        const int special = _mm_movemask_epi8(isSpecial(bytes));
+        const int special = _mm_movemask_epi8(Format::specials(bytes));
         const int plain = special ? std::countr_zero(unsigned(special)) : 16;
         at += plain;
         from += plain;
@@ -101,9 +195,12 @@ void copyPlainBlocks(const char*& from, const char* end, char*& at, IsSpecial is
     Q_UNUSED(from);
     Q_UNUSED(end);
     Q_UNUSED(at);
-    Q_UNUSED(isSpecial);
 #endif
 }
+
+// Texts up to this size are tried as plain first; longer ones are error
+// messages, written a piece at a time.
+constexpr qsizetype PlainTextMost = 256;
 
 // The CSV columns, in the order of the JSON keys, then the error.
 constexpr const char* CsvHeader =
@@ -231,6 +328,15 @@ void ToolExport::writeJson(int number, const QuestionRecord* record, const QStri
 
 void ToolExport::jsonText(QByteArrayView text, Encoding encoding)
 {
+    if (text.size() <= PlainTextMost) {
+        char* at = m_out.reserve(text.size() + 2);
+        *at = '"';
+        if (copyIfPlain<JsonBytes>(text, at + 1)) {
+            at[text.size() + 1] = '"';
+            m_out.commit(at + text.size() + 2);
+            return;
+        }
+    }
     m_out.raw('"');
     // A piece at a time, each with room for its worst case ("\u00xx" per byte).
     constexpr qsizetype piece = 4096;
@@ -241,18 +347,12 @@ void ToolExport::jsonText(QByteArrayView text, Encoding encoding)
         const char* const end = from + part.size();
         while (from < end) {
 #if defined(__SSE2__)
-            // Control bytes and bytes from 0x80 up both read as below a
-            // blank when taken as signed.
-            copyPlainBlocks(from, end, at, [](__m128i bytes) {
-                return _mm_or_si128(_mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20)),
-                                    _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')),
-                                                 _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\\'))));
-            });
+            copyPlainBlocks<JsonBytes>(from, end, at);
             if (from == end)
                 break;
 #endif
             // Eight plain bytes at once; otherwise one byte.
-            if (end - from >= 8 && plainJson(load(from))) {
+            if (end - from >= 8 && JsonBytes::plainWord(load(from))) {
                 std::memcpy(at, from, 8);
                 at += 8;
                 from += 8;
@@ -309,6 +409,13 @@ void ToolExport::writeCsv(int number, const QuestionRecord* record, const QStrin
 
 void ToolExport::csvText(QByteArrayView text, Encoding encoding)
 {
+    if (text.size() <= PlainTextMost) {
+        char* at = m_out.reserve(text.size());
+        if (copyIfPlain<CsvBytes>(text, at)) {
+            m_out.commit(at + text.size());
+            return;
+        }
+    }
     // Quoted only when it must be: a comma, a quote or a line break inside.
     const bool quote = needsCsvQuotes(text);
     if (quote)
@@ -321,15 +428,11 @@ void ToolExport::csvText(QByteArrayView text, Encoding encoding)
         const char* const end = from + part.size();
         while (from < end) {
 #if defined(__SSE2__)
-            // Bytes from 0x80 up read as negative when taken as signed.
-            copyPlainBlocks(from, end, at, [](__m128i bytes) {
-                return _mm_or_si128(_mm_cmplt_epi8(bytes, _mm_setzero_si128()),
-                                    _mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')));
-            });
+            copyPlainBlocks<QuotedCsvBytes>(from, end, at);
             if (from == end)
                 break;
 #endif
-            if (end - from >= 8 && plainCsv(load(from))) {
+            if (end - from >= 8 && QuotedCsvBytes::plainWord(load(from))) {
                 std::memcpy(at, from, 8);
                 at += 8;
                 from += 8;
