@@ -2,7 +2,9 @@
 
 #include "Windows1252.h"
 
+#include <charconv>
 #include <cstdio>
+#include <limits>
 
 Utf8Output::Utf8Output(int descriptor) : m_inMemory(false), m_buffer(Capacity, Qt::Uninitialized)
 {
@@ -40,17 +42,8 @@ const Utf8Output::Utf8Table& Utf8Output::utf8Table()
 
 void Utf8Output::number(qint64 value)
 {
-    char digits[24];
-    char* end = digits + sizeof digits;
-    char* start = end;
-    quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
-    do {
-        *--start = char('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (value < 0)
-        *--start = '-';
-    raw(QByteArrayView(start, end - start));
+    char* at = reserve(std::numeric_limits<qint64>::digits10 + 2);
+    commit(std::to_chars(at, at + std::numeric_limits<qint64>::digits10 + 2, value).ptr);
 }
 
 bool Utf8Output::makeRoom(qsizetype size)
