@@ -476,7 +476,15 @@ private slots:
         } characters[] = {{u'"', breaks},      {u'\r', breaks},     {u'\n', breaks},
                           {u'\t', QString()}, {QChar(0xE9), {}},    {QChar(0x2019), {}},
                           {QChar(0x4E2D), codePage}, {QChar(0x0100), codePage}};
-        for (int length = 1; length <= 21; ++length) {
+        // Every short length, then either side of each block of sixteen up
+        // to past the longest field, and a long text.
+        QList<int> lengths;
+        for (int length = 1; length <= 21; ++length)
+            lengths << length;
+        for (int block = 32; block <= 112; block += 16)
+            lengths << block - 1 << block << block + 1;
+        lengths << 90 << 300;
+        for (const int length : lengths) {
             for (int at = 0; at < length; ++at) {
                 for (const auto& [character, line] : characters) {
                     PanelValues panel = filledPanel(OtherBook, "trivia");
