@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <vector>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -197,6 +198,28 @@ private slots:
         QTEST(bytes(record.Question.view()), "question");
         QTEST(bytes(record.AnswerA.view()), "answerA");
         QTEST(bytes(record.AnswerD.view()), "answerD");
+    }
+
+    // Texts are copied with moves of fixed sizes: every length of every
+    // field's capacity comes out whole, from a source of exactly that length
+    // (the sanitized run reports a read past it), and longer ones are cut.
+    void fixedTextKeepsEveryLength()
+    {
+        auto check = [](auto text) {
+            const int capacity = text.capacity();
+            for (int length = 0; length <= capacity + 20; ++length) {
+                std::vector<char> source(static_cast<std::size_t>(length));
+                for (int i = 0; i < length; ++i)
+                    source[std::size_t(i)] = char('A' + (i * 7 + length) % 58);
+                text.assign(QByteArrayView(source.data(), length));
+                const QByteArray expected(source.data(), std::min(length, capacity));
+                QVERIFY2(bytes(text.view()) == expected,
+                         qPrintable(QStringLiteral("%1 of %2").arg(length).arg(capacity)));
+            }
+        };
+        check(FixedText<3>());
+        check(FixedText<25>());
+        check(FixedText<90>());
     }
 
     void questionOnlyModeLeavesAnswers()
