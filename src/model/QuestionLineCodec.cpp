@@ -76,7 +76,10 @@ private:
     int m_count = 0;
 };
 
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+char upperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
 
 void storeField(int number, QByteArrayView text, QuestionRecord& record,
                 QByteArrayView* questionField)

@@ -54,7 +54,10 @@ private:
         qint64 lineOffset;
     };
 
-    static quint32 tagOf(quint64 hash) { return quint32(hash >> 32); }
+    static quint32 tagOf(quint64 hash)
+    {
+        return quint32(hash >> 32);
+    }
     // The tag scaled to the table, so a table of any size works and growing
     // needs only the tags.
     size_t slotOf(quint32 tag) const

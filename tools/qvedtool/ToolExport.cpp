@@ -90,11 +90,10 @@ struct CsvBytes
 #if defined(__SSE2__)
     static __m128i specials(__m128i bytes)
     {
-        return _mm_or_si128(
-            QuotedCsvBytes::specials(bytes),
-            _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(',')),
-                         _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')),
-                                      _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')))));
+        return _mm_or_si128(QuotedCsvBytes::specials(bytes),
+                            _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(',')),
+                                         _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')),
+                                                      _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')))));
     }
 #endif
 };
