@@ -122,8 +122,10 @@ void ToolCheck::writeChunk(const QuestionFileChunks::Chunk& chunk,
             m_firstWithText.prefetch(questions[i + ahead].textHash);
         const QuestionChecker::Checked& q = questions[i];
         const int number = chunk.firstIndex + int(i) + 1;
-        m_out.raw(block.text.view().sliced(textStart, q.textEnd - textStart));
-        textStart = q.textEnd;
+        if (q.textEnd != textStart) {
+            m_out.raw(block.text.view().sliced(textStart, q.textEnd - textStart));
+            textStart = q.textEnd;
+        }
         bool problem = q.hasProblem;
         if (q.hasQuestion) {
             const QByteArrayView line = chunk.line(int(i));
