@@ -1,5 +1,6 @@
 #include "Windows1252.h"
 
+#include "LoadWord.h"
 #include "Utf16Scan.h"
 
 #include <QHash>
@@ -57,8 +58,7 @@ const CodeTables& tables()
 void widenAscii(const char*& from, const char* end, char16_t*& to)
 {
     for (; end - from >= 8; from += 8, to += 8) {
-        quint64 word;
-        std::memcpy(&word, from, sizeof word);
+        const quint64 word = LoadWord<quint64>(from);
         if (word & 0x8080808080808080)
             return;
         for (int half = 0; half < 2; ++half) {

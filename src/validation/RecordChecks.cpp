@@ -2,11 +2,10 @@
 
 #include "BookTable.h"
 #include "IntegerConversion.h"
+#include "LoadWord.h"
 #include "Utf16Scan.h"
 #include "ValidationTable.h"
 #include "Windows1252.h"
-
-#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -68,23 +67,16 @@ template <typename Word> bool wordHoldsQuoteOrLineBreak(Word word)
             zeros(word ^ (ones * '\n'))) != 0;
 }
 
-template <typename Word> Word load(const char* at)
-{
-    Word word;
-    std::memcpy(&word, at, sizeof word);
-    return word;
-}
-
 // Whole words at a time, the last one overlapping the one before rather
 // than a byte at a time for the tail.
 template <typename Word> bool wordsHoldQuoteOrLineBreak(const char* text, qsizetype size)
 {
     constexpr qsizetype step = sizeof(Word);
     for (qsizetype i = 0; i + step < size; i += step) {
-        if (wordHoldsQuoteOrLineBreak(load<Word>(text + i)))
+        if (wordHoldsQuoteOrLineBreak(LoadWord<Word>(text + i)))
             return true;
     }
-    return wordHoldsQuoteOrLineBreak(load<Word>(text + size - step));
+    return wordHoldsQuoteOrLineBreak(LoadWord<Word>(text + size - step));
 }
 
 // A text of 4 to 15 bytes as four 4-byte pieces, each moved back to end
@@ -93,10 +85,10 @@ template <typename Word> bool wordsHoldQuoteOrLineBreak(const char* text, qsizet
 bool shortHoldsQuoteOrLineBreak(const char* text, qsizetype size)
 {
     const qsizetype last = size - 4;
-    const quint64 front =
-        load<quint32>(text) | quint64(load<quint32>(text + std::min<qsizetype>(4, last))) << 32;
-    const quint64 back = load<quint32>(text + std::min<qsizetype>(8, last)) |
-                         quint64(load<quint32>(text + last)) << 32;
+    const quint64 front = LoadWord<quint32>(text) |
+                          quint64(LoadWord<quint32>(text + std::min<qsizetype>(4, last))) << 32;
+    const quint64 back = LoadWord<quint32>(text + std::min<qsizetype>(8, last)) |
+                         quint64(LoadWord<quint32>(text + last)) << 32;
     return wordHoldsQuoteOrLineBreak(front) | wordHoldsQuoteOrLineBreak(back);
 }
 

@@ -2,13 +2,13 @@
 
 #include "BookTable.h"
 #include "IntegerConversion.h"
+#include "LoadWord.h"
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "Utf8Output.h"
 #include "Windows1252.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -26,13 +26,6 @@ constexpr int ChoiceCount = 4;
 // A level or letter value that decoding never leaves where a field was read
 // over a value of -1.
 constexpr qint16 Unread = -2;
-
-template <typename Word> Word load(const char* at)
-{
-    Word word;
-    std::memcpy(&word, at, sizeof word);
-    return word;
-}
 
 // The hash of a list of words: each word is mixed with its position on its
 // own and the results summed, so the multiplications do not wait for one
@@ -69,10 +62,10 @@ void addText(WordHash& hash, QByteArrayView text)
     hash.add(quint64(size));
     if (size >= 8) {
         for (qsizetype i = 0; i + 8 < size; i += 8)
-            hash.add(load<quint64>(data + i));
-        hash.add(load<quint64>(data + size - 8));
+            hash.add(LoadWord<quint64>(data + i));
+        hash.add(LoadWord<quint64>(data + size - 8));
     } else if (size >= 4) {
-        hash.add(load<quint32>(data) | quint64(load<quint32>(data + size - 4)) << 32);
+        hash.add(LoadWord<quint32>(data) | quint64(LoadWord<quint32>(data + size - 4)) << 32);
     } else if (size > 0) {
         hash.add(uchar(data[0]) | uchar(data[size / 2]) << 8 | uchar(data[size - 1]) << 16);
     }

@@ -1,6 +1,7 @@
 #include "ToolExport.h"
 
 #include "BookTable.h"
+#include "LoadWord.h"
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
@@ -34,13 +35,6 @@ constexpr quint64 anyZero(quint64 word)
 constexpr quint64 anyEqual(quint64 word, char c)
 {
     return anyZero(word ^ (Ones * uchar(c)));
-}
-
-quint64 load(const char* at)
-{
-    quint64 word;
-    std::memcpy(&word, at, sizeof word);
-    return word;
 }
 
 // What a text format takes as it stands: plainWord tells whether eight ASCII
@@ -123,7 +117,7 @@ template <typename Format> bool copyIfPlain(QByteArrayView text, char* at)
     if (size >= 8) {
         bool plain = true;
         auto copy = [&](qsizetype i) {
-            const quint64 word = load(from + i);
+            const quint64 word = LoadWord<quint64>(from + i);
             std::memcpy(at + i, &word, sizeof word);
             plain = plain && Format::plainWord(word);
         };
@@ -133,10 +127,8 @@ template <typename Format> bool copyIfPlain(QByteArrayView text, char* at)
         return plain;
     }
     if (size >= 4) {
-        quint32 first;
-        quint32 last;
-        std::memcpy(&first, from, sizeof first);
-        std::memcpy(&last, from + size - 4, sizeof last);
+        const quint32 first = LoadWord<quint32>(from);
+        const quint32 last = LoadWord<quint32>(from + size - 4);
         std::memcpy(at, &first, sizeof first);
         std::memcpy(at + size - 4, &last, sizeof last);
         return Format::plainWord(first | quint64(last) << 32);
@@ -351,7 +343,7 @@ void ToolExport::jsonText(QByteArrayView text, Encoding encoding)
                 break;
 #endif
             // Eight plain bytes at once; otherwise one byte.
-            if (end - from >= 8 && JsonBytes::plainWord(load(from))) {
+            if (end - from >= 8 && JsonBytes::plainWord(LoadWord<quint64>(from))) {
                 std::memcpy(at, from, 8);
                 at += 8;
                 from += 8;
@@ -431,7 +423,7 @@ void ToolExport::csvText(QByteArrayView text, Encoding encoding)
             if (from == end)
                 break;
 #endif
-            if (end - from >= 8 && QuotedCsvBytes::plainWord(load(from))) {
+            if (end - from >= 8 && QuotedCsvBytes::plainWord(LoadWord<quint64>(from))) {
                 std::memcpy(at, from, 8);
                 at += 8;
                 from += 8;
