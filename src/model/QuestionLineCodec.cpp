@@ -22,11 +22,11 @@ public:
 
     LineQuotes(QByteArrayView line, int wanted)
     {
+        Q_ASSERT(wanted <= Most);
         const char* const data = line.data();
         const qsizetype size = line.size();
         for (qsizetype block = 0; block < size && m_count < wanted; block += 64) {
             quint64 quotes = quotesOfBlock(data, size, block);
-
             while (quotes != 0) {
                 for (int k = 0; k < 8; ++k) {
                     m_offsets[m_count] = block + std::countr_zero(quotes);
