@@ -4,17 +4,12 @@
 #include "IoErrorText.h"
 #include "QvedError.h"
 #include "ReadWholeFile.h"
+#include "SafeFileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
-
-QString WriteResult::message() const
-{
-    return QStringLiteral("File Error!\r\n%1\r\n%2").arg(platformText, IOErrorText(code));
-}
 
 const QuestionList::Row& QuestionList::row(int index) const
 {
@@ -146,7 +141,7 @@ void QuestionList::StoreCommittedLine(int index, QByteArrayView line, QByteArray
     r.flags |= LineEdited | QuestionEdited | NumberShown | QuestionShown | Modified;
 }
 
-bool QuestionList::writeLines(QIODevice& device, int first, int last, bool skipDeleted) const
+bool QuestionList::writeLines(const Sink& sink, int first, int last, bool skipDeleted) const
 {
     // Lines go out in large blocks: one write call per line would dominate
     // the time for big files.
@@ -161,47 +156,25 @@ bool QuestionList::writeLines(QIODevice& device, int first, int last, bool skipD
         block.append(source.constData() + r.lineOffset, r.lineLength);
         block.append("\r\n", 2);
         if (block.size() >= blockSize) {
-            if (device.write(block) != block.size())
+            if (!sink(block))
                 return false;
             block.resize(0);
         }
     }
-    return block.isEmpty() || device.write(block) == block.size();
+    return block.isEmpty() || sink(block);
 }
 
 WriteResult QuestionList::WriteQuestionFile(const QString& path) const
 {
-    WriteResult result;
-    auto fail = [&](int code, const QString& text) {
-        result.ok = false;
-        result.code = code;
-        result.platformText = text;
-        return result;
-    };
-
     // A file carrying the read-only attribute is refused even where the
     // platform would let this user replace it.
     const QFileInfo target(path);
-    if (target.exists() && (target.isDir() || !(target.permissions() & QFileDevice::WriteOwner)))
-        return fail(IoError::AccessDenied, qt_error_string(EACCES));
+    if (target.isFile() && !(target.permissions() & QFileDevice::WriteOwner))
+        return WriteResult::failure(EACCES, true);
 
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        const int error = errno;
-        return fail(IoErrorCodeFromErrno(error, true), file.errorString());
-    }
-    errno = 0;
-    if (!writeLines(file, 0, count() - 1, true)) {
-        const int error = errno;
-        const QString text = file.errorString();
-        file.cancelWriting();
-        return fail(IoErrorCodeFromErrno(error, false), text);
-    }
-    errno = 0;
-    if (!file.commit()) {
-        const int error = errno;
-        return fail(IoErrorCodeFromErrno(error, false), file.errorString());
-    }
-    return result;
+    SafeFileWriter file(path);
+    if (file.open() && writeLines([&file](QByteArrayView block) { return file.write(block); }, 0,
+                                  count() - 1, true))
+        file.commit();
+    return file.result();
 }

@@ -1,22 +1,12 @@
 #pragma once
 
 #include "QuestionLineCodec.h"
+#include "WriteResult.h"
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <vector>
-
-class QIODevice;
-
-// Outcome of writing a question file; message() is what the user is shown.
-struct WriteResult
-{
-    bool ok = true;
-    int code = 0;             // the I/O failure code, see IOErrorText
-    QString platformText;     // the platform's own description of the failure
-
-    QString message() const;
-};
 
 // The lines of the open question file, verbatim and in file order, with the
 // deleted and modified marks and the grid's number and question columns.
@@ -63,12 +53,15 @@ public:
     // temporary file that replaces the target only when all was written.
     WriteResult WriteQuestionFile(const QString& path) const;
 
-    // Writes lines first..last (list indexes), CR LF after each, optionally
-    // leaving out the rows marked deleted. False when the device failed.
-    bool writeLines(QIODevice& device, int first, int last, bool skipDeleted) const;
+    // Hands lines first..last (list indexes), CR LF after each, to the sink
+    // in large blocks, optionally leaving out the rows marked deleted. False
+    // as soon as the sink refuses a block.
+    using Sink = std::function<bool(QByteArrayView block)>;
+    bool writeLines(const Sink& sink, int first, int last, bool skipDeleted) const;
 
 private:
-    enum Flag : quint8 {
+    enum Flag : quint8
+    {
         Deleted = 1,
         Modified = 2,
         NumberShown = 4,

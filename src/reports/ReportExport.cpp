@@ -3,19 +3,13 @@
 #include "IoErrorText.h"
 #include "QuestionList.h"
 #include "QvedError.h"
+#include "SafeFileWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTime>
-#include <cerrno>
 
 namespace {
-
-// The text of an I/O failure the platform reported through errno.
-QString ioErrorText(int error, bool opening)
-{
-    return IOErrorText(IoErrorCodeFromErrno(error, opening));
-}
 
 qsizetype lastSeparator(const QString& fileName)
 {
@@ -73,39 +67,41 @@ QByteArray ReportExport::SchemaText(const QString& schemaFileName)
 
 QString ReportExport::WriteSchemaFile(const QString& fileName)
 {
-    QFile file(fileName);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return ioErrorText(errno, true);
-    const QByteArray text = SchemaText(fileName);
-    errno = 0;
-    if (file.write(text) != text.size() || !file.flush())
-        return ioErrorText(errno, false);
-    return {};
+    const WriteResult result = SafeFileWriter::writeFile(fileName, SchemaText(fileName));
+    return result.ok ? QString() : IOErrorText(result.code);
 }
+
+namespace {
+
+// Opens the file; false when it could not be created.
+bool writeLines(SafeFileWriter& file, const QuestionList& list, int first, int last)
+{
+    if (!file.open())
+        return false;
+    if (list.writeLines([&file](QByteArrayView block) { return file.write(block); }, first, last,
+                        false))
+        file.commit();
+    return true;
+}
+
+} // namespace
 
 void ReportExport::WriteAllFile(const QuestionList& list, const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    SafeFileWriter file(fileName);
+    if (!writeLines(file, list, 0, list.count() - 1))
         throw QvedError(QvedError::Kind::FileOpen,
                         QStringLiteral("Cannot create file %1").arg(fileName));
-    errno = 0;
-    if (!list.writeLines(file, 0, list.count() - 1, false) || !file.flush())
-        throw QvedError(QvedError::Kind::Other, ioErrorText(errno, false));
+    if (!file.result().ok)
+        throw QvedError(QvedError::Kind::Other, file.result().message());
 }
 
 QString ReportExport::WriteRows(const QuestionList& list, const QString& fileName, int first,
                                 int last)
 {
-    QFile file(fileName);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return ioErrorText(errno, true);
-    errno = 0;
-    if (!list.writeLines(file, first - 1, last - 1, false) || !file.flush())
-        return ioErrorText(errno, false);
-    return {};
+    SafeFileWriter file(fileName);
+    writeLines(file, list, first - 1, last - 1);
+    return file.result().ok ? QString() : IOErrorText(file.result().code);
 }
 
 bool ReportExport::CheckRange(int& beginning, int& end, int count)

@@ -1,6 +1,7 @@
 #include "BackupCopy.h"
 #include "IntegerConversion.h"
 #include "IoErrorText.h"
+#include "SafeFileWriter.h"
 #include "QuestionLineCodec.h"
 #include "QuestionList.h"
 #include "QvedError.h"
@@ -829,15 +830,28 @@ private slots:
         QVERIFY(entries(dir).isEmpty());
     }
 
+    void writeOnAFullDisk_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("syncFails");
+        // A short file goes out in one small block: its failure surfaces
+        // only when the last bytes are flushed.
+        QTest::newRow("limit passed in the last small block") << 40 << false;
+        QTest::newRow("limit passed mid-file") << 2000 << false;
+        QTest::newRow("flush to disk fails") << 10 << true;
+    }
+
     void writeOnAFullDisk()
     {
         // A file-size limit makes write() fail as a full disk does.
+        QFETCH(int, lines);
+        QFETCH(bool, syncFails);
         QTemporaryDir dir;
         const QString path = dir.filePath("quiz.qus");
         const QByteArray original = line("kept") + "\r\n";
         writeFile(path, original);
         QByteArray content;
-        for (int i = 0; i < 2000; ++i)
+        for (int i = 0; i < lines; ++i)
             content += line(QByteArray(80, 'q')) + "\r\n";
         const QuestionList list = loaded(content);
 
@@ -845,14 +859,21 @@ private slots:
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limited = saved;
-        limited.rlim_cur = 4096;
+        limited.rlim_cur = syncFails ? saved.rlim_cur : 4096;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        if (syncFails)
+            SafeFileWriter::setSyncForTesting([](int) {
+                errno = EIO;
+                return -1;
+            });
         const WriteResult result = list.WriteQuestionFile(path);
+        SafeFileWriter::setSyncForTesting(nullptr);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
 
         QVERIFY(!result.ok);
         QCOMPARE(result.code, 101);
+        QCOMPARE(result.platformText, qt_error_string(syncFails ? EIO : EFBIG));
         QCOMPARE(result.message(), "File Error!\r\n" + result.platformText + "\r\nDisk write error");
         QCOMPARE(readFile(path), original);
         QCOMPARE(entries(dir), QStringList{"quiz.qus"});

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "WriteResult.h"
+
+#include <QByteArrayView>
+#include <QSaveFile>
+
+// Writes a file through a temporary file beside it. The target is replaced
+// only after every write, the flush to disk and the close succeeded, so a
+// full disk or a size limit leaves the old file byte for byte.
+//
+// Writes are unbuffered: Qt keeps no block of its own whose failure could
+// surface only inside commit(), where it would not be reported.
+class SafeFileWriter
+{
+public:
+    explicit SafeFileWriter(const QString& path);
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+    ~SafeFileWriter(); // an uncommitted file is discarded
+
+    bool open();
+    bool write(QByteArrayView bytes);
+    // Flushes to disk and replaces the target; false when any step failed.
+    bool commit();
+
+    // The first failure; ok while nothing failed.
+    const WriteResult& result() const { return m_result; }
+
+    // Replaces the flush to disk, for tests: returns 0 or sets errno and
+    // returns -1, as fdatasync does.
+    using SyncFunction = int (*)(int fileDescriptor);
+    static void setSyncForTesting(SyncFunction sync);
+
+    // Writes the whole content in one go; the result says how it went.
+    static WriteResult writeFile(const QString& path, QByteArrayView content);
+
+private:
+    bool fail(int error, bool opening, const QString& before = {}, const QString& after = {});
+
+    QSaveFile m_file;
+    WriteResult m_result;
+};

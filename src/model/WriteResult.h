@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Outcome of writing a file; message() is what the user is shown.
+struct WriteResult
+{
+    bool ok = true;
+    int code = 0;         // the I/O failure code, see IOErrorText
+    QString platformText; // the platform's own description of the failure
+
+    // A failure from the errno the platform set: the platform's reason,
+    // with what was being done before it and advice after it when given.
+    static WriteResult failure(int error, bool opening, const QString& before = {},
+                               const QString& after = {});
+
+    QString message() const;
+};
