@@ -5,11 +5,17 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <system_error>
 #include <vector>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -53,6 +59,27 @@ std::string tempSuffix()
     return ".tmp" + std::to_string(ticks) + "_" + std::to_string(counter++);
 }
 
+// Every byte written, flushed and on disk, and the file closed: only then
+// may the temporary file replace an older table.
+bool writeAndSync(const std::filesystem::path& path, const Table& bytes)
+{
+#ifdef _WIN32
+    std::FILE* out = _wfopen(path.c_str(), L"wb");
+#else
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+#endif
+    if (!out)
+        return false;
+    bool ok =
+        std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() && std::fflush(out) == 0;
+#ifdef _WIN32
+    ok = ok && _commit(_fileno(out)) == 0;
+#else
+    ok = ok && fdatasync(fileno(out)) == 0;
+#endif
+    return std::fclose(out) == 0 && ok;
+}
+
 void build(const char* dir)
 {
     std::string folder(dir);
@@ -65,17 +92,9 @@ void build(const char* dir)
     const Table bytes = makeTable();
 
     std::error_code ec;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return;
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temp, ec);
-            return;
-        }
+    if (!writeAndSync(temp, bytes)) {
+        std::filesystem::remove(temp, ec);
+        return;
     }
     std::filesystem::rename(temp, target, ec);
     if (ec)

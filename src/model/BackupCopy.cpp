@@ -1,7 +1,13 @@
 #include "BackupCopy.h"
 
+#include "QvedError.h"
+#include "ReadWholeFile.h"
+#include "SafeFileWriter.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cerrno>
 
 namespace {
 
@@ -17,6 +23,11 @@ QString extension(const QString& path)
 {
     const qsizetype start = extensionStart(path);
     return start < 0 ? QString() : path.mid(start);
+}
+
+QString unableToCopy(const WriteResult& result)
+{
+    return QStringLiteral("Unable to make a backup copy of this file.\r\n") + result.platformText;
 }
 
 } // namespace
@@ -39,11 +50,40 @@ bool isBackupFileName(const QString& path)
     return extension(path) == QStringLiteral(".qbk");
 }
 
-bool makeBackup(const QString& path)
+QString makeBackup(const QString& path)
 {
     const QString backup = backupFileName(path);
-    QFile::remove(backup);
-    return QFile::copy(path, backup);
+    const QFileInfo source(path);
+    const QFileInfo target(backup);
+    if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath())
+        return QStringLiteral("%1 and its backup copy %2 are the same file. Rename one of them "
+                              "before opening it.")
+            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup));
+    if (target.isFile() && !(target.permissions() & QFileDevice::WriteOwner))
+        return QStringLiteral("Unable to make a backup copy of this file. A previous backup copy "
+                              "may be set to read only. You can check this in Explorer.");
+
+    if (const QString reason = NotAFileReason(path); !reason.isEmpty())
+        return QvedError::cannotOpenFile(path, reason).message();
+    QFile in(path);
+    errno = 0;
+    if (!in.open(QIODevice::ReadOnly))
+        return QvedError::cannotOpenFile(path, qt_error_string(errno)).message();
+    SafeFileWriter out(backup);
+    if (!out.open())
+        return unableToCopy(out.result());
+    QByteArray block;
+    while (!in.atEnd()) {
+        errno = 0;
+        block = in.read(1 << 20);
+        if (in.error() != QFileDevice::NoError)
+            return QvedError::cannotOpenFile(path, qt_error_string(errno ? errno : EIO)).message();
+        if (!out.write(block))
+            return unableToCopy(out.result());
+    }
+    if (!out.commit())
+        return unableToCopy(out.result());
+    return {};
 }
 
 } // namespace BackupCopy

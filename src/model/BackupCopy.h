@@ -16,7 +16,10 @@ bool needsBackup(const QString& path);
 // written over while "x.qbk" is not.
 bool isBackupFileName(const QString& path);
 
-// Deletes any earlier backup and copies the file to its backup name.
-bool makeBackup(const QString& path);
+// Copies the file to its backup name, replacing an earlier backup only once
+// every byte is on disk. Empty when the copy was made; otherwise what the
+// user is told. A backup that would be the question file itself, whatever
+// links lead there, is refused.
+QString makeBackup(const QString& path);
 
 } // namespace BackupCopy

@@ -58,7 +58,14 @@ void QuestionList::clear()
 
 void QuestionList::FillQuestionList(const QString& path, QuestionRecord& record, DecodeMode mode)
 {
-    fillFromContent(ReadWholeFile(path), record, mode);
+    QByteArray content = ReadWholeFile(path);
+    try {
+        fillFromContent(std::move(content), record, mode);
+    } catch (const QvedError& error) {
+        if (error.kind() != QvedError::Kind::Conversion)
+            throw;
+        throw QvedError(error.kind(), path + QStringLiteral(", ") + error.message());
+    }
 }
 
 void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, DecodeMode mode)
@@ -70,7 +77,7 @@ void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, D
 
     m_rows.reserve(std::size_t(size / 96 + 1));
     ForEachQuestionLine(m_source, [this](qsizetype offset, qsizetype length) {
-        m_rows.push_back(Row{offset, 0, qint32(length), 0, 0});
+        m_rows.push_back(Row{offset, 0, length, 0, 0});
     });
 
     // A line without a question field shows the question the decode of the
@@ -84,7 +91,13 @@ void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, D
         r.flags = NumberShown;
         const QByteArrayView lineText(data + r.lineOffset, r.lineLength);
         QByteArrayView questionField;
-        DecodeQuestionLine(lineText, record, mode, &questionField);
+        try {
+            DecodeQuestionLine(lineText, record, mode, &questionField);
+        } catch (const QvedError& error) {
+            throw QvedError(
+                error.kind(),
+                QStringLiteral("line %1: %2").arg(&r - m_rows.data() + 1).arg(error.message()));
+        }
         if (questionField.data()) {
             carriedOffset = questionField.data() - data;
             carriedLength = quint8(questionField.size());
@@ -132,7 +145,7 @@ void QuestionList::StoreCommittedLine(int index, QByteArrayView line, QByteArray
 {
     Row& r = row(index);
     r.lineOffset = appendEdit(line);
-    r.lineLength = qint32(line.size());
+    r.lineLength = line.size();
     const QByteArrayView shown = question.first(std::min<qsizetype>(question.size(), 255));
     r.questionOffset = appendEdit(shown);
     r.questionLength = quint8(shown.size());

@@ -31,9 +31,10 @@ public:
     void clear();
 
     // Reads the whole file, replacing the list, then fills the columns.
-    // A file that cannot be read throws "Cannot open file <path>" and leaves
-    // the list as it was; a line that does not decode throws the conversion
-    // error with every line stored and the rows before it filled.
+    // A file that cannot be read throws "Cannot open file <path>: <why>" and
+    // leaves the list as it was; a line that does not decode throws the
+    // conversion error, located as "<path>, line <n>: ", with every line
+    // stored and the rows before it filled.
     void FillQuestionList(const QString& path, QuestionRecord& record, DecodeMode mode);
     void fillFromContent(QByteArray content, QuestionRecord& record, DecodeMode mode);
 
@@ -73,7 +74,7 @@ private:
     {
         qsizetype lineOffset = 0;
         qsizetype questionOffset = 0;
-        qint32 lineLength = 0;
+        qsizetype lineLength = 0; // a single line may pass 2 GiB
         quint8 questionLength = 0;
         quint8 flags = 0;
     };

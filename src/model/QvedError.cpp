@@ -7,12 +7,16 @@ QvedError::QvedError(Kind kind, QString message)
 
 QvedError QvedError::conversion(const QString& text)
 {
-    return QvedError(Kind::Conversion, QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return QvedError(Kind::Conversion,
+                     QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
-QvedError QvedError::cannotOpenFile(const QString& fileName)
+QvedError QvedError::cannotOpenFile(const QString& fileName, const QString& reason)
 {
-    return QvedError(Kind::FileOpen, QStringLiteral("Cannot open file %1").arg(fileName));
+    if (reason.isEmpty())
+        return QvedError(Kind::FileOpen, QStringLiteral("Cannot open file %1").arg(fileName));
+    return QvedError(Kind::FileOpen,
+                     QStringLiteral("Cannot open file %1: %2.").arg(fileName, reason));
 }
 
 QvedError QvedError::listIndex(int index)

@@ -8,12 +8,19 @@
 class QvedError : public std::exception
 {
 public:
-    enum class Kind { Conversion, FileOpen, ListIndex, Other };
+    enum class Kind
+    {
+        Conversion,
+        FileOpen,
+        ListIndex,
+        Other
+    };
 
     QvedError(Kind kind, QString message);
 
     static QvedError conversion(const QString& text);
-    static QvedError cannotOpenFile(const QString& fileName);
+    // "Cannot open file <path>: <reason>.", or without the reason when none is given.
+    static QvedError cannotOpenFile(const QString& fileName, const QString& reason = {});
     static QvedError listIndex(int index);
 
     Kind kind() const { return m_kind; }

@@ -4,6 +4,8 @@
 #include "QuestionRecord.h"
 #include "ValidationTable.h"
 
+#include "FileStamp.h"
+
 #include <QString>
 
 // What the main window holds for its whole life: the open list, the table,
@@ -15,6 +17,7 @@ struct EditorSession
     QuestionList list;
     ValidationTable table;
     QString currentFileName = Untitled;
+    FileStamp loadedFile; // the current file as it was when last read
     QString lastOpenDir;
     QString lastSaveDir;
 

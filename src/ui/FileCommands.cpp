@@ -8,12 +8,14 @@
 #include "QvedError.h"
 #include "UserPrompts.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
-const QString FileCommands::OpenFilter = QStringLiteral(
-    "Question Files (*.qus);;Question Backup Files (*.qbk);;All Files (*.*) (*)");
-const QString FileCommands::SaveFilter =
-    QStringLiteral("Question Files (*.qus);;All Files (*.*) (*)");
+const QString FileCommands::OpenFilter =
+    QStringLiteral("Question Files (*.qus);;Question Backup Files (*.qbk);;All Files (*)");
+const QString FileCommands::SaveFilter = QStringLiteral("Question Files (*.qus);;All Files (*)");
 
 namespace {
 
@@ -38,29 +40,26 @@ void FileCommands::showNoQuestion()
     ClearQuestionRecord(m_session.CurrentRecord);
 }
 
-void FileCommands::LoadQuestionFile()
+void FileCommands::LoadQuestionFile(const QString& path)
 {
-    // A line that did not decode still leaves the file's lines in the list,
-    // with the rows before it filled. The panel still shows a question of
-    // the list that was replaced: it must not be committed over a line of
-    // this one.
-    const auto listReplaced = [this] {
-        m_model.reload();
-        showNoQuestion();
-    };
-    try {
-        m_session.list.FillQuestionList(m_session.currentFileName, m_session.CurrentRecord,
-                                        DecodeMode::QuestionOnly);
-    } catch (const QvedError& error) {
-        // A file that could not be read left the list, the grid and the
-        // panel as they were.
-        if (error.kind() != QvedError::Kind::FileOpen)
-            listReplaced();
-        throw;
-    } catch (...) {
-        listReplaced();
-        throw;
+    // The line decoder works on a copy of the record: the panel may still
+    // show it, and it must match the panel if the load fails.
+    QuestionList loaded;
+    QuestionRecord record = m_session.CurrentRecord;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        try {
+            loaded.FillQuestionList(path, record, DecodeMode::QuestionOnly);
+        } catch (const std::bad_alloc&) {
+            throw QvedError(QvedError::Kind::Other, QStringLiteral("Not enough memory to open %1.")
+                                                        .arg(QDir::toNativeSeparators(path)));
+        }
     }
+    m_session.list = std::move(loaded);
+    m_session.CurrentRecord = record;
+    m_session.currentFileName = path;
+    m_session.loadedFile = FileStamp::of(path);
     m_model.reload();
     m_hooks.enableFileCommands(true);
     if (m_session.list.isEmpty()) {
@@ -88,11 +87,8 @@ bool FileCommands::offerToSave(const QString& question)
         return true;
     switch (m_prompts.confirm(m_window, question)) {
     case UserPrompts::Answer::Yes:
-        if (BackupCopy::isBackupFileName(m_session.currentFileName))
-            showBackupMessage();
-        else
-            mnuFileSaveClick();
-        return true;
+        // A save that did not happen stops the command: the list stays.
+        return mnuFileSaveClick();
     case UserPrompts::Answer::No:
         return true;
     default:
@@ -107,66 +103,65 @@ void FileCommands::mnuFileOpenClick()
     if (!offerToSave(QStringLiteral("Do you want to save your changes before opening a new file?")))
         return;
 
+    const auto hideSaveNew = qScopeGuard([this] { m_hooks.hideSaveNew(); });
     const QString chosen = m_prompts.openFileName(m_window, m_session.lastOpenDir, OpenFilter);
     if (!chosen.isEmpty()) {
         m_session.lastOpenDir = folderOf(chosen);
-        if (BackupCopy::needsBackup(chosen) && !BackupCopy::makeBackup(chosen)) {
-            m_prompts.information(
-                m_window, QStringLiteral("Unable to make a backup copy of this file. A previous "
-                                         "backup copy may be set to read only. You can check "
-                                         "this in Explorer."));
+        const QString backupError =
+            BackupCopy::needsBackup(chosen) ? BackupCopy::makeBackup(chosen) : QString();
+        if (!backupError.isEmpty()) {
+            m_prompts.information(m_window, backupError);
             m_hooks.enableFileCommands(false);
         } else {
-            const QString previous = m_session.currentFileName;
-            m_session.currentFileName = QFileInfo(chosen).absoluteFilePath();
-            try {
-                LoadQuestionFile();
-            } catch (const QvedError& error) {
-                // A file that could not be read leaves the previous file's
-                // lines in the list; they must never be saved under the new name.
-                if (error.kind() == QvedError::Kind::FileOpen)
-                    m_session.currentFileName = previous;
-                m_hooks.hideSaveNew();
-                throw;
-            }
+            LoadQuestionFile(QFileInfo(chosen).absoluteFilePath());
         }
     }
-    m_hooks.hideSaveNew();
 }
 
-bool FileCommands::WriteQuestionFile()
+bool FileCommands::confirmOverwriteOfChangedFile(const QString& path)
 {
-    const WriteResult result = m_session.list.WriteQuestionFile(m_session.currentFileName);
-    if (!result.ok)
-        m_prompts.information(m_window, result.message());
-    return result.ok;
+    if (path != m_session.currentFileName || !m_session.loadedFile.changedOnDisk(path))
+        return true;
+    return m_prompts.confirm(m_window,
+                             QStringLiteral("%1 was changed by another program since it was "
+                                            "opened. Overwrite it?")
+                                 .arg(QDir::toNativeSeparators(path))) == UserPrompts::Answer::Yes;
 }
 
-void FileCommands::mnuFileSaveClick()
+bool FileCommands::WriteQuestionFile(const QString& path)
+{
+    if (!confirmOverwriteOfChangedFile(path))
+        return false;
+    const WriteResult result = m_session.list.WriteQuestionFile(path);
+    if (!result.ok) {
+        m_prompts.information(m_window, result.message());
+        return false;
+    }
+    LoadQuestionFile(path);
+    return true;
+}
+
+bool FileCommands::mnuFileSaveClick()
 {
     if (BackupCopy::isBackupFileName(m_session.currentFileName)) {
         showBackupMessage();
-        return;
+        return false;
     }
     if (!m_session.list.HasUnsavedChanges())
-        return;
-    if (m_session.isUntitled()) {
-        mnuFileSaveAsClick();
-        return;
-    }
-    if (WriteQuestionFile())
-        LoadQuestionFile();
+        return true;
+    if (m_session.isUntitled())
+        return mnuFileSaveAsClick();
+    return WriteQuestionFile(m_session.currentFileName);
 }
 
-void FileCommands::mnuFileSaveAsClick()
+bool FileCommands::mnuFileSaveAsClick()
 {
     const QString chosen = m_prompts.saveFileName(m_window, m_session.lastSaveDir, SaveFilter);
     if (chosen.isEmpty())
-        return;
+        return false;
     m_session.lastSaveDir = folderOf(chosen);
-    m_session.currentFileName = QFileInfo(chosen).absoluteFilePath();
-    if (WriteQuestionFile())
-        LoadQuestionFile();
+    // The list keeps its name until the new file is written.
+    return WriteQuestionFile(QFileInfo(chosen).absoluteFilePath());
 }
 
 void FileCommands::mnuFileNewClick()
@@ -178,6 +173,7 @@ void FileCommands::mnuFileNewClick()
     m_session.list.clear();
     m_model.reload();
     m_session.currentFileName = EditorSession::Untitled;
+    m_session.loadedFile = {};
     m_editing.ClearQuestionPanel();
     ClearQuestionRecord(m_session.CurrentRecord);
     m_hooks.startNewEntry();
@@ -195,12 +191,7 @@ bool FileCommands::FormCloseQuery()
     switch (m_prompts.confirm(m_window,
                               QStringLiteral("Do you want to save your changes before exiting?"))) {
     case UserPrompts::Answer::Yes:
-        if (BackupCopy::isBackupFileName(m_session.currentFileName)) {
-            showBackupMessage();
-            return false;
-        }
-        mnuFileSaveClick();
-        return canClose;
+        return mnuFileSaveClick() && canClose;
     case UserPrompts::Answer::No:
         return canClose;
     default:

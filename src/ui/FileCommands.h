@@ -20,7 +20,7 @@ public:
         std::function<void(bool)> enableFileCommands;
         std::function<void(const QString&)> setCaption;
         std::function<void()> hideSaveNew;
-        std::function<void()> startNewEntry; // empty panel, focus on the book, Save New shown
+        std::function<void()> startNewEntry;  // empty panel, focus on the book, Save New shown
         std::function<void()> showNoQuestion; // the panel as at start: nothing chosen or typed
     };
 
@@ -30,18 +30,27 @@ public:
     static const QString OpenFilter;
     static const QString SaveFilter;
 
-    // Reads the file named by the current file name into the list and grid.
-    void LoadQuestionFile();
+    // Reads the file into a new list; only when all of it was read does the
+    // list replace the open one and the file become the current file. Any
+    // failure throws and leaves the open list, its name and the panel as
+    // they were.
+    void LoadQuestionFile(const QString& path);
 
     void mnuFileOpenClick();
-    void mnuFileSaveClick();
-    void mnuFileSaveAsClick();
+    // True when the list was written (or had nothing to write).
+    bool mnuFileSaveClick();
+    bool mnuFileSaveAsClick();
     void mnuFileNewClick();
     // False when the window must stay open.
     bool FormCloseQuery();
 
 private:
-    bool WriteQuestionFile();
+    // Writes the list to the path and reloads it from there; false, with
+    // the message shown, when anything failed.
+    bool WriteQuestionFile(const QString& path);
+    // False when the file changed on disk since it was read and the author
+    // does not want it overwritten.
+    bool confirmOverwriteOfChangedFile(const QString& path);
     // Empties the panel and the record, leaving no question current.
     void showNoQuestion();
     // The save question before the list is replaced; false on Cancel.

@@ -68,7 +68,8 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     buildCentralArea();
     buildStatusBar();
 
-    m_editing = new EditingWorkflow(m_session, *pnlDetails, *stgQuestions, *m_model, m_prompts, this);
+    m_editing =
+        new EditingWorkflow(m_session, *pnlDetails, *stgQuestions, *m_model, m_prompts, this);
     FileCommands::Hooks hooks;
     hooks.enableFileCommands = [this](bool on) { EnableFileCommands(on); };
     hooks.setCaption = [this](const QString& caption) { setWindowTitle(caption); };
@@ -95,8 +96,7 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     if (!arguments.isEmpty()) {
         const QString& file = arguments.first();
         if (QFileInfo(file).isFile()) {
-            m_session.currentFileName = file;
-            runCommand([this] { m_files->LoadQuestionFile(); });
+            runCommand([this, file] { m_files->LoadQuestionFile(file); });
         } else {
             m_prompts.information(
                 this, QStringLiteral("The question file specified on the command line could not "
@@ -140,9 +140,9 @@ void TfrmMain::buildActions()
         action(QStringLiteral("btnCancelEdit"), QStringLiteral("Cancel Edit"),
                QStringLiteral("Cancel Edit|Reload the edit boxes without saving any changes."),
                QStringLiteral("canceledit"));
-    btnGoTo = action(QStringLiteral("btnGoTo"), QStringLiteral("Search"),
-                     QStringLiteral("Search|Open the question search form"),
-                     QStringLiteral("search"));
+    btnGoTo =
+        action(QStringLiteral("btnGoTo"), QStringLiteral("Search"),
+               QStringLiteral("Search|Open the question search form"), QStringLiteral("search"));
     btnReports = action(QStringLiteral("btnReports"), QStringLiteral("Print Reports"),
                         QStringLiteral("Print Reports|Show report generation screen"),
                         QStringLiteral("reports"));
@@ -179,14 +179,15 @@ void TfrmMain::buildActions()
     mnuOptionsAlwaysWarn =
         action(QStringLiteral("mnuOptionsAlwaysWarn"), QStringLiteral("Always &Warn"),
                QStringLiteral("Displays a message when you type unacceptable characters."));
-    mnuOptionsResetValidate = action(QStringLiteral("mnuOptionsResetValidate"),
-                                     QStringLiteral("&Reset Validate with each record change"),
-                                     QStringLiteral("|Allow the Validation checkbox to remain unchecked."));
+    mnuOptionsResetValidate =
+        action(QStringLiteral("mnuOptionsResetValidate"),
+               QStringLiteral("&Reset Validate with each record change"),
+               QStringLiteral("|Allow the Validation checkbox to remain unchecked."));
     mnuOptionsHelpHints =
         action(QStringLiteral("mnuOptionsHelpHints"), QStringLiteral("Help Hints"),
                QStringLiteral("Toggle \"Bubble\" Hints|Toggle Hint Boxes on and off"));
-    for (QAction* option : {mnuOptionsAutosave, mnuOptionsAlwaysWarn, mnuOptionsResetValidate,
-                            mnuOptionsHelpHints})
+    for (QAction* option :
+         {mnuOptionsAutosave, mnuOptionsAlwaysWarn, mnuOptionsResetValidate, mnuOptionsHelpHints})
         option->setCheckable(true);
     mnuOptionsRebuildValidationTable =
         action(QStringLiteral("mnuOptionsRebuildValidationTable"),
@@ -204,8 +205,9 @@ void TfrmMain::buildActions()
                     QStringLiteral("Add a new question (to the end of the list only)."));
     popEdit = action(QStringLiteral("popEdit"), QStringLiteral("&Edit"),
                      QStringLiteral("Edit the highlighted question."));
-    popToggleDelete = action(QStringLiteral("popToggleDelete"), QStringLiteral("&Toggle Delete Flag"),
-                             QStringLiteral("Mark the highlighted questions for deletion/restoration."));
+    popToggleDelete =
+        action(QStringLiteral("popToggleDelete"), QStringLiteral("&Toggle Delete Flag"),
+               QStringLiteral("Mark the highlighted questions for deletion/restoration."));
     popCancel = action(QStringLiteral("popCancel"), QStringLiteral("C&lose"),
                        QStringLiteral("Close this menu."));
     showOptions();
@@ -228,8 +230,8 @@ void TfrmMain::buildMenus()
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    options->addActions({mnuOptionsAutosave, mnuOptionsAlwaysWarn, mnuOptionsResetValidate,
-                         mnuOptionsHelpHints});
+    options->addActions(
+        {mnuOptionsAutosave, mnuOptionsAlwaysWarn, mnuOptionsResetValidate, mnuOptionsHelpHints});
     options->addSeparator();
     options->addAction(mnuOptionsRebuildValidationTable);
 
@@ -319,14 +321,16 @@ void TfrmMain::connectCommands()
     route({mnuActionsEdit, btnEdit, popEdit}, [editing] { editing->popEditClick(); });
     route({mnuActionsDelete, btnDelete, popToggleDelete},
           [editing] { editing->popToggleDeleteClick(); });
-    route({mnuActionsCancelEdit, btnCancelEdit}, [editing] { editing->mnuActionsCancelEditClick(); });
+    route({mnuActionsCancelEdit, btnCancelEdit},
+          [editing] { editing->mnuActionsCancelEditClick(); });
     route({mnuActionsSearch, btnGoTo}, [this] { mnuActionsSearchClick(); });
     route({mnuReports, btnReports}, [this] { mnuReportsClick(); });
     route({mnuOptionsRebuildValidationTable}, [this] { mnuOptionsRebuildValidationTableClick(); });
     route({mnuHelpHelp}, [this] { mnuHelpHelpClick(); });
     route({mnuHelpAbout}, [this] { mnuHelpAboutClick(); });
 
-    connect(mnuOptionsAutosave, &QAction::toggled, this, [this](bool on) { m_session.autosave = on; });
+    connect(mnuOptionsAutosave, &QAction::toggled, this,
+            [this](bool on) { m_session.autosave = on; });
     connect(mnuOptionsAlwaysWarn, &QAction::toggled, this,
             [this](bool on) { m_session.alwaysWarn = on; });
     connect(mnuOptionsResetValidate, &QAction::toggled, this,
@@ -368,8 +372,8 @@ void TfrmMain::EnableFileCommands(bool on)
 
 void TfrmMain::tmrTimeTimer()
 {
-    statusClock->setText(
-        QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("MM/dd/yyyy  hh:mm:ss AP")));
+    statusClock->setText(QLocale::c().toString(QDateTime::currentDateTime(),
+                                               QStringLiteral("MM/dd/yyyy  hh:mm:ss AP")));
 }
 
 void TfrmMain::LoadValTable()
@@ -432,7 +436,8 @@ void TfrmMain::mnuHelpAboutClick()
 void TfrmMain::mnuHelpHelpClick()
 {
     // Without a viewer for the help file the editor's own help is shown.
-    if (QFileInfo(m_helpFile).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(m_helpFile)))
+    if (QFileInfo(m_helpFile).isFile() &&
+        QDesktopServices::openUrl(QUrl::fromLocalFile(m_helpFile)))
         return;
     HelpWindow::showHelp(this);
 }

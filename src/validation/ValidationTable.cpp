@@ -1,7 +1,10 @@
 #include "ValidationTable.h"
 
+#include "BookTable.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 ValidationTable::LoadOutcome ValidationTable::LoadValTable(const QString& folder,
@@ -12,22 +15,40 @@ ValidationTable::LoadOutcome ValidationTable::LoadValTable(const QString& folder
         builder(QFile::encodeName(QDir::toNativeSeparators(folder)));
 
     m_loaded = false;
+    // A FIFO would block the start-up waiting for a writer.
+    if (!QFileInfo(path).isFile())
+        return LoadOutcome::UnableToLoad;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return LoadOutcome::UnableToLoad;
-    const QByteArray bytes = file.read(ByteSize);
+    const QByteArray bytes = file.read(ByteSize + 1);
     if (file.error() != QFileDevice::NoError)
         return LoadOutcome::UnableToLoad;
 
     // The bytes read so far stand in the table even when it is short; they
     // are not used while the table is not loaded.
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+    for (qsizetype i = 0; i + 1 < std::min(bytes.size(), ByteSize); i += 2)
         m_cells[std::size_t(i / 2)] = qFromLittleEndian<qint16>(data + i);
-    if (bytes.size() != ByteSize)
-        return LoadOutcome::TooShort;
+    if (bytes.size() != ByteSize || !hasPlausibleCounts())
+        return LoadOutcome::Damaged;
     m_loaded = true;
     return LoadOutcome::Loaded;
+}
+
+bool ValidationTable::hasPlausibleCounts() const
+{
+    for (int book = 0; book < BibleBookCount; ++book) {
+        const int chapters = ChapterCount(book);
+        if (chapters < 1 || chapters >= Columns)
+            return false;
+        for (int chapter = 1; chapter < Columns; ++chapter) {
+            const int verses = VerseCount(book, chapter);
+            if (verses < 0 || verses > MaxVerses)
+                return false;
+        }
+    }
+    return true;
 }
 
 ValidationTable::LoadOutcome ValidationTable::rebuild(const QString& folder, const Builder& builder)
@@ -41,7 +62,7 @@ QString ValidationTable::message(LoadOutcome outcome)
     switch (outcome) {
     case LoadOutcome::Loaded:
         return {};
-    case LoadOutcome::TooShort:
+    case LoadOutcome::Damaged:
         return QStringLiteral(
             "Error loading the validation table. Validation functions will be inoperative.");
     case LoadOutcome::UnableToLoad:

@@ -15,9 +15,10 @@ public:
     static constexpr qint64 ByteSize = qint64(Rows) * Columns * 2;
     static inline const QString FileName = QStringLiteral("qvedval.dta");
 
-    enum class LoadOutcome {
+    enum class LoadOutcome
+    {
         Loaded,
-        TooShort,     // the file has fewer bytes than the table
+        Damaged,      // not the table's size, or counts no Bible has
         UnableToLoad, // missing after the builder ran, or unreadable
     };
 
@@ -28,10 +29,14 @@ public:
     bool ValidationTableLoaded() const { return m_loaded; }
     qint16 ChapterCount(int book) const { return cell(0, book + 1); }
     qint16 VerseCount(int book, int chapter) const { return cell(book + 1, chapter); }
-    qint16 cell(int row, int column) const { return m_cells.at(std::size_t(row * Columns + column)); }
+    qint16 cell(int row, int column) const
+    {
+        return m_cells.at(std::size_t(row * Columns + column));
+    }
 
     // Loads folder + "qvedval.dta", having the builder write it first when
-    // it is missing. The folder ends with its separator.
+    // it is missing. The folder ends with its separator. Anything but a
+    // regular file is not opened.
     LoadOutcome LoadValTable(const QString& folder, const Builder& builder);
     // Deletes the file and loads again, so the builder writes it anew.
     LoadOutcome rebuild(const QString& folder, const Builder& builder);
@@ -39,7 +44,12 @@ public:
     // The message the user is shown for an outcome; empty when loaded.
     static QString message(LoadOutcome outcome);
 
+    // The most verses any chapter has (Psalm 119).
+    static constexpr int MaxVerses = 176;
+
 private:
-    std::array<qint16, std::size_t(Rows * Columns)> m_cells{};
+    bool hasPlausibleCounts() const;
+
+    std::array<qint16, std::size_t(Rows* Columns)> m_cells{};
     bool m_loaded = false;
 };

@@ -1,10 +1,10 @@
 #include "BackupCopy.h"
 #include "IntegerConversion.h"
 #include "IoErrorText.h"
-#include "SafeFileWriter.h"
 #include "QuestionLineCodec.h"
 #include "QuestionList.h"
 #include "QvedError.h"
+#include "SafeFileWriter.h"
 #include "Windows1252.h"
 
 #include <QDir>
@@ -13,9 +13,10 @@
 #include <QtTest>
 
 #include <cerrno>
-#include <vector>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -123,7 +124,8 @@ private slots:
         const QByteArray previous = "previous question";
         const Case cases[] = {
             {"worked example", workedExample, "C1", 0, 0, 0, "2:7", firstMan, "Adam", "Seth"},
-            {"C0 files under Othr.", full("C0", "2", "B", "Q 1", q), "C0", 67, 1, 1, "Q 1", q, a, d},
+            {"C0 files under Othr.", full("C0", "2", "B", "Q 1", q), "C0", 67, 1, 1, "Q 1", q, a,
+             d},
             {"C10", full("C10", "1", "A", "Judg. 1:1", q), "C10", 9, 0, 0, "1:1", q, a, d},
             {"C68 keeps its digits", full("C68", "1", "A", "Othr. 12", q), "C68", 67, 0, 0,
              "Othr. 12", q, a, d},
@@ -145,21 +147,24 @@ private slots:
              0, "Gen. intro", q, a, d},
             {"reference cut at 25 after the blanks", full("C68", "1", "A", "  " + long30, q), "C68",
              67, 0, 0, long30.left(25), q, a, d},
-            {"lower-case letter", full("C1", "1", "b", "Gen. 1:1", q), "C1", 0, 0, 1, "1:1", q, a, d},
+            {"lower-case letter", full("C1", "1", "b", "Gen. 1:1", q), "C1", 0, 0, 1, "1:1", q, a,
+             d},
             {"only the first letter counts", full("C1", "1", "DA", "Gen. 1:1", q), "C1", 0, 0, 3,
              "1:1", q, a, d},
             {"letter outside A-D kept", full("C1", "1", "z", "Gen. 1:1", q), "C1", 0, 0, 25, "1:1",
              q, a, d},
             {"level outside 1-4 kept", full("C1", "9", "A", "Gen. 1:1", q), "C1", 0, 8, 0, "1:1", q,
              a, d},
-            {"level with blank, sign and hex", full("C1", " +$4", "A", "Gen. 1:1", q), "C1", 0, 3, 0,
-             "1:1", q, a, d},
-            {"empty field reads as a quote", quoted({"C1", "1", "A", "Gen. 1:1", "", "", "b", "c", ""}),
-             "C1", 0, 0, 0, "1:1", "\"", "\"", "\""},
+            {"level with blank, sign and hex", full("C1", " +$4", "A", "Gen. 1:1", q), "C1", 0, 3,
+             0, "1:1", q, a, d},
+            {"empty field reads as a quote",
+             quoted({"C1", "1", "A", "Gen. 1:1", "", "", "b", "c", ""}), "C1", 0, 0, 0, "1:1", "\"",
+             "\"", "\""},
             {"95-character question cut", full("C1", "1", "A", "Gen. 1:1", x95), "C1", 0, 0, 0,
              "1:1", x90, a, d},
-            {"95-character answers cut", quoted({"C1", "1", "A", "Gen. 1:1", q, x95, "b", "c", x95}),
-             "C1", 0, 0, 0, "1:1", q, x90, x90},
+            {"95-character answers cut",
+             quoted({"C1", "1", "A", "Gen. 1:1", q, x95, "b", "c", x95}), "C1", 0, 0, 0, "1:1", q,
+             x90, x90},
             {"blank after each comma",
              R"("C1", "1", "A", "Gen. 2:7", "Who was the first man?", "Adam", "Noah", "Abel", )"
              R"("Seth")",
@@ -246,24 +251,24 @@ private slots:
         QTest::newRow("lone C") << full("C", "1", "A", "Gen. 1:1", "Q")
                                 << QString("'' is not a valid integer value") << QByteArray("C")
                                 << 8 << 3;
-        QTest::newRow("empty first field") << full("", "1", "A", "Gen. 1:1", "Q")
-                                           << QString("'' is not a valid integer value")
-                                           << QByteArray("\"") << 8 << 3;
-        QTest::newRow("letters for the book") << full("Cab", "1", "A", "Gen. 1:1", "Q")
-                                              << QString("'ab' is not a valid integer value")
-                                              << QByteArray("Cab") << 8 << 3;
+        QTest::newRow("empty first field")
+            << full("", "1", "A", "Gen. 1:1", "Q") << QString("'' is not a valid integer value")
+            << QByteArray("\"") << 8 << 3;
+        QTest::newRow("letters for the book")
+            << full("Cab", "1", "A", "Gen. 1:1", "Q")
+            << QString("'ab' is not a valid integer value") << QByteArray("Cab") << 8 << 3;
         QTest::newRow("blank after the book number")
-            << full("C1 ", "1", "A", "Gen. 1:1", "Q") << QString("'1 ' is not a valid integer value")
-            << QByteArray("C1 ") << 8 << 3;
-        QTest::newRow("level not a number") << full("C2", "x", "A", "Ex. 1:1", "Q")
-                                            << QString("'x' is not a valid integer value")
-                                            << QByteArray("C2") << 1 << 3;
+            << full("C1 ", "1", "A", "Gen. 1:1", "Q")
+            << QString("'1 ' is not a valid integer value") << QByteArray("C1 ") << 8 << 3;
+        QTest::newRow("level not a number")
+            << full("C2", "x", "A", "Ex. 1:1", "Q") << QString("'x' is not a valid integer value")
+            << QByteArray("C2") << 1 << 3;
         QTest::newRow("empty level reads as a quote")
             << full("C2", "", "A", "Ex. 1:1", "Q") << QString("'\"' is not a valid integer value")
             << QByteArray("C2") << 1 << 3;
-        QTest::newRow("level 1.5") << full("C2", "1.5", "A", "Ex. 1:1", "Q")
-                                   << QString("'1.5' is not a valid integer value")
-                                   << QByteArray("C2") << 1 << 3;
+        QTest::newRow("level 1.5")
+            << full("C2", "1.5", "A", "Ex. 1:1", "Q")
+            << QString("'1.5' is not a valid integer value") << QByteArray("C2") << 1 << 3;
         QTest::newRow("level beyond 32 bits")
             << full("C2", "2147483648", "A", "Ex. 1:1", "Q")
             << QString("'2147483648' is not a valid integer value") << QByteArray("C2") << 1 << 3;
@@ -302,8 +307,8 @@ private slots:
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QByteArray>("referenceBack");
 
-        QTest::newRow("worked example") << 0 << 0 << 0 << QByteArray("2:7") << firstMan
-                                        << workedExample << QByteArray("2:7");
+        QTest::newRow("worked example")
+            << 0 << 0 << 0 << QByteArray("2:7") << firstMan << workedExample << QByteArray("2:7");
         QTest::newRow("Ctsm. has no abbreviation")
             << 66 << 0 << 0 << QByteArray("2:7") << firstMan
             << QByteArray(
@@ -323,7 +328,8 @@ private slots:
             << QByteArray("22:21");
         QTest::newRow("texts as they stand")
             << 42 << 0 << 0 << QByteArray("  3:16") << QByteArray(" lead, comma ")
-            << QByteArray(R"("C43","1","A","John   3:16"," lead, comma ","Adam","Noah","Abel","Seth")")
+            << QByteArray(
+                   R"("C43","1","A","John   3:16"," lead, comma ","Adam","Noah","Abel","Seth")")
             << QByteArray("3:16");
         QTest::newRow("code page bytes")
             << 0 << 1 << 3 << QByteArray("1:1") << QByteArray("God\x92s \x96 caf\xe9")
@@ -339,8 +345,8 @@ private slots:
         QFETCH(int, correct);
         QFETCH(QByteArray, reference);
         QFETCH(QByteArray, question);
-        const QByteArray encoded =
-            EncodeQuestionLine(book, level, correct, reference, question, "Adam", "Noah", "Abel", "Seth");
+        const QByteArray encoded = EncodeQuestionLine(book, level, correct, reference, question,
+                                                      "Adam", "Noah", "Abel", "Seth");
         QTEST(encoded, "line");
 
         QuestionRecord record;
@@ -438,7 +444,8 @@ private slots:
             QFAIL("no conversion error");
         } catch (const QvedError& error) {
             QCOMPARE(error.kind(), QvedError::Kind::Conversion);
-            QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+            QCOMPARE(error.message(),
+                     QStringLiteral("'%1' is not a valid integer value").arg(text));
         }
     }
 
@@ -449,8 +456,9 @@ private slots:
         const QByteArray answers[] = {"a", QByteArray(17, 'b'), QByteArray(33, 'c'),
                                       QByteArray(64, 'd')};
         for (int questionLength = 1; questionLength <= 70; ++questionLength) {
-            const QByteArrayList texts = {"C12", "2", "B", "2Ki. 3:4", QByteArray(questionLength, 'q'),
-                                          answers[0], answers[1], answers[2], answers[3]};
+            const QByteArrayList texts = {
+                "C12",      "2",        "B",        "2Ki. 3:4", QByteArray(questionLength, 'q'),
+                answers[0], answers[1], answers[2], answers[3]};
             const QByteArray wholeLine = quoted(texts);
             // Where each field's closing quote is.
             QList<qsizetype> closes;
@@ -472,11 +480,14 @@ private slots:
                                              QByteArray::number(questionLength) + ", cut at " +
                                              QByteArray::number(cut);
                     QVERIFY2(bytes(record.Question.view()) == expected(4), where);
-                    QVERIFY2(bytes(record.Reference.view()) == expected(3).sliced(expected(3).size() > 0 ? 5 : 0), where);
+                    QVERIFY2(bytes(record.Reference.view()) ==
+                                 expected(3).sliced(expected(3).size() > 0 ? 5 : 0),
+                             where);
                     const QByteArray lastAnswer =
                         mode == DecodeMode::Full ? expected(8) : QByteArray();
-                    QVERIFY2(bytes(record.AnswerD.view()) == lastAnswer.first(
-                                 std::min<qsizetype>(lastAnswer.size(), 90)), where);
+                    QVERIFY2(bytes(record.AnswerD.view()) ==
+                                 lastAnswer.first(std::min<qsizetype>(lastAnswer.size(), 90)),
+                             where);
                 }
             }
         }
@@ -532,8 +543,8 @@ private slots:
         QTest::newRow("after plain text") << QString::fromUtf8("ab\u4e2d") << 2;
         QTest::newRow("emoji") << QString::fromUtf8("a\U0001F600") << 1;
         QTest::newRow("Latin Extended-A") << QString::fromUtf8("\u0100") << 0;
-        QTest::newRow("code page text") << QString::fromUtf8("Caf\u00e9 \u2013 \u2018x\u2019 \u20ac")
-                                        << -1;
+        QTest::newRow("code page text")
+            << QString::fromUtf8("Caf\u00e9 \u2013 \u2018x\u2019 \u20ac") << -1;
     }
 
     void codePageRefusals()
@@ -559,36 +570,35 @@ private slots:
         QTest::addColumn<QByteArrayList>("questions");
 
         const QByteArray l1 = line("q1"), l2 = line("q2"), l3 = line("q3");
-        QTest::newRow("CR LF") << l1 + "\r\n" + l2 + "\r\n" << QByteArrayList{l1, l2}
-                               << QByteArrayList{"q1", "q2"};
+        QTest::newRow("CR LF") << l1 + "\r\n" + l2 + "\r\n"
+                               << QByteArrayList{l1, l2} << QByteArrayList{"q1", "q2"};
         QTest::newRow("lone CR") << l1 + "\r" + l2 + "\r" << QByteArrayList{l1, l2}
                                  << QByteArrayList{"q1", "q2"};
-        QTest::newRow("lone LF") << l1 + "\n" + l2 + "\n" << QByteArrayList{l1, l2}
-                                 << QByteArrayList{"q1", "q2"};
-        QTest::newRow("mixed endings") << l1 + "\r\n" + l2 + "\r" + l3 + "\n"
-                                       << QByteArrayList{l1, l2, l3}
-                                       << QByteArrayList{"q1", "q2", "q3"};
-        QTest::newRow("last line without ending") << l1 + "\r\n" + l2 << QByteArrayList{l1, l2}
-                                                  << QByteArrayList{"q1", "q2"};
-        QTest::newRow("CR CR LF ends two lines") << l1 + "\r\r\n" + l2
-                                                 << QByteArrayList{l1, "", l2}
-                                                 << QByteArrayList{"q1", "q1", "q2"};
-        QTest::newRow("LF CR ends two lines") << l1 + "\n\r" + l2 << QByteArrayList{l1, "", l2}
-                                              << QByteArrayList{"q1", "q1", "q2"};
+        QTest::newRow("lone LF") << l1 + "\n" + l2 + "\n"
+                                 << QByteArrayList{l1, l2} << QByteArrayList{"q1", "q2"};
+        QTest::newRow("mixed endings")
+            << l1 + "\r\n" + l2 + "\r" + l3 + "\n"
+            << QByteArrayList{l1, l2, l3} << QByteArrayList{"q1", "q2", "q3"};
+        QTest::newRow("last line without ending")
+            << l1 + "\r\n" + l2 << QByteArrayList{l1, l2} << QByteArrayList{"q1", "q2"};
+        QTest::newRow("CR CR LF ends two lines")
+            << l1 + "\r\r\n" + l2 << QByteArrayList{l1, "", l2} << QByteArrayList{"q1", "q1", "q2"};
+        QTest::newRow("LF CR ends two lines")
+            << l1 + "\n\r" + l2 << QByteArrayList{l1, "", l2} << QByteArrayList{"q1", "q1", "q2"};
         QTest::newRow("empty file") << QByteArray() << QByteArrayList{} << QByteArrayList{};
-        QTest::newRow("line ending only") << QByteArray("\r\n") << QByteArrayList{""}
-                                          << QByteArrayList{"before"};
+        QTest::newRow("line ending only")
+            << QByteArray("\r\n") << QByteArrayList{""} << QByteArrayList{"before"};
         QTest::newRow("empty line carries the question above")
             << l1 + "\r\n\r\n" + l3 << QByteArrayList{l1, "", l3}
             << QByteArrayList{"q1", "q1", "q3"};
         QTest::newRow("short line carries the question above")
-            << l1 + "\r\n" + shortLine + "\r\n" << QByteArrayList{l1, shortLine}
-            << QByteArrayList{"q1", "q1"};
+            << l1 + "\r\n" + shortLine + "\r\n"
+            << QByteArrayList{l1, shortLine} << QByteArrayList{"q1", "q1"};
         QTest::newRow("short first line carries the record's question")
             << shortLine + "\r\n" + l2 << QByteArrayList{shortLine, l2}
             << QByteArrayList{"before", "q2"};
-        QTest::newRow("empty question field") << line("") << QByteArrayList{line("")}
-                                              << QByteArrayList{"\""};
+        QTest::newRow("empty question field")
+            << line("") << QByteArrayList{line("")} << QByteArrayList{"\""};
         QTest::newRow("question cell cut at 90")
             << line(QByteArray(95, 'x')) << QByteArrayList{line(QByteArray(95, 'x'))}
             << QByteArrayList{QByteArray(90, 'x')};
@@ -631,22 +641,56 @@ private slots:
         QVERIFY(!list.HasUnsavedChanges());
     }
 
+    void unreadableFileKeepsTheList_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing"
+                                 << "the file does not exist";
+        QTest::newRow("folder") << "folder"
+                                << "it is a folder";
+        // Opening a FIFO would hang until another program wrote to it.
+        QTest::newRow("FIFO") << "fifo"
+                              << "it is not a regular file";
+    }
+
     void unreadableFileKeepsTheList()
     {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString missing = dir.filePath("missing.qus");
+        const QString path = dir.filePath("quiz.qus");
+        if (kind == "folder")
+            QVERIFY(QDir(dir.path()).mkdir("quiz.qus"));
+        if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         QuestionList list = loaded(line("q1"));
         list.ToggleDeleteMark(1);
         QuestionRecord record;
         try {
-            list.FillQuestionList(missing, record, DecodeMode::QuestionOnly);
+            list.FillQuestionList(path, record, DecodeMode::QuestionOnly);
             QFAIL("no error");
         } catch (const QvedError& error) {
             QCOMPARE(error.kind(), QvedError::Kind::FileOpen);
-            QCOMPARE(error.message(), "Cannot open file " + missing);
+            QCOMPARE(error.message(), QString("Cannot open file %1: %2.").arg(path, reason));
         }
         QCOMPARE(list.count(), 1);
         QVERIFY(list.isDeleted(0));
+    }
+
+    void decodeErrorNamesFileAndLine()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("quiz.qus");
+        writeFile(path, line("q1") + "\r\n" + full("C1 ", "1", "A", "Gen. 1:1", "Q") + "\r\n");
+        QuestionList list;
+        QuestionRecord record;
+        try {
+            list.FillQuestionList(path, record, DecodeMode::QuestionOnly);
+            QFAIL("no error");
+        } catch (const QvedError& error) {
+            QCOMPARE(error.message(), path + ", line 2: '1 ' is not a valid integer value");
+        }
     }
 
     void decodeErrorStopsTheFill()
@@ -660,7 +704,7 @@ private slots:
             list.fillFromContent(content, record, DecodeMode::QuestionOnly);
             QFAIL("no conversion error");
         } catch (const QvedError& error) {
-            QCOMPARE(error.message(), QString("'x' is not a valid integer value"));
+            QCOMPARE(error.message(), QString("line 3: 'x' is not a valid integer value"));
         }
         QCOMPARE(list.count(), 4);
         QCOMPARE(bytes(list.line(2)), bad);
@@ -690,8 +734,8 @@ private slots:
         QTest::newRow("rows 3-5 with 4 deleted") << L{} << L{4} << 3 << 5 << L{3, 5} << L{3, 4, 5};
         QTest::newRow("header only") << L{} << L{1} << 0 << 0 << L{1} << L{1};
         QTest::newRow("spanning the header") << L{} << L{} << 0 << 2 << L{1, 2} << L{1, 2};
-        QTest::newRow("whole list") << L{} << L{} << 1 << 6 << L{1, 2, 3, 4, 5, 6}
-                                    << L{1, 2, 3, 4, 5, 6};
+        QTest::newRow("whole list")
+            << L{} << L{} << 1 << 6 << L{1, 2, 3, 4, 5, 6} << L{1, 2, 3, 4, 5, 6};
         QTest::newRow("commit alone") << L{6} << L{} << 0 << 0 << L{} << L{6};
     }
 
@@ -714,8 +758,10 @@ private slots:
             list.ToggleDeleteMark(row);
         list.ToggleDeleteMarks(first, last);
         for (int row = 1; row <= 6; ++row) {
-            QVERIFY2(list.isDeleted(row - 1) == deleted.contains(row), qPrintable(QString::number(row)));
-            QVERIFY2(list.isModified(row - 1) == modified.contains(row), qPrintable(QString::number(row)));
+            QVERIFY2(list.isDeleted(row - 1) == deleted.contains(row),
+                     qPrintable(QString::number(row)));
+            QVERIFY2(list.isModified(row - 1) == modified.contains(row),
+                     qPrintable(QString::number(row)));
         }
         QCOMPARE(list.HasUnsavedChanges(), !modified.isEmpty());
     }
@@ -766,19 +812,19 @@ private slots:
         const QByteArray l1 = line("q1"), l2 = line("q2"), l3 = line("q3");
         const QByteArray odd =
             "\"C1\",\"1\",\"A\",\"Gen. 2:7\",\"Caf\xe9 \x96 x\",\"a\",\"b\",\"c\",\"d\"   \r\n"
-            "garbage \"unbalanced\r\n"
-            + QByteArray("\tbin\0ary\x7f\xff\x80\r\n", 14) + " \r\n" + shortLine + "\r\n\r\n";
+            "garbage \"unbalanced\r\n" +
+            QByteArray("\tbin\0ary\x7f\xff\x80\r\n", 14) + " \r\n" + shortLine + "\r\n\r\n";
         QTest::newRow("untouched lines byte for byte") << odd << QList<int>{} << odd;
-        QTest::newRow("LF file written as CR LF")
-            << l1 + "\n" + l2 + "\n" << QList<int>{} << l1 + "\r\n" + l2 + "\r\n";
+        QTest::newRow("LF file written as CR LF") << l1 + "\n" + l2 + "\n"
+                                                  << QList<int>{} << l1 + "\r\n" + l2 + "\r\n";
         QTest::newRow("lone CR and no last ending")
             << l1 + "\r" + l2 << QList<int>{} << l1 + "\r\n" + l2 + "\r\n";
         QTest::newRow("deleted rows left out") << l1 + "\r\n" + l2 + "\r\n" + l3 + "\r\n"
                                                << QList<int>{2} << l1 + "\r\n" + l3 + "\r\n";
-        QTest::newRow("all deleted writes an empty file")
-            << l1 + "\r\n" + l2 + "\r\n" << QList<int>{1, 2} << QByteArray();
-        QTest::newRow("empty list writes an empty file") << QByteArray() << QList<int>{}
-                                                         << QByteArray();
+        QTest::newRow("all deleted writes an empty file") << l1 + "\r\n" + l2 + "\r\n"
+                                                          << QList<int>{1, 2} << QByteArray();
+        QTest::newRow("empty list writes an empty file")
+            << QByteArray() << QList<int>{} << QByteArray();
     }
 
     void write()
@@ -812,8 +858,8 @@ private slots:
         QVERIFY(!result.ok);
         QCOMPARE(result.code, 5);
         QVERIFY(!result.platformText.isEmpty());
-        QCOMPARE(result.message(), "File Error!\r\n" + result.platformText +
-                                       "\r\nWrite protected or already exists");
+        QCOMPARE(result.message(),
+                 "File Error!\r\n" + result.platformText + "\r\nWrite protected or already exists");
         QCOMPARE(readFile(path), original);
         QVERIFY(!(QFile::permissions(path) & QFile::WriteOwner));
         QCOMPARE(entries(dir), QStringList{"quiz.qus"});
@@ -874,7 +920,8 @@ private slots:
         QVERIFY(!result.ok);
         QCOMPARE(result.code, 101);
         QCOMPARE(result.platformText, qt_error_string(syncFails ? EIO : EFBIG));
-        QCOMPARE(result.message(), "File Error!\r\n" + result.platformText + "\r\nDisk write error");
+        QCOMPARE(result.message(),
+                 "File Error!\r\n" + result.platformText + "\r\nDisk write error");
         QCOMPARE(readFile(path), original);
         QCOMPARE(entries(dir), QStringList{"quiz.qus"});
     }
@@ -968,17 +1015,26 @@ private slots:
         QTest::addColumn<QString>("backup");
         QTest::addColumn<bool>("needsBackup");
         QTest::addColumn<bool>("isBackup");
-        QTest::newRow("question file") << "/d/quiz.qus" << "/d/quiz.qbk" << true << false;
-        QTest::newRow("no extension") << "/d/notes" << "/d/notes.qbk" << true << false;
-        QTest::newRow("other extension") << "/d/quiz.txt" << "/d/quiz.qbk" << true << false;
-        QTest::newRow("two dots") << "/d/a.b.qus" << "/d/a.b.qbk" << true << false;
-        QTest::newRow("dot in the folder only") << "/d.x/notes" << "/d.x/notes.qbk" << true << false;
-        QTest::newRow("dot in a Windows folder")
-            << "C:\\d.x\\notes" << "C:\\d.x\\notes.qbk" << true << false;
-        QTest::newRow("backup") << "/d/x.qbk" << "/d/x.qbk" << false << true;
-        QTest::newRow("upper-case backup") << "/d/X.QBK" << "/d/X.qbk" << false << false;
-        QTest::newRow("mixed-case backup") << "/d/x.Qbk" << "/d/x.qbk" << false << false;
-        QTest::newRow("qbk folder") << "/d.qbk/notes" << "/d.qbk/notes.qbk" << true << false;
+        QTest::newRow("question file") << "/d/quiz.qus"
+                                       << "/d/quiz.qbk" << true << false;
+        QTest::newRow("no extension") << "/d/notes"
+                                      << "/d/notes.qbk" << true << false;
+        QTest::newRow("other extension") << "/d/quiz.txt"
+                                         << "/d/quiz.qbk" << true << false;
+        QTest::newRow("two dots") << "/d/a.b.qus"
+                                  << "/d/a.b.qbk" << true << false;
+        QTest::newRow("dot in the folder only") << "/d.x/notes"
+                                                << "/d.x/notes.qbk" << true << false;
+        QTest::newRow("dot in a Windows folder") << "C:\\d.x\\notes"
+                                                 << "C:\\d.x\\notes.qbk" << true << false;
+        QTest::newRow("backup") << "/d/x.qbk"
+                                << "/d/x.qbk" << false << true;
+        QTest::newRow("upper-case backup") << "/d/X.QBK"
+                                           << "/d/X.qbk" << false << false;
+        QTest::newRow("mixed-case backup") << "/d/x.Qbk"
+                                           << "/d/x.qbk" << false << false;
+        QTest::newRow("qbk folder") << "/d.qbk/notes"
+                                    << "/d.qbk/notes.qbk" << true << false;
     }
 
     void backupNames()
@@ -993,9 +1049,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("backupName");
-        QTest::newRow("no extension") << "notes" << "notes.qbk";
-        QTest::newRow("text file") << "quiz.txt" << "quiz.qbk";
-        QTest::newRow("question file") << "quiz.qus" << "quiz.qbk";
+        QTest::newRow("no extension") << "notes"
+                                      << "notes.qbk";
+        QTest::newRow("text file") << "quiz.txt"
+                                   << "quiz.qbk";
+        QTest::newRow("question file") << "quiz.qus"
+                                       << "quiz.qbk";
     }
 
     void makeBackup()
@@ -1008,15 +1067,67 @@ private slots:
         const QByteArray content = line("q1") + "\r\n\x96\r\n";
         writeFile(path, content);
         writeFile(backup, "an older backup, longer than the file it is replaced by\r\n");
-        QVERIFY(BackupCopy::makeBackup(path));
+        QCOMPARE(BackupCopy::makeBackup(path), QString());
         QCOMPARE(readFile(backup), content);
         QCOMPARE(readFile(path), content);
     }
 
-    void backupOfMissingFileFails()
+    void backupFailures_data()
     {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing file") << "missing"
+                                      << "Cannot open file %1: the file does not exist.";
+        // Deleting the old backup first would have deleted the question file.
+        QTest::newRow("question file is a link to its backup")
+            << "link"
+            << "%1 and its backup copy %2 are the same file. Rename one of them before "
+               "opening it.";
+        QTest::newRow("read-only backup")
+            << "read-only"
+            << "Unable to make a backup copy of this file. A previous "
+               "backup copy may be set to read only. You can check "
+               "this in Explorer.";
+        QTest::newRow("full disk")
+            << "full"
+            << "Unable to make a backup copy of this file.\r\n" + qt_error_string(EFBIG);
+    }
+
+    void backupFailures()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, message);
         QTemporaryDir dir;
-        QVERIFY(!BackupCopy::makeBackup(dir.filePath("absent.qus")));
+        const QString path = dir.filePath("quiz.qus");
+        const QString backup = dir.filePath("quiz.qbk");
+        const QByteArray content = QByteArray(8192, 'q') + "\r\n";
+        const QByteArray older = "an older backup\r\n";
+        if (setup == "link") {
+            writeFile(backup, content);
+            QVERIFY(QFile::link(backup, path));
+        } else if (setup != "missing") {
+            writeFile(path, content);
+            writeFile(backup, older);
+        }
+        if (setup == "read-only")
+            QVERIFY(QFile::setPermissions(backup, QFile::ReadOwner));
+
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        if (setup == "full")
+            limited.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const QString error = BackupCopy::makeBackup(path);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QCOMPARE(error, message.contains("%2") ? message.arg(path, backup) : message.arg(path));
+        if (setup == "link")
+            QCOMPARE(readFile(path), content);
+        else if (setup != "missing")
+            QCOMPARE(readFile(backup), older);
     }
 
     // Decoding never crashes or reads outside the line, whatever it is given.
@@ -1041,15 +1152,12 @@ private slots:
             << QByteArray("a\0b", 3) << 0;
         QTest::newRow("binary without quotes")
             << binary << QString() << QByteArray("previous question") << 3;
-        QTest::newRow("quotes only") << QByteArray(2001, '"')
-                                     << QString("'' is not a valid integer value")
-                                     << QByteArray("previous question") << 3;
+        QTest::newRow("quotes only")
+            << QByteArray(2001, '"') << QString("'' is not a valid integer value")
+            << QByteArray("previous question") << 3;
     }
 
-    void hostileLines()
-    {
-        decodeWithoutCrash();
-    }
+    void hostileLines() { decodeWithoutCrash(); }
 
     // Each row is an input that once broke the decoder, with what it found.
     void inputsThatOnceBroke_data()
@@ -1061,17 +1169,14 @@ private slots:
 
         // fuzz_decode_line: level - 1 overflowed 32 bits before it was cut to 16.
         QTest::newRow("smallest level, as found")
-            << QByteArray("\"C40\",\"-2147483648\"C-\"2\",h witthoutr works is?\"\r")
-            << QString() << QByteArray("previous question") << -1;
+            << QByteArray("\"C40\",\"-2147483648\"C-\"2\",h witthoutr works is?\"\r") << QString()
+            << QByteArray("previous question") << -1;
         QTest::newRow("smallest level in a full line")
             << full("C1", "-2147483648", "A", "Gen. 1:1", "Q") << QString() << QByteArray("Q")
             << -1;
     }
 
-    void inputsThatOnceBroke()
-    {
-        decodeWithoutCrash();
-    }
+    void inputsThatOnceBroke() { decodeWithoutCrash(); }
 
 private:
     void decodeWithoutCrash()

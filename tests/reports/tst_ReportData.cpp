@@ -4,8 +4,8 @@
 #include "QuestionList.h"
 #include "QvedError.h"
 #include "RecordingOutput.h"
-#include "ScriptedPrompts.h"
 #include "ReportExport.h"
+#include "ScriptedPrompts.h"
 #include "TdmQVED3.h"
 #include "TextTable.h"
 #include "TfrmReportSetup.h"
@@ -187,7 +187,8 @@ private slots:
             table.open();
             QFAIL("the table opened");
         } catch (const QvedError& e) {
-            QCOMPARE(e.message(), QStringLiteral("Cannot open file %1").arg(dir.filePath(missing)));
+            QCOMPARE(e.message(), QStringLiteral("Cannot open file %1: the file does not exist.")
+                                      .arg(dir.filePath(missing)));
         }
         QVERIFY(!table.isOpen());
     }

@@ -5,13 +5,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QDialog>
 #include <QTimer>
 
 #include "RadioGroup.h"
@@ -20,9 +20,21 @@ namespace {
 
 QList<QAction*> governedItems(TfrmMain& w)
 {
-    return {w.btnSave, w.mnuFileSave, w.mnuFileSaveAs, w.btnAdd, w.mnuActionsAdd,
-            w.btnEdit, w.mnuActionsEdit, w.btnDelete, w.mnuActionsDelete, w.btnCancelEdit,
-            w.mnuActionsCancelEdit, w.btnGoTo, w.mnuActionsSearch, w.btnReports, w.mnuReports};
+    return {w.btnSave,
+            w.mnuFileSave,
+            w.mnuFileSaveAs,
+            w.btnAdd,
+            w.mnuActionsAdd,
+            w.btnEdit,
+            w.mnuActionsEdit,
+            w.btnDelete,
+            w.mnuActionsDelete,
+            w.btnCancelEdit,
+            w.mnuActionsCancelEdit,
+            w.btnGoTo,
+            w.mnuActionsSearch,
+            w.btnReports,
+            w.mnuReports};
 }
 
 bool allEnabled(TfrmMain& w, bool on)
@@ -53,7 +65,7 @@ private slots:
     void openWhoseBackupFailsKeepsPreviousFile();
     void openOfUnreadableFileKeepsPreviousName();
     void openOfEmptyFileShowsEmptyGrid();
-    void lineThatDoesNotDecodeStopsTheLoad();
+    void lineThatDoesNotDecodeKeepsThePreviousFile();
     void clickBelowTheLastRowKeepsTheSelection();
     void saveWithoutChangesDoesNothing();
     void saveRefusesLowerCaseBackupOnly();
@@ -141,11 +153,16 @@ void MainWindowTest::openMakesBackupCopy_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("backup");
-    QTest::newRow("question file") << "quiz.qus" << "quiz.qbk";
-    QTest::newRow("no extension") << "notes" << "notes.qbk";
-    QTest::newRow("other extension") << "quiz.txt" << "quiz.qbk";
-    QTest::newRow("upper-case backup gets none") << "X.QBK" << "";
-    QTest::newRow("dotted folder, plain name") << "my.folder/notes" << "my.folder/notes.qbk";
+    QTest::newRow("question file") << "quiz.qus"
+                                   << "quiz.qbk";
+    QTest::newRow("no extension") << "notes"
+                                  << "notes.qbk";
+    QTest::newRow("other extension") << "quiz.txt"
+                                     << "quiz.qbk";
+    QTest::newRow("upper-case backup gets none") << "X.QBK"
+                                                 << "";
+    QTest::newRow("dotted folder, plain name") << "my.folder/notes"
+                                               << "my.folder/notes.qbk";
 }
 
 void MainWindowTest::openMakesBackupCopy()
@@ -177,7 +194,8 @@ void MainWindowTest::openWhoseBackupFailsKeepsPreviousFile()
     WindowFixture f;
     const QString first = f.writeFile("first.qus", {f.question(1), f.question(2)});
     const QString second = f.writeFile("second.qus", {f.question(3)});
-    QDir(f.dir.path()).mkdir("second.qbk"); // nothing can be copied over a folder
+    const QString backup = f.writeFile("second.qbk", {f.question(9)});
+    QFile(backup).setPermissions(QFileDevice::ReadOwner);
     TfrmMain& w = f.start({first});
     f.open(second);
     QCOMPARE(f.prompts.shown.last(),
@@ -197,7 +215,8 @@ void MainWindowTest::openOfUnreadableFileKeepsPreviousName()
     QDir(f.dir.path()).mkdir("folder.qbk"); // a backup name, so no copy is tried
     TfrmMain& w = f.start({first});
     f.open(f.path("folder.qbk"));
-    QCOMPARE(f.prompts.shown.last(), "error: Cannot open file " + f.path("folder.qbk"));
+    QCOMPARE(f.prompts.shown.last(),
+             "error: Cannot open file " + f.path("folder.qbk") + ": it is a folder.");
     QCOMPARE(w.session().currentFileName, first);
     QCOMPARE(w.session().list.count(), 2);
     QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + first);
@@ -226,7 +245,7 @@ void MainWindowTest::openOfEmptyFileShowsEmptyGrid()
     QCOMPARE(w.session().currentFileName, next);
 }
 
-void MainWindowTest::lineThatDoesNotDecodeStopsTheLoad()
+void MainWindowTest::lineThatDoesNotDecodeKeepsThePreviousFile()
 {
     WindowFixture f;
     const QString first = f.writeFile("first.qus", {f.question(1), f.question(2)});
@@ -234,24 +253,23 @@ void MainWindowTest::lineThatDoesNotDecodeStopsTheLoad()
         f.writeFile("bad.qus", {f.question(11), R"("C1","x","A","Gen. 1:1","Q","a","b","c","d")",
                                 f.question(13)});
     TfrmMain& w = f.start({first});
+    w.stgQuestions->selectGridRow(2);
+    w.editing().popToggleDeleteClick();
+    f.prompts.answers.enqueue(UserPrompts::Answer::No); // not saved before the open
     f.open(file);
-    QCOMPARE(f.prompts.shown.last(), QStringLiteral("error: 'x' is not a valid integer value"));
-    QCOMPARE(w.session().list.count(), 3);
-    QCOMPARE(w.stgQuestions->model()->rowCount(), 3);
-    const QAbstractItemModel* grid = w.stgQuestions->model();
-    QCOMPARE(grid->index(0, 3).data().toString(), QStringLiteral("Question 11?"));
-    QCOMPARE(grid->index(1, 0).data().toInt(), 2);
-    QVERIFY(grid->index(2, 0).data().isNull());
-    QVERIFY(grid->index(2, 3).data().toString().isEmpty());
-
-    // The question of the previous file is no longer in the panel, so it can
-    // never be committed over a line of this one.
-    QCOMPARE(w.pnlDetails->questionText(), QString());
+    QCOMPARE(f.prompts.shown.last(),
+             "error: " + file + ", line 2: 'x' is not a valid integer value");
+    // Never a mix: the first file's list, marks, name and panel stay, so a
+    // save cannot write them over the file that failed.
+    QCOMPARE(w.session().currentFileName, first);
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + first);
+    QCOMPARE(w.session().list.count(), 2);
+    QVERIFY(w.session().list.isDeleted(1));
+    QCOMPARE(w.stgQuestions->model()->index(0, 3).data().toString(), QStringLiteral("Question 1?"));
     f.prompts.takeShown();
     f.clickRow(1);
     QCOMPARE(f.prompts.shown, QStringList());
-    QVERIFY(!w.session().list.HasUnsavedChanges());
-    QCOMPARE(w.pnlDetails->questionText(), QStringLiteral("Question 11?"));
+    QCOMPARE(w.pnlDetails->questionText(), QStringLiteral("Question 1?"));
 }
 
 void MainWindowTest::clickBelowTheLastRowKeepsTheSelection()
@@ -372,7 +390,7 @@ void MainWindowTest::closeCheck_data()
     QTest::addColumn<bool>("pendingEdit");
     QTest::addColumn<bool>("closes");
     QTest::addColumn<bool>("saved");
-    QTest::addColumn<bool>("secondLineBad");
+    QTest::addColumn<bool>("saveFails");
     using A = UserPrompts::Answer;
     QTest::newRow("one question asks nothing")
         << 1 << QList<int>{} << false << true << false << false;
@@ -384,9 +402,9 @@ void MainWindowTest::closeCheck_data()
         << 2 << QList<int>{int(A::Cancel)} << false << false << false << false;
     QTest::newRow("pending edit cancelled, then yes")
         << 2 << QList<int>{int(A::Cancel), int(A::Yes)} << true << false << true << false;
-    // The save's reload fails on the bad line: the error ends the close.
-    QTest::newRow("error in the save keeps the window")
-        << 3 << QList<int>{int(A::Yes)} << false << false << true << true;
+    // A save that failed must not let the window close over the edits.
+    QTest::newRow("failed save keeps the window")
+        << 3 << QList<int>{int(A::Yes)} << false << false << false << true;
 }
 
 void MainWindowTest::closeCheck()
@@ -396,15 +414,15 @@ void MainWindowTest::closeCheck()
     QFETCH(bool, pendingEdit);
     QFETCH(bool, closes);
     QFETCH(bool, saved);
-    QFETCH(bool, secondLineBad);
+    QFETCH(bool, saveFails);
     WindowFixture f;
     QList<QByteArray> lines;
     for (int i = 1; i <= questions; ++i)
         lines << f.question(i);
-    if (secondLineBad)
-        lines[1] = R"("C1","x","A","Gen. 1:1","Q","a","b","c","d")";
     const QString file = f.writeFile("quiz.qus", lines);
     TfrmMain& w = f.start({file});
+    if (saveFails)
+        QFile(file).setPermissions(QFileDevice::ReadOwner);
     w.mnuOptionsAutosave->setChecked(false);
     w.stgQuestions->selectGridRow(questions);
     w.editing().popToggleDeleteClick();
@@ -418,6 +436,7 @@ void MainWindowTest::closeCheck()
     QCOMPARE(f.prompts.unexpected, QStringList());
     QVERIFY(f.prompts.answers.isEmpty());
     QCOMPARE(f.readFile(file).count("\r\n"), saved ? questions - 1 : questions);
+    QCOMPARE(w.session().list.HasUnsavedChanges(), !saved);
 }
 
 void MainWindowTest::writeFailureKeepsFileAndMarks()
@@ -578,9 +597,9 @@ void MainWindowTest::controlsCarryTheirNames()
 {
     WindowFixture f;
     TfrmMain& w = f.start();
-    for (const char* name :
-         {"ToolBar1", "mnuMain", "mnuFile", "Actions1", "mnuOptions", "mnuHelp", "popEditMenu",
-          "stgQuestions", "pnlDetails", "stbStatus", "tmrTime", "btnOpen", "mnuReports", "popCancel"})
+    for (const char* name : {"ToolBar1", "mnuMain", "mnuFile", "Actions1", "mnuOptions", "mnuHelp",
+                             "popEditMenu", "stgQuestions", "pnlDetails", "stbStatus", "tmrTime",
+                             "btnOpen", "mnuReports", "popCancel"})
         QVERIFY2(w.findChild<QObject*>(QString::fromLatin1(name)), name);
 }
 

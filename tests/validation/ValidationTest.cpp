@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,6 +29,30 @@ QByteArray pattern(qsizetype size, int seed)
     QByteArray bytes(size, Qt::Uninitialized);
     for (qsizetype i = 0; i < size; ++i)
         bytes[i] = char((i * 31 + seed) % 251);
+    return bytes;
+}
+
+// A table a Bible could have: every book has 1 to 150 chapters, every
+// chapter 0 to 176 verses; the seed makes each one different.
+QByteArray plausibleTable(int seed)
+{
+    QByteArray bytes(ValidationTable::ByteSize, '\0');
+    auto put = [&bytes](int row, int column, int value) {
+        qToLittleEndian<qint16>(qint16(value), bytes.data() + (row * 152 + column) * 2);
+    };
+    for (int book = 0; book < 66; ++book) {
+        put(0, book + 1, 1 + (book * 7 + seed) % 150);
+        for (int chapter = 1; chapter < 152; ++chapter)
+            put(book + 1, chapter, (book * 31 + chapter * 7 + seed) % 177);
+    }
+    return bytes;
+}
+
+// The plausible table with one count changed.
+QByteArray withCount(int row, int column, qint16 value)
+{
+    QByteArray bytes = plausibleTable(7);
+    qToLittleEndian<qint16>(value, bytes.data() + (row * 152 + column) * 2);
     return bytes;
 }
 
@@ -69,8 +94,7 @@ void compareWithPattern(const ValidationTable& table, const QByteArray& bytes)
 
 // The outcome of the checks on the panel's texts, or the conversion error
 // they throw, as one text.
-template <typename Panel>
-QString outcomeOf(const Panel& panel, const ValidationTable& table)
+template <typename Panel> QString outcomeOf(const Panel& panel, const ValidationTable& table)
 {
     try {
         const CheckOutcome outcome = CheckRecord(panel, table);
@@ -158,15 +182,15 @@ private slots:
     void bookTable()
     {
         const QByteArrayList expected = {
-            "Gen.",    "Ex.",     "Lev.",    "Num.",    "Deut.",   "Josh.",   "Judg.",  "Ruth",
-            "1 Sam.",  "2 Sam.",  "1 Kings", "2 Kings", "1 Chr.",  "2 Chr.",  "Ezra",   "Neh.",
-            "Est.",    "Job",     "Ps.",     "Prov.",   "Ecc.",    "Song.",   "Is.",    "Jer.",
-            "Lam.",    "Ez.",     "Dan.",    "Hos.",    "Joel",    "Amos",    "Obad.",  "Jon.",
-            "Mic.",    "Nah.",    "Hab.",    "Zeph.",   "Hag.",    "Zech.",   "Mal.",   "Matt.",
-            "Mark",    "Luke",    "John",    "Acts",    "Rom.",    "1 Cor.",  "2 Cor.", "Gal.",
-            "Eph.",    "Phil.",   "Col.",    "1 Thes.", "2 Thes.", "1 Tim.",  "2 Tim.", "Titus.",
-            "Phle.",   "Heb.",    "James.",  "1 Peter", "2 Peter", "1 John",  "2 John", "3 John",
-            "Jude",    "Rev.",    "Ctsm.",   "Othr.",
+            "Gen.",   "Ex.",    "Lev.",    "Num.",    "Deut.",   "Josh.",  "Judg.",  "Ruth",
+            "1 Sam.", "2 Sam.", "1 Kings", "2 Kings", "1 Chr.",  "2 Chr.", "Ezra",   "Neh.",
+            "Est.",   "Job",    "Ps.",     "Prov.",   "Ecc.",    "Song.",  "Is.",    "Jer.",
+            "Lam.",   "Ez.",    "Dan.",    "Hos.",    "Joel",    "Amos",   "Obad.",  "Jon.",
+            "Mic.",   "Nah.",   "Hab.",    "Zeph.",   "Hag.",    "Zech.",  "Mal.",   "Matt.",
+            "Mark",   "Luke",   "John",    "Acts",    "Rom.",    "1 Cor.", "2 Cor.", "Gal.",
+            "Eph.",   "Phil.",  "Col.",    "1 Thes.", "2 Thes.", "1 Tim.", "2 Tim.", "Titus.",
+            "Phle.",  "Heb.",   "James.",  "1 Peter", "2 Peter", "1 John", "2 John", "3 John",
+            "Jude",   "Rev.",   "Ctsm.",   "Othr.",
         };
         QCOMPARE(BookCount, 68);
         QCOMPARE(expected.size(), BookCount);
@@ -200,20 +224,26 @@ private slots:
 
     void loadExistingFile_data()
     {
-        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Outcome>("outcome");
-        QTest::newRow("exact size") << 20672 << Outcome::Loaded;
-        QTest::newRow("one byte short") << 20671 << Outcome::TooShort;
-        QTest::newRow("30000 bytes") << 30000 << Outcome::Loaded;
-        QTest::newRow("empty") << 0 << Outcome::TooShort;
+        const QByteArray table = plausibleTable(7);
+        QTest::newRow("exact size") << table << Outcome::Loaded;
+        QTest::newRow("one byte short") << table.first(20671) << Outcome::Damaged;
+        QTest::newRow("one byte more") << table + '\0' << Outcome::Damaged;
+        QTest::newRow("empty") << QByteArray() << Outcome::Damaged;
+        QTest::newRow("all zero") << QByteArray(20672, '\0') << Outcome::Damaged;
+        QTest::newRow("random bytes") << pattern(20672, 7) << Outcome::Damaged;
+        QTest::newRow("Bible book without chapters") << withCount(0, 66, 0) << Outcome::Damaged;
+        QTest::newRow("177 verses") << withCount(19, 119, 177) << Outcome::Damaged;
+        QTest::newRow("176 verses") << withCount(19, 119, 176) << Outcome::Loaded;
+        QTest::newRow("catechism without chapters") << withCount(0, 67, 0) << Outcome::Loaded;
     }
 
     void loadExistingFile()
     {
-        QFETCH(int, size);
+        QFETCH(QByteArray, bytes);
         QFETCH(Outcome, outcome);
         QTemporaryDir dir;
-        const QByteArray bytes = pattern(size, 7);
         writeFile(folderOf(dir) + ValidationTable::FileName, bytes);
         FakeBuilder fake;
         ValidationTable table;
@@ -234,9 +264,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("written");
         QTest::addColumn<Outcome>("outcome");
-        QTest::newRow("builder writes the table") << pattern(20672, 3) << Outcome::Loaded;
+        QTest::newRow("builder writes the table") << plausibleTable(3) << Outcome::Loaded;
         QTest::newRow("builder writes nothing") << QByteArray() << Outcome::UnableToLoad;
-        QTest::newRow("builder writes too little") << pattern(100, 3) << Outcome::TooShort;
+        QTest::newRow("builder writes too little") << pattern(100, 3) << Outcome::Damaged;
     }
 
     void missingFileIsBuiltFirst()
@@ -260,10 +290,20 @@ private slots:
         }
     }
 
+    void unreadableFile_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("a folder") << false;
+        QTest::newRow("a FIFO, which would block the start-up") << true;
+    }
+
     void unreadableFile()
     {
+        QFETCH(bool, fifo);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(ValidationTable::FileName));
+        const QString path = folderOf(dir) + ValidationTable::FileName;
+        QVERIFY(fifo ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                     : QDir(dir.path()).mkdir(ValidationTable::FileName));
         FakeBuilder fake;
         ValidationTable table;
         QCOMPARE(table.LoadValTable(folderOf(dir), fake.builder()), Outcome::UnableToLoad);
@@ -274,8 +314,8 @@ private slots:
     void rebuildReplacesTheFile()
     {
         QTemporaryDir dir;
-        const QByteArray oldBytes = pattern(20672, 1);
-        const QByteArray newBytes = pattern(20672, 2);
+        const QByteArray oldBytes = plausibleTable(1);
+        const QByteArray newBytes = plausibleTable(2);
         writeFile(folderOf(dir) + ValidationTable::FileName, oldBytes);
         FakeBuilder fake;
         fake.content = newBytes;
@@ -290,7 +330,7 @@ private slots:
     void failedRebuildTurnsValidationOff()
     {
         QTemporaryDir dir;
-        writeFile(folderOf(dir) + ValidationTable::FileName, pattern(20672, 1));
+        writeFile(folderOf(dir) + ValidationTable::FileName, plausibleTable(1));
         FakeBuilder fake;
         ValidationTable table;
         QCOMPARE(table.LoadValTable(folderOf(dir), fake.builder()), Outcome::Loaded);
@@ -346,10 +386,10 @@ private slots:
                                   << L{"Jude does not have a chapter 2",
                                        "Jude does not have a chapter 3"};
         QTest::newRow("range order not checked") << 0 << "5-3" << true << L{};
-        QTest::newRow("converted value reported") << 0 << "0051" << true
-                                                  << L{"Gen. does not have a chapter 51"};
-        QTest::newRow("hexadecimal chapter") << 0 << "0x33" << true
-                                             << L{"Gen. does not have a chapter 51"};
+        QTest::newRow("converted value reported")
+            << 0 << "0051" << true << L{"Gen. does not have a chapter 51"};
+        QTest::newRow("hexadecimal chapter")
+            << 0 << "0x33" << true << L{"Gen. does not have a chapter 51"};
         QTest::newRow("leading blanks convert") << 0 << " 3: 4- 5" << true << L{};
         QTest::newRow("zero passes") << 0 << "0:0" << true << L{};
         QTest::newRow("Ps. 119:176") << 18 << "119:176" << true << L{};
@@ -359,11 +399,12 @@ private slots:
         QTest::newRow("Ctsm. not validated") << 66 << "3:" << true << L{};
         QTest::newRow("validate off") << 0 << "99:99" << false << L{};
         QTest::newRow("validate off converts nothing") << 0 << "3:" << false << L{};
-        QTest::newRow("no book with 99") << -1 << "99" << true << L{"Reference book not specified."};
+        QTest::newRow("no book with 99")
+            << -1 << "99" << true << L{"Reference book not specified."};
         QTest::newRow("chapter above 16 bits")
             << 0 << "65586" << true << L{"Gen. does not have a chapter 65586"};
-        QTest::newRow("verse above 16 bits") << 0 << "1:65537" << true
-                                             << L{"Invalid verse (65537)"};
+        QTest::newRow("verse above 16 bits")
+            << 0 << "1:65537" << true << L{"Invalid verse (65537)"};
         QTest::newRow("Ps. 151 reads the row's last column")
             << 18 << "151:1" << true << L{"Ps. does not have a chapter 151", "Invalid verse (1)"};
         QTest::newRow("chapter 152 of the last book stays in its row")
@@ -387,16 +428,26 @@ private slots:
     {
         QTest::addColumn<QString>("reference");
         QTest::addColumn<QString>("piece");
-        QTest::newRow("3:") << "3:" << "";
-        QTest::newRow("3:4-") << "3:4-" << "";
-        QTest::newRow("3-") << "3-" << "";
-        QTest::newRow("a minus sign reads as a range") << "-3" << "";
-        QTest::newRow("a negative verse reads as a range") << "1:-5" << "";
-        QTest::newRow("3-4:5") << "3-4:5" << "3-4";
-        QTest::newRow("3:4:5") << "3:4:5" << "4:5";
-        QTest::newRow("trailing blank") << "3 " << "3 ";
-        QTest::newRow("typed abbreviation") << "Gen. 3" << "Gen. 3";
-        QTest::newRow("all pieces before any comparison") << "99:x" << "x";
+        QTest::newRow("3:") << "3:"
+                            << "";
+        QTest::newRow("3:4-") << "3:4-"
+                              << "";
+        QTest::newRow("3-") << "3-"
+                            << "";
+        QTest::newRow("a minus sign reads as a range") << "-3"
+                                                       << "";
+        QTest::newRow("a negative verse reads as a range") << "1:-5"
+                                                           << "";
+        QTest::newRow("3-4:5") << "3-4:5"
+                               << "3-4";
+        QTest::newRow("3:4:5") << "3:4:5"
+                               << "4:5";
+        QTest::newRow("trailing blank") << "3 "
+                                        << "3 ";
+        QTest::newRow("typed abbreviation") << "Gen. 3"
+                                            << "Gen. 3";
+        QTest::newRow("all pieces before any comparison") << "99:x"
+                                                          << "x";
     }
 
     void conversionFailures()
@@ -408,7 +459,8 @@ private slots:
             QFAIL("no conversion error");
         } catch (const QvedError& error) {
             QCOMPARE(error.kind(), QvedError::Kind::Conversion);
-            QCOMPARE(error.message(), QStringLiteral("'%1' is not a valid integer value").arg(piece));
+            QCOMPARE(error.message(),
+                     QStringLiteral("'%1' is not a valid integer value").arg(piece));
         }
     }
 
@@ -439,7 +491,8 @@ private slots:
         QTest::newRow("LF in answer B") << 3 << "b\n" << breaks.arg("Answer B");
         QTest::newRow("CR in answer C") << 4 << "\rc" << breaks.arg("Answer C");
         QTest::newRow("quote in answer D") << 5 << "say \"d\"" << breaks.arg("Answer D");
-        QTest::newRow("CJK in answer C") << 4 << QString::fromUtf8("\u4e2d") << codePage.arg("Answer C");
+        QTest::newRow("CJK in answer C")
+            << 4 << QString::fromUtf8("\u4e2d") << codePage.arg("Answer C");
         QTest::newRow("emoji in the question")
             << 1 << QString::fromUtf8("Who\U0001F600") << codePage.arg("The question");
         QTest::newRow("code page characters pass")
@@ -473,9 +526,14 @@ private slots:
         {
             QChar character;
             QString line;
-        } characters[] = {{u'"', breaks},      {u'\r', breaks},     {u'\n', breaks},
-                          {u'\t', QString()}, {QChar(0xE9), {}},    {QChar(0x2019), {}},
-                          {QChar(0x4E2D), codePage}, {QChar(0x0100), codePage}};
+        } characters[] = {{u'"', breaks},
+                          {u'\r', breaks},
+                          {u'\n', breaks},
+                          {u'\t', QString()},
+                          {QChar(0xE9), {}},
+                          {QChar(0x2019), {}},
+                          {QChar(0x4E2D), codePage},
+                          {QChar(0x0100), codePage}};
         // Every short length, then either side of each block of sixteen up
         // to past the longest field, and a long text.
         QList<int> lengths;
@@ -513,7 +571,8 @@ private slots:
         QVERIFY(content.endsWith("\r\n"));
         QCOMPARE(content.count('\n'), content.count("\r\n"));
         QCOMPARE(content.count('\r'), content.count("\r\n"));
-        QVERIFY(std::any_of(content.begin(), content.end(), [](char c) { return uchar(c) > 0x7F; }));
+        QVERIFY(
+            std::any_of(content.begin(), content.end(), [](char c) { return uchar(c) > 0x7F; }));
 
         QuestionList list;
         QuestionRecord record;
