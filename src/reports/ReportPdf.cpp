@@ -12,6 +12,7 @@
 #include <QPdfWriter>
 #include <QStandardPaths>
 #include <QStringList>
+#include <algorithm>
 
 QString ReportPdf::render(const ReportLayout& report, const QString& path)
 {
