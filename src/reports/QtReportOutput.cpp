@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -15,6 +16,21 @@
 #include <QStyle>
 #include <QToolBar>
 #include <optional>
+
+namespace {
+
+// The preview's own choices of orientation and page, found by their
+// captions in the language the preview shows.
+bool isPageSetupAction(const QAction* action)
+{
+    for (const char* caption : {"Portrait", "Landscape", "Page setup"}) {
+        if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", caption))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 QtReportOutput::QtReportOutput(UserPrompts& prompts) : m_prompts(prompts) {}
 
@@ -69,7 +85,7 @@ void QtReportOutput::print(const ReportLayout& report, QWidget* parent)
                               QStringLiteral("The report could not be sent to the printer."));
 }
 
-void QtReportOutput::preview(const ReportLayout& report, QWidget* parent)
+void QtReportOutput::preview(const ReportLayout& report, const QString& pdfPath, QWidget* parent)
 {
     // The default printer, or PDF output where there is none.
     QPrinter printer(QPrinter::HighResolution);
@@ -77,25 +93,37 @@ void QtReportOutput::preview(const ReportLayout& report, QWidget* parent)
     ReportEngine engine(report);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [&engine](QPrinter* target) { engine.render(*target); });
+    // The bands are placed for the report's own page. The print dialog can
+    // still change the printer's page, so every drawing puts it back.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&engine](QPrinter* target) {
+        target->setPageLayout(ReportEngine::pageLayout());
+        engine.render(*target);
+    });
     if (auto* toolBar = dialog.findChild<QToolBar*>()) {
+        bool afterSeparator = false;
+        for (QAction* action : toolBar->actions()) {
+            // Taking the orientation pair out leaves two separators in a row.
+            if (isPageSetupAction(action) || (afterSeparator && action->isSeparator()))
+                toolBar->removeAction(action);
+            else
+                afterSeparator = action->isSeparator();
+        }
         toolBar->addSeparator();
         QAction* save = toolBar->addAction(
             QIcon::fromTheme(QStringLiteral("document-save-as"),
                              dialog.style()->standardIcon(QStyle::SP_DialogSaveButton)),
             QStringLiteral("Save as PDF"));
-        QObject::connect(save, &QAction::triggered,
-                         [this, &report, &dialog] { saveAsPdf(report, &dialog); });
+        QObject::connect(save, &QAction::triggered, [this, &report, &pdfPath, &dialog] {
+            saveAsPdf(report, pdfPath, &dialog);
+        });
     }
     dialog.exec();
 }
 
-void QtReportOutput::saveAsPdf(const ReportLayout& report, QWidget* parent)
+void QtReportOutput::saveAsPdf(const ReportLayout& report, const QString& pdfPath, QWidget* parent)
 {
-    QString path = m_prompts.saveFileName(
-        parent, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("PDF Files (*.pdf);;All Files (*)"));
+    QString path =
+        m_prompts.saveFileName(parent, pdfPath, QStringLiteral("PDF Files (*.pdf);;All Files (*)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

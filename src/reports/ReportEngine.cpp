@@ -2,6 +2,7 @@
 
 #include "QvedError.h"
 #include "ReportLayout.h"
+#include "ReportResources.h"
 #include "TextTable.h"
 #include "Windows1252.h"
 
@@ -11,13 +12,6 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <climits>
-
-// Resources of a static library are registered by hand, from the global
-// namespace.
-static void registerReportResources()
-{
-    Q_INIT_RESOURCE(reports);
-}
 
 namespace {
 
@@ -70,8 +64,7 @@ ReportEngine::PlacedBand placedAt(const ReportBand* band, qreal top)
 
 ReportEngine::ReportEngine(const ReportLayout& layout) : m_layout(layout)
 {
-    static const bool registered = (registerReportResources(), true);
-    Q_UNUSED(registered);
+    RegisterReportResources();
     m_title = planBand(layout.titleBand());
     m_detail = planBand(layout.detailBand());
     m_footer = planBand(layout.pageFooterBand());

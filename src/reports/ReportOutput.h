@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 class ReportLayout;
 
@@ -12,6 +13,7 @@ public:
 
     // Sends all pages to the default printer.
     virtual void print(const ReportLayout& report, QWidget* parent) = 0;
-    // Shows the pages and returns only when the preview has been closed.
-    virtual void preview(const ReportLayout& report, QWidget* parent) = 0;
+    // Shows the pages and returns only when the preview has been closed;
+    // Save as PDF there suggests pdfPath.
+    virtual void preview(const ReportLayout& report, const QString& pdfPath, QWidget* parent) = 0;
 };

@@ -3,30 +3,44 @@
 #include "QvedError.h"
 #include "ReportEngine.h"
 #include "ReportRun.h"
+#include "SafeFileWriter.h"
 #include "TdmQVED3.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QPdfWriter>
+#include <QStandardPaths>
 #include <QStringList>
+#include <algorithm>
 
 QString ReportPdf::render(const ReportLayout& report, const QString& path)
 {
     ReportEngine engine(report);
-    QPdfWriter writer(path);
-    writer.setPageLayout(ReportEngine::pageLayout());
-    writer.setCreator(QStringLiteral("Question Editor"));
-    if (!engine.render(writer))
-        return QStringLiteral("Cannot create file %1").arg(path);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        // The writer finishes the document when it goes.
+        QPdfWriter writer(&pdf);
+        writer.setPageLayout(ReportEngine::pageLayout());
+        writer.setCreator(QStringLiteral("Question Editor"));
+        if (!engine.render(writer))
+            return QStringLiteral("Cannot create file %1").arg(path);
+    }
     if (engine.pageCount() == 0)
         return QStringLiteral("The report has no questions; no file was written.");
+    const WriteResult result = SafeFileWriter::writeFile(path, pdf.data());
+    if (!result.ok)
+        return QStringLiteral("Cannot create file %1\r\n%2").arg(path, result.platformText);
     return {};
 }
 
 QString ReportPdf::write(int reportType, const QuestionList& list, int first, int last,
-                         const QString& path)
+                         const QString& path, const QTemporaryDir& folder)
 {
     TdmQVED3 dataModule;
     QStringList messages;
-    ReportRun run(list, dataModule.tblQuestionData,
+    ReportRun run(list, dataModule.tblQuestionData, folder,
                   [&messages](const QString& text) { messages << text; });
     try {
         run.PrepareData(ReportRun::Mode::Range, QString::number(first), QString::number(last),
@@ -39,4 +53,16 @@ QString ReportPdf::write(int reportType, const QuestionList& list, int first, in
         messages << e.message();
     }
     return messages.join(QStringLiteral("\r\n"));
+}
+
+QString ReportPdf::suggestedPath(const QString& questionFile, int reportType)
+{
+    if (questionFile.isEmpty())
+        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    static const char* const layouts[] = {"key", "test", "list"};
+    const QFileInfo file(questionFile);
+    const QString name =
+        QStringLiteral("%1-%2.pdf")
+            .arg(file.completeBaseName(), QLatin1StringView(layouts[std::clamp(reportType, 0, 2)]));
+    return QDir(file.absolutePath()).filePath(name);
 }

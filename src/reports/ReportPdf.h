@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QTemporaryDir;
 class QuestionList;
 class ReportLayout;
 
@@ -11,14 +12,20 @@ class ReportLayout;
 class ReportPdf
 {
 public:
-    // Draws the report's pages into the file. A report without records
-    // writes no file.
+    // Draws the report's pages in memory, then writes the file in one safe
+    // step: a failing write leaves an older file as it was and no partial
+    // PDF. A report without records writes no file.
     static QString render(const ReportLayout& report, const QString& path);
 
     // The report setup's command for grid rows first..last (1-based, adjusted
     // and checked as the setup's range is) with report type 0 (test with
-    // key), 1 (test) or 2 (question list): the same temporary export, table
-    // and layouts, with the PDF file as the output.
+    // key), 1 (test) or 2 (question list): the same temporary export, in the
+    // given folder, table and layouts, with the PDF file as the output.
     static QString write(int reportType, const QuestionList& list, int first, int last,
-                         const QString& path);
+                         const QString& path, const QTemporaryDir& folder);
+
+    // The name Save as PDF suggests: the question file's name with the
+    // layout's ("quiz-key.pdf", "quiz-test.pdf", "quiz-list.pdf") in the
+    // question file's folder. Without a question file, the documents folder.
+    static QString suggestedPath(const QString& questionFile, int reportType);
 };

@@ -12,11 +12,32 @@
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTime>
 
-ReportRun::ReportRun(const QuestionList& list, TextTable& tblQuestionData, Inform inform)
-    : m_list(list), m_table(tblQuestionData), m_inform(std::move(inform))
+ReportRun::ReportRun(const QuestionList& list, TextTable& tblQuestionData,
+                     const QTemporaryDir& folder, Inform inform)
+    : m_list(list), m_table(tblQuestionData), m_folder(folder), m_inform(std::move(inform))
 {
+}
+
+std::unique_ptr<QTemporaryDir> ReportRun::newTemporaryFolder()
+{
+    const QString pattern = QStringLiteral("/qved-report-XXXXXX");
+    const QString system = QDir::tempPath();
+    if (!system.isEmpty())
+        return std::make_unique<QTemporaryDir>(system + pattern);
+    // Asked for where the environment points, the folder fails with the
+    // platform's reason instead of landing in the root folder.
+    QString named;
+    for (const char* variable : {"TMPDIR", "TMP", "TEMP"}) {
+        named = qEnvironmentVariable(variable);
+        if (!named.isEmpty())
+            break;
+    }
+    if (named.isEmpty())
+        named = QStringLiteral("/nonexistent-temporary-folder");
+    return std::make_unique<QTemporaryDir>(QDir::cleanPath(named) + pattern);
 }
 
 void ReportRun::PrepareData(Mode mode, const QString& begText, const QString& endText,
@@ -46,8 +67,11 @@ std::unique_ptr<ReportLayout> ReportRun::createReport(int reportType, const Text
 std::unique_ptr<ReportLayout> ReportRun::BuildReportTable(Mode mode, const QString& begText,
                                                           const QString& endText, int reportType)
 {
-    const QString name =
-        ReportExport::TemporaryDataFileName(QDir::tempPath(), QTime::currentTime());
+    if (!m_folder.isValid())
+        throw QvedError(QvedError::Kind::Other,
+                        QStringLiteral("Cannot create a temporary folder for the report: %1")
+                            .arg(m_folder.errorString()));
+    const QString name = ReportExport::TemporaryDataFileName(m_folder.path(), QTime::currentTime());
     if (mode == Mode::All) {
         m_dataFile = name;
         ReportExport::WriteAllFile(m_list, name);

@@ -1,18 +1,72 @@
 #include "TextTable.h"
 
+#include "BookTable.h"
 #include "IntegerConversion.h"
+#include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ReadWholeFile.h"
 #include "Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
 QvedError schemaError(const QString& path, const QString& reason)
 {
     return QvedError(QvedError::Kind::Other, QStringLiteral("%1: %2").arg(path, reason));
+}
+
+// The decoded record's texts, in this order, are the fields a schema can name.
+const char* const recordFields[] = {"CanonicalNbr", "Level",   "Correct", "Reference", "Question",
+                                    "AnswerA",      "AnswerB", "AnswerC", "AnswerD"};
+
+// The item the editor's radio group shows for a stored value: one above the
+// group's range shows its last item, one below shows none.
+int choice(int value)
+{
+    return value < 0 ? -1 : std::min(value, 3);
+}
+
+void appendRecordText(QByteArray& to, const QuestionRecord& record, int source)
+{
+    switch (source) {
+    case 0:
+        to += record.CanonicalNbr.view();
+        break;
+    case 1:
+        if (choice(record.Level) >= 0)
+            to += char('1' + choice(record.Level));
+        break;
+    case 2:
+        if (choice(record.Correct) >= 0)
+            to += char('A' + choice(record.Correct));
+        break;
+    case 3:
+        // The decoder keeps the reference without its book's name.
+        if (record.Book >= 0 && IsBibleBook(record.Book)) {
+            to += BookAbbreviation(record.Book);
+            to += ' ';
+        }
+        to += record.Reference.view();
+        break;
+    case 4:
+        to += record.Question.view();
+        break;
+    case 5:
+        to += record.AnswerA.view();
+        break;
+    case 6:
+        to += record.AnswerB.view();
+        break;
+    case 7:
+        to += record.AnswerC.view();
+        break;
+    default:
+        to += record.AnswerD.view();
+        break;
+    }
 }
 
 } // namespace
@@ -33,8 +87,6 @@ void TextTable::open()
 void TextTable::close()
 {
     m_open = false;
-    m_delimiter = '"';
-    m_separator = ',';
     m_fields.clear();
     m_data.clear();
     m_values.clear();
@@ -71,21 +123,23 @@ void TextTable::readSchema()
             continue;
         const QStringView key = line.first(equals).trimmed();
         const QStringView value = line.sliced(equals + 1);
-        // The data file is compared byte by byte.
-        const char first = value.isEmpty() ? '\0' : char(value.front().unicode());
         if (key.compare(u"FileType", Qt::CaseInsensitive) == 0) {
             if (value.trimmed().compare(u"Varying", Qt::CaseInsensitive) != 0)
                 throw schemaError(path, QStringLiteral("unsupported file type '%1'").arg(value));
-        } else if (key.compare(u"Delimiter", Qt::CaseInsensitive) == 0) {
-            m_delimiter = first;
-        } else if (key.compare(u"Separator", Qt::CaseInsensitive) == 0) {
-            m_separator = first;
         } else if (key.startsWith(u"Field", Qt::CaseInsensitive)) {
             const QList<QStringView> parts = value.split(u',');
             if (parts.size() != 5)
                 throw schemaError(path, QStringLiteral("invalid field definition '%1'").arg(line));
-            m_fields.push_back(Field{parts[0].trimmed().toString(), parts[1].trimmed().toString(),
-                                     StrToInt(parts[2]), StrToInt(parts[3]), StrToInt(parts[4])});
+            const QStringView name = parts[0].trimmed();
+            const auto source = std::find_if(
+                std::begin(recordFields), std::end(recordFields), [name](const char* field) {
+                    return name.compare(QLatin1StringView(field), Qt::CaseInsensitive) == 0;
+                });
+            if (source == std::end(recordFields))
+                throw schemaError(path, QStringLiteral("unknown field '%1'").arg(name));
+            m_fields.push_back(Field{name.toString(), int(source - std::begin(recordFields)),
+                                     parts[1].trimmed().toString(), StrToInt(parts[2]),
+                                     StrToInt(parts[3]), StrToInt(parts[4])});
         }
     }
     if (m_fields.empty())
@@ -94,47 +148,33 @@ void TextTable::readSchema()
 
 void TextTable::readRecords()
 {
-    m_data = ReadWholeFile(dataFilePath());
-    const qsizetype size = m_data.size();
+    const QByteArray file = ReadWholeFile(dataFilePath());
+    const qsizetype size = file.size();
+    m_data.reserve(size);
     qsizetype begin = 0;
     while (begin < size) {
-        qsizetype end = m_data.indexOf('\n', begin);
+        qsizetype end = file.indexOf('\n', begin);
         const qsizetype next = end < 0 ? size : end + 1;
         if (end < 0)
             end = size;
-        if (end > begin && m_data[end - 1] == '\r')
+        if (end > begin && file[end - 1] == '\r')
             --end;
-        splitLine(begin, end);
+        addRecord(QByteArrayView(file).sliced(begin, end - begin));
         ++m_recordCount;
         begin = next;
     }
 }
 
-void TextTable::splitLine(qsizetype begin, qsizetype end)
+void TextTable::addRecord(QByteArrayView line)
 {
-    const char* data = m_data.constData();
-    qsizetype pos = begin;
+    QuestionRecord record;
+    DecodeQuestionLine(line, record, DecodeMode::Full);
     for (const Field& field : m_fields) {
-        qsizetype valueBegin = std::min(pos, end);
-        qsizetype valueEnd = valueBegin;
-        if (pos <= end) {
-            if (m_delimiter && pos < end && data[pos] == m_delimiter) {
-                valueBegin = pos + 1;
-                valueEnd = valueBegin;
-                while (valueEnd < end && data[valueEnd] != m_delimiter)
-                    ++valueEnd;
-                pos = valueEnd + 1;
-                while (pos < end && data[pos] != m_separator)
-                    ++pos;
-            } else {
-                while (valueEnd < end && data[valueEnd] != m_separator)
-                    ++valueEnd;
-                pos = valueEnd;
-            }
-            ++pos; // past the separator
-        }
+        const qsizetype offset = m_data.size();
+        appendRecordText(m_data, record, field.source);
         const qsizetype length =
-            std::min<qsizetype>(valueEnd - valueBegin, std::max(field.width, 0));
-        m_values.push_back(Span{qint32(valueBegin), qint32(length)});
+            std::min<qsizetype>(m_data.size() - offset, std::max(field.width, 0));
+        m_data.truncate(offset + length);
+        m_values.push_back(Span{offset, length});
     }
 }

@@ -4,22 +4,23 @@
 #include <QString>
 #include <vector>
 
-// A read-only table over a delimited text file, described by a schema file
-// of the same name with the extension ".sch" in the same directory:
+// A read-only table over the report's data file of question lines, described
+// by a schema file of the same name with the extension ".sch" in the same
+// directory:
 //
 //   [name]
 //   FileType=Varying
-//   Delimiter="
-//   Separator=,
-//   CharSet=ASCII
 //   Field1=CanonicalNbr,character,3,0,0
+//   Field2=Level,character,1,0,3
 //   ...
 //
-// The character set is taken as the program's single-byte text whatever the
-// schema names. Every line of the data file is one record, in file order. A value is either
-// enclosed in the delimiter (a separator inside it stays in the value) or runs
-// to the next separator; it is cut to its field's width. A line with fewer
-// values leaves the remaining fields empty. Values stay single-byte text.
+// Every line of the data file is one record, in file order, read with the
+// editor's own line decoder, so a report shows each question as the editor
+// does. The schema names the fields (the decoded record's: CanonicalNbr,
+// Level, Correct, Reference, Question, AnswerA..AnswerD) and their widths; a
+// value is cut to its field's width. Level and Correct read as the editor's
+// choices ("1".."4", "A".."D", empty for none) and Reference with its book's
+// abbreviation in front, as a save writes it. Values stay single-byte text.
 class TextTable
 {
 public:
@@ -31,7 +32,8 @@ public:
     QString schemaFilePath() const;
 
     // Reads the schema and all records. A missing file throws
-    // "Cannot open file <path>"; a schema it cannot use throws its reason.
+    // "Cannot open file <path>"; a schema it cannot use throws its reason,
+    // and a line the decoder refuses throws the decoder's error.
     void open();
     void close();
     bool isOpen() const { return m_open; }
@@ -46,6 +48,7 @@ private:
     struct Field
     {
         QString name;
+        int source = 0; // which of the record's texts
         QString type;
         int width = 0;
         int decimals = 0;
@@ -53,23 +56,21 @@ private:
     };
     struct Span
     {
-        qint32 offset = 0;
-        qint32 length = 0;
+        qsizetype offset = 0;
+        qsizetype length = 0;
     };
 
     void readSchema();
     void readRecords();
-    void splitLine(qsizetype begin, qsizetype end);
+    void addRecord(QByteArrayView line);
 
     QString m_directory;
     QString m_tableName;
     bool m_open = false;
 
-    char m_delimiter = '"';
-    char m_separator = ',';
     std::vector<Field> m_fields;
 
-    QByteArray m_data;
+    QByteArray m_data;          // the values of every record, one after the other
     std::vector<Span> m_values; // recordCount x fields, row by row
     int m_recordCount = 0;
 };

@@ -2,6 +2,9 @@
 
 #include "QtReportOutput.h"
 #include "QvedError.h"
+#include "ReportLayout.h"
+#include "ReportPdf.h"
+#include "ReportResources.h"
 #include "ReportRun.h"
 #include "TdmQVED3.h"
 #include "TkelEdit.h"
@@ -18,6 +21,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,10 +47,12 @@ QPushButton* button(const char* name, const QString& caption, const QIcon& icon,
 } // namespace
 
 TfrmReportSetup::TfrmReportSetup(const QuestionList& list, TdmQVED3& dataModule,
-                                 UserPrompts& prompts, QWidget* parent)
+                                 UserPrompts& prompts, QWidget* parent, const QString& questionFile)
     : QDialog(parent), m_list(list), m_dataModule(dataModule), m_prompts(prompts),
-      m_qtOutput(std::make_unique<QtReportOutput>(prompts)), m_output(m_qtOutput.get())
+      m_questionFile(questionFile), m_qtOutput(std::make_unique<QtReportOutput>(prompts)),
+      m_output(m_qtOutput.get())
 {
+    RegisterReportResources();
     setObjectName(QStringLiteral("frmReportSetup"));
     setWindowTitle(QStringLiteral("Report Setup"));
 
@@ -82,10 +88,12 @@ TfrmReportSetup::TfrmReportSetup(const QuestionList& list, TdmQVED3& dataModule,
     rangeLayout->addWidget(Label1, 2, 1);
     rangeLayout->addWidget(edtEnd, 2, 2);
 
+    // Pictures of our own, like the toolbar's: an icon theme is not found
+    // everywhere.
     btnPrint = button("btnPrint", QStringLiteral("&Print"),
-                      QIcon::fromTheme(QStringLiteral("document-print")), this);
+                      QIcon(QStringLiteral(":/reports/print.svg")), this);
     bntPrintPreview = button("bntPrintPreview", QStringLiteral("Preview"),
-                             QIcon::fromTheme(QStringLiteral("document-print-preview")), this);
+                             QIcon(QStringLiteral(":/reports/preview.svg")), this);
     btnExit = button("btnExit", QStringLiteral("E&xit"),
                      style()->standardIcon(QStyle::SP_DialogCloseButton), this);
 
@@ -121,8 +129,8 @@ TfrmReportSetup::TfrmReportSetup(const QuestionList& list, TdmQVED3& dataModule,
         if (on)
             rbtnAllClick();
     });
-    connect(btnPrint, &QPushButton::clicked, this, &TfrmReportSetup::PrepareData);
-    connect(bntPrintPreview, &QPushButton::clicked, this, &TfrmReportSetup::PrepareData);
+    connect(btnPrint, &QPushButton::clicked, this, [this] { PrepareData(true); });
+    connect(bntPrintPreview, &QPushButton::clicked, this, [this] { PrepareData(false); });
     connect(btnExit, &QPushButton::clicked, this, &TfrmReportSetup::close);
 }
 
@@ -158,22 +166,31 @@ void TfrmReportSetup::rbtnAllClick()
     setRangeTextColour(QApplication::palette().color(QPalette::Disabled, QPalette::Text));
 }
 
-void TfrmReportSetup::PrepareData()
+QString TfrmReportSetup::noQuestionsMessage()
 {
-    // The two buttons share this handler; only the caption "&Print" prints.
-    const auto* pressed = qobject_cast<const QPushButton*>(sender());
-    const bool print = pressed && pressed->text() == QLatin1String("&Print");
+    return QStringLiteral("The report has no questions.");
+}
+
+void TfrmReportSetup::PrepareData(bool print)
+{
     const ReportRun::Mode mode =
         rbtnAll->isChecked() ? ReportRun::Mode::All : ReportRun::Mode::Range;
-    ReportRun run(m_list, m_dataModule.tblQuestionData,
+    const int reportType = m_reportTypes->checkedId();
+    const std::unique_ptr<QTemporaryDir> folder = ReportRun::newTemporaryFolder();
+    ReportRun run(m_list, m_dataModule.tblQuestionData, *folder,
                   [this](const QString& text) { m_prompts.information(this, text); });
     try {
-        run.PrepareData(mode, edtBeg->text(), edtEnd->text(), m_reportTypes->checkedId(),
-                        [this, print](const ReportLayout& report) {
-                            if (print)
+        run.PrepareData(mode, edtBeg->text(), edtEnd->text(), reportType,
+                        [this, print, reportType](const ReportLayout& report) {
+                            // An empty preview would be a strip reading "1 / 0".
+                            if (report.table().recordCount() == 0)
+                                m_prompts.information(this, noQuestionsMessage());
+                            else if (print)
                                 m_output->print(report, this);
                             else
-                                m_output->preview(report, this);
+                                m_output->preview(
+                                    report, ReportPdf::suggestedPath(m_questionFile, reportType),
+                                    this);
                         });
     } catch (const QvedError& e) {
         m_prompts.error(this, e.message());

@@ -423,7 +423,8 @@ void TfrmMain::mnuActionsSearchClick()
 
 void TfrmMain::mnuReportsClick()
 {
-    TfrmReportSetup setup(m_session.list, *m_environment.dataModule, m_prompts, this);
+    TfrmReportSetup setup(m_session.list, *m_environment.dataModule, m_prompts, this,
+                          m_session.isUntitled() ? QString() : m_session.currentFileName);
     setup.exec();
 }
 

@@ -22,22 +22,27 @@ public:
         QString layout;
         QStringList questions;
         bool filesExisted = false;
+        QString pdfPath; // what Save as PDF would suggest; previews only
     };
 
     std::vector<Report> reports;
     bool fail = false; // the output throws, as a failing report would
 
-    void print(const ReportLayout& report, QWidget*) override { take(true, report); }
-    void preview(const ReportLayout& report, QWidget*) override { take(false, report); }
+    void print(const ReportLayout& report, QWidget*) override { take(true, report, {}); }
+    void preview(const ReportLayout& report, const QString& pdfPath, QWidget*) override
+    {
+        take(false, report, pdfPath);
+    }
 
 private:
-    void take(bool printed, const ReportLayout& report)
+    void take(bool printed, const ReportLayout& report, const QString& pdfPath)
     {
         const TextTable& table = report.table();
         Report r{printed,
                  QStringLiteral("QuestionList"),
                  {},
-                 QFile::exists(table.dataFilePath()) && QFile::exists(table.schemaFilePath())};
+                 QFile::exists(table.dataFilePath()) && QFile::exists(table.schemaFilePath()),
+                 pdfPath};
         if (dynamic_cast<const TfrmTestWithKey*>(&report))
             r.layout = QStringLiteral("TestWithKey");
         else if (dynamic_cast<const TfrmTest*>(&report))

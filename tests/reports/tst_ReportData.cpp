@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTime>
 #include <QtTest>
@@ -88,7 +89,8 @@ void enter(QWidget* box)
 // with its reports and messages recorded.
 struct Setup
 {
-    explicit Setup(int count) : dialog(list, dataModule, prompts)
+    explicit Setup(int count, const QString& questionFile = QString())
+        : dialog(list, dataModule, prompts, nullptr, questionFile)
     {
         fillList(list, count);
         dialog.setReportOutput(output);
@@ -110,7 +112,10 @@ class TestReportData : public QObject
 private:
     QTemporaryDir m_temp; // the system's temporary folder for every run
 
-    QStringList leftInTemp() const { return QDir(m_temp.path()).entryList(QDir::Files); }
+    QStringList leftInTemp() const
+    {
+        return QDir(m_temp.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    }
 
 private slots:
     void initTestCase()
@@ -131,7 +136,8 @@ private slots:
         QTest::newRow("comma inside quotes")
             << full << "Question" << QByteArray("Who, then, was first?");
         QTest::newRow("comma inside an answer") << full << "AnswerA" << QByteArray("Adam, the man");
-        QTest::newRow("empty value") << full << "AnswerB" << QByteArray();
+        // The editor reads two quotes in a row as one quote.
+        QTest::newRow("empty value") << full << "AnswerB" << QByteArray("\"");
         QTest::newRow("field names ignore case") << full << "level" << QByteArray("4");
         QTest::newRow("short line, present")
             << QByteArray("\"C2\",\"1\",\"A\"") << "Correct" << QByteArray("A");
@@ -139,9 +145,19 @@ private slots:
             << QByteArray("\"C2\",\"1\",\"A\"") << "Question" << QByteArray();
         QTest::newRow("cut to width")
             << QByteArray("\"C123\",\"12\"") << "CanonicalNbr" << QByteArray("C12");
-        QTest::newRow("unquoted value") << QByteArray("C5,3,\"D\"") << "Level" << QByteArray("3");
-        QTest::newRow("unclosed quote") << QByteArray("\"C5\",\"1\",\"A\",\"R\",\"Who, then")
-                                        << "Question" << QByteArray("Who, then");
+        // Fields are the texts between pairs of quotes, as the editor reads
+        // them: what lies between the pairs does not count.
+        const QByteArray blanks = "\"C1\", \"2\", \"b\", \"Gen. 2:7\", \"Who, then?\", \"Adam\"";
+        QTest::newRow("blanks after commas, level") << blanks << "Level" << QByteArray("2");
+        QTest::newRow("blanks after commas, correct") << blanks << "Correct" << QByteArray("B");
+        QTest::newRow("blanks after commas, reference")
+            << blanks << "Reference" << QByteArray("Gen. 2:7");
+        QTest::newRow("blanks after commas, question")
+            << blanks << "Question" << QByteArray("Who, then?");
+        QTest::newRow("unquoted value")
+            << QByteArray("\"C5\",3,\"2\",\"D\"") << "Level" << QByteArray("2");
+        QTest::newRow("unclosed quote")
+            << QByteArray("\"C5\",\"1\",\"A\",\"R\",\"Who, then") << "Question" << QByteArray();
         QTest::newRow("empty line") << QByteArray() << "CanonicalNbr" << QByteArray();
     }
 
@@ -283,9 +299,9 @@ private slots:
         QTest::newRow("all ignores the boxes") << true << "-"
                                                << "" << 20 << questions(1, 20) << ""
                                                << "";
-        QTest::newRow("all of an empty list") << true << ""
-                                              << "" << 0 << QStringList() << ""
-                                              << "";
+        QTest::newRow("all of an empty list")
+            << true << ""
+            << "" << 0 << QStringList() << TfrmReportSetup::noQuestionsMessage() << "";
     }
 
     void dialogRuns()
@@ -328,26 +344,34 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("layout");
         QTest::addColumn<bool>("fails");
+        QTest::addColumn<QString>("pdfName"); // suggested by a preview
         QTest::newRow("print test with key") << 0 << "btnPrint"
-                                             << "TestWithKey" << false;
+                                             << "TestWithKey" << false << "";
         QTest::newRow("preview test") << 1 << "bntPrintPreview"
-                                      << "Test" << false;
+                                      << "Test" << false << "quiz-test.pdf";
         QTest::newRow("print question list") << 2 << "btnPrint"
-                                             << "QuestionList" << false;
+                                             << "QuestionList" << false << "";
+        QTest::newRow("preview question list") << 2 << "bntPrintPreview"
+                                               << "QuestionList" << false << "quiz-list.pdf";
         QTest::newRow("failing report") << 0 << "bntPrintPreview"
-                                        << "TestWithKey" << true;
+                                        << "TestWithKey" << true << "quiz-key.pdf";
     }
 
     // Two runs in one visit, each over a fresh export that is gone afterwards,
-    // also when the report fails.
+    // also when the report fails. The buttons are told apart by themselves,
+    // not by their captions, which here are the other button's.
     void printPreviewAndLayout()
     {
         QFETCH(int, type);
         QFETCH(QString, button);
         QFETCH(QString, layout);
         QFETCH(bool, fails);
-        Setup setup(3);
+        QFETCH(QString, pdfName);
+        const QDir quizFolder(QStringLiteral("/quizzes/2024"));
+        Setup setup(3, quizFolder.filePath(QStringLiteral("quiz.qus")));
         setup.output.fail = fails;
+        setup.dialog.btnPrint->setText(QStringLiteral("Preview"));
+        setup.dialog.bntPrintPreview->setText(QStringLiteral("&Print"));
         setup.dialog.rgpReportType->findChildren<QRadioButton*>().at(type)->click();
         for (int run = 0; run < 2; ++run) {
             setup.dialog.findChild<QPushButton*>(button)->click();
@@ -359,8 +383,28 @@ private slots:
             QCOMPARE(report.layout, layout);
             QCOMPARE(report.questions, questions(1, 3));
             QVERIFY(report.filesExisted);
+            QCOMPARE(report.pdfPath, pdfName.isEmpty() ? QString() : quizFolder.filePath(pdfName));
         }
         QCOMPARE(setup.prompts.errors().size(), fails ? 2 : 0);
+    }
+
+    // A missing system temporary folder stops the run with its reason;
+    // nothing is written anywhere else.
+    void missingTemporaryFolder()
+    {
+        const QString missing = m_temp.filePath(QStringLiteral("gone"));
+        qputenv("TMPDIR", QFile::encodeName(missing));
+        const auto restore =
+            qScopeGuard([this] { qputenv("TMPDIR", QFile::encodeName(m_temp.path())); });
+        const QStringList rootBefore = QDir::root().entryList(QDir::Files);
+        Setup setup(3);
+        setup.dialog.bntPrintPreview->click();
+        QCOMPARE(setup.prompts.errors(),
+                 QStringList("Cannot create a temporary folder for the report: " +
+                             qt_error_string(ENOENT)));
+        QVERIFY(setup.output.reports.empty());
+        QCOMPARE(QDir::root().entryList(QDir::Files), rootBefore);
+        QVERIFY(!QFileInfo::exists(missing));
     }
 
     void freshDialogAndColours()

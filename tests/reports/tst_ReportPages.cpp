@@ -3,25 +3,30 @@
 #include "QtReportOutput.h"
 #include "QuestionLineCodec.h"
 #include "QuestionList.h"
-#include "ScriptedPrompts.h"
 #include "ReportEngine.h"
 #include "ReportExport.h"
 #include "ReportLayout.h"
 #include "ReportPdf.h"
 #include "ReportRun.h"
+#include "ScriptedPrompts.h"
 #include "TextTable.h"
 
 #include <QAction>
 #include <QImage>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -229,7 +234,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
-        QCOMPARE(ReportPdf::write(type, list, 1, list.count(), path), QString());
+        QCOMPARE(ReportPdf::write(type, list, 1, list.count(), path, dir), QString());
         const QString text = textOfPdf(path);
         for (const QString& pattern : present)
             QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(pattern));
@@ -274,30 +279,76 @@ private slots:
         QCOMPARE(prompts.informations(), QStringList(QtReportOutput::noPrinterMessage()));
     }
 
+    // The preview offers no page of its own: turning its page to landscape
+    // (as the print dialog can) still shows, prints and saves the report's
+    // portrait pages, and Save as PDF suggests the name it was given.
     void previewSavesPdf()
     {
         TableFiles files(numbered(12));
         const auto report = ReportRun::createReport(1, files.table);
         QTemporaryDir dir;
+        const QString suggested = dir.filePath(QStringLiteral("quiz-test.pdf"));
         ScriptedPrompts prompts;
         prompts.fileNames.enqueue(dir.filePath(QStringLiteral("saved")));
         QtReportOutput output(prompts);
-        bool saved = false;
+        QStringList captions;
+        QPageLayout::Orientation shown = QPageLayout::Landscape;
         QTimer::singleShot(0, [&] {
             auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
             QVERIFY(preview);
-            for (QAction* action : preview->findChildren<QAction*>()) {
-                if (action->text() == QLatin1String("Save as PDF")) {
+            auto* pages = preview->findChild<QPrintPreviewWidget*>();
+            pages->setLandscapeOrientation();
+            shown = pages->orientation();
+            for (QAction* action : preview->findChild<QToolBar*>()->actions()) {
+                captions << action->text();
+                if (action->text() == QLatin1String("Save as PDF"))
                     action->trigger();
-                    saved = true;
-                }
             }
             preview->close();
         });
-        output.preview(*report, nullptr);
-        QVERIFY(saved);
+        output.preview(*report, suggested, nullptr);
+        QCOMPARE(shown, QPageLayout::Portrait);
+        for (const char* pageChoice : {"Portrait", "Landscape", "Page setup"})
+            QVERIFY2(!captions.contains(QLatin1String(pageChoice)), pageChoice);
+        QVERIFY(captions.contains(QStringLiteral("Save as PDF")));
+        QCOMPARE(prompts.lastSaveFolder, suggested);
         QCOMPARE(prompts.informations(), QStringList());
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("saved.pdf"))).size() > 1000);
+    }
+
+    // A PDF that cannot be written whole (here: past the file size limit)
+    // leaves the older file as it was, no partial file beside it, and says
+    // why.
+    void pdfWriteFailure()
+    {
+        QuestionList list;
+        QuestionRecord record;
+        list.fillFromContent(numbered(45), record, DecodeMode::QuestionOnly);
+        QTemporaryDir dir;
+        QTemporaryDir folder;
+        const QString path = dir.filePath(QStringLiteral("report.pdf"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("older report");
+        }
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 16 * 1024; // above the export, below the PDF
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const QString error = ReportPdf::write(0, list, 1, list.count(), path, folder);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY2(error.contains(qt_error_string(EFBIG)), qPrintable(error));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("older report"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList("report.pdf"));
+        QCOMPARE(ReportPdf::write(0, list, 1, list.count(), path, folder), QString());
+        QVERIFY(QFileInfo(path).size() > small.rlim_cur);
     }
 };
 

@@ -5,11 +5,11 @@
 #include "QuestionList.h"
 #include "ReportExport.h"
 #include "ReportPdf.h"
+#include "ReportRun.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -80,17 +80,11 @@ int ToolReport::run(const QStringList& arguments)
             Utf8Output::error(line);
         return ToolCommandLine::Failure;
     }
-    // The report's temporary files are named after the time of day to the
-    // second; a folder of this run's own keeps reports run side by side (a
-    // build script's parallel jobs) from sharing them.
-    const QTemporaryDir temporaryFolder;
-    if (temporaryFolder.isValid()) {
-        const QByteArray folder = QFile::encodeName(temporaryFolder.path());
-        for (const char* variable : {"TMPDIR", "TMP", "TEMP"})
-            qputenv(variable, folder);
-    }
+    // A folder of this run's own keeps reports run side by side (a build
+    // script's parallel jobs) from sharing their temporary files.
+    const std::unique_ptr<QTemporaryDir> temporaryFolder = ReportRun::newTemporaryFolder();
     const QString error = ReportPdf::write(reportType, list, chosen.beginning, chosen.end,
-                                           parser.value(outputOption));
+                                           parser.value(outputOption), *temporaryFolder);
     if (!error.isEmpty()) {
         for (const QString& line : error.split(QStringLiteral("\r\n")))
             Utf8Output::error(line);
