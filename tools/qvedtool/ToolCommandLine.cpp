@@ -47,7 +47,7 @@ std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStr
         QString help = parser.helpText();
         help.replace(0, help.indexOf(u'\n'),
                      QStringLiteral("Usage: qvedtool %1 [options] FILE").arg(command));
-        Utf8Output out(1);
+        Utf8Output out;
         out.text(help);
         return out.flush() ? Success : Failure;
     }

@@ -1,6 +1,7 @@
 #include "ToolStats.h"
 
 #include "BookTable.h"
+#include "QuestionFileReader.h"
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
@@ -37,57 +38,33 @@ int ToolStats::run(const QStringList& arguments)
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
         return *stop;
 
-    QuestionFileChunks chunks;
-    if (!chunks.open(file))
+    QuestionList list;
+    if (!QuestionFileReader::read(file, list))
         return ToolCommandLine::Failure;
     ToolStats stats;
-    if (!stats.count(chunks))
-        return ToolCommandLine::Failure;
-    Utf8Output out(1);
+    stats.count(list);
+    Utf8Output out;
     stats.write(out);
     return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
 }
 
-bool ToolStats::count(QuestionFileChunks& file)
-{
-    const bool read = file.forEachChunk<Counts>(
-        [](const QuestionFileChunks::Chunk& chunk, Counts& counts) {
-            counts = Counts();
-            counts.countChunk(chunk);
-        },
-        [this](const QuestionFileChunks::Chunk&, const Counts& counts) { m_counts.add(counts); });
-    m_countWidth = int(QString::number(m_counts.questions).size());
-    return read;
-}
-
-void ToolStats::Counts::countChunk(const QuestionFileChunks::Chunk& chunk)
+void ToolStats::count(const QuestionList& list)
 {
     QuestionRecord record;
-    questions += chunk.count();
-    for (int i = 0; i < chunk.count(); ++i) {
+    m_counts.questions = list.count();
+    for (int i = 0; i < list.count(); ++i) {
         ClearQuestionRecord(record);
         try {
-            DecodeQuestionLine(chunk.line(i), record, DecodeMode::QuestionOnly);
+            DecodeQuestionLine(list.line(i), record, DecodeMode::QuestionOnly);
         } catch (const QvedError&) {
-            ++notDecoded;
+            ++m_counts.notDecoded;
             continue;
         }
-        ++books[std::size_t(slot(record.Book, BookCount))];
-        ++levels[std::size_t(slot(record.Level, Choices))];
-        ++letters[std::size_t(slot(record.Correct, Choices))];
+        ++m_counts.books[std::size_t(slot(record.Book, BookCount))];
+        ++m_counts.levels[std::size_t(slot(record.Level, Choices))];
+        ++m_counts.letters[std::size_t(slot(record.Correct, Choices))];
     }
-}
-
-void ToolStats::Counts::add(const Counts& other)
-{
-    questions += other.questions;
-    notDecoded += other.notDecoded;
-    for (std::size_t i = 0; i < books.size(); ++i)
-        books[i] += other.books[i];
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        levels[i] += other.levels[i];
-        letters[i] += other.letters[i];
-    }
+    m_countWidth = int(QString::number(m_counts.questions).size());
 }
 
 void ToolStats::row(Utf8Output& out, const QString& name, int count) const

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "BookTable.h"
-#include "QuestionFileChunks.h"
 
 #include <QStringList>
 #include <array>
 
+class QuestionList;
 class Utf8Output;
 
 // qvedtool stats: how a file's questions spread over the books, the levels
@@ -27,13 +27,9 @@ private:
         std::array<int, BookCount + 1> books{};
         std::array<int, Choices + 1> levels{};
         std::array<int, Choices + 1> letters{};
-
-        void countChunk(const QuestionFileChunks::Chunk& chunk);
-        void add(const Counts& other);
     };
 
-    // False when the file could not be read to its end.
-    bool count(QuestionFileChunks& file);
+    void count(const QuestionList& list);
     void write(Utf8Output& out) const;
     void row(Utf8Output& out, const QString& name, int count) const;
 
