@@ -3,12 +3,6 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
-#include <cstring>
-
-bool ToolCommandLine::drawsPages(int argc, char** argv)
-{
-    return argc > 1 && std::strcmp(argv[1], "report") == 0;
-}
 
 QString ToolCommandLine::helpText()
 {

@@ -91,25 +91,38 @@ enum class Format
     Csv
 };
 
-// record is null when the line did not decode.
-void appendJson(QByteArray& out, int number, const QuestionRecord* record, const QString& error)
+// One question's columns in the order of the JSON keys; record is null
+// when the line did not decode.
+void appendQuestion(QByteArray& out, int number, const QuestionRecord* record, const QString& error,
+                    Format format)
 {
-    out.append("{\"number\": ").append(QByteArray::number(number));
+    const bool json = format == Format::Json;
+    auto text = [&](const char* key, QByteArrayView value,
+                    Encoding encoding = Encoding::Windows1252) {
+        if (json) {
+            out.append(", \"").append(key).append("\": ");
+            appendJsonText(out, value, encoding);
+        } else {
+            out.append(',');
+            appendCsvText(out, value, encoding);
+        }
+    };
+    auto integer = [&](const char* key, int value) {
+        if (json)
+            out.append(", \"").append(key).append("\": ");
+        else
+            out.append(',');
+        out.append(QByteArray::number(value));
+    };
+    out.append(json ? "{\"number\": " : "").append(QByteArray::number(number));
     if (!record) {
         // The message quotes the field, which may hold any byte of the line.
-        out.append(", \"error\": ");
-        appendJsonText(out, error.toUtf8(), Encoding::Utf8);
-        out.append('}');
+        out.append(json ? "" : ",,,,,,,,,,,,");
+        text("error", error.toUtf8(), Encoding::Utf8);
+        out.append(json ? "}" : "\r\n");
         return;
     }
     const QuestionRecord& r = *record;
-    auto text = [&out](const char* key, QByteArrayView value) {
-        out.append(", \"").append(key).append("\": ");
-        appendJsonText(out, value);
-    };
-    auto integer = [&out](const char* key, int value) {
-        out.append(", \"").append(key).append("\": ").append(QByteArray::number(value));
-    };
     text("CanonicalNbr", r.CanonicalNbr.view());
     integer("Book", r.Book);
     text("BookAbbreviation", abbreviation(r.Book));
@@ -122,31 +135,7 @@ void appendJson(QByteArray& out, int number, const QuestionRecord* record, const
     text("AnswerC", r.AnswerC.view());
     text("AnswerD", r.AnswerD.view());
     // Deleted marks live only in the editor's list, never in a file.
-    out.append(", \"Deleted\": false}");
-}
-
-void appendCsv(QByteArray& out, int number, const QuestionRecord* record, const QString& error)
-{
-    out.append(QByteArray::number(number));
-    if (!record) {
-        out.append(",,,,,,,,,,,,,");
-        appendCsvText(out, error.toUtf8(), Encoding::Utf8);
-        out.append("\r\n");
-        return;
-    }
-    const QuestionRecord& r = *record;
-    out.append(',');
-    appendCsvText(out, r.CanonicalNbr.view());
-    out.append(',').append(QByteArray::number(r.Book)).append(',');
-    appendCsvText(out, abbreviation(r.Book));
-    out.append(',').append(QByteArray::number(r.Level));
-    out.append(',').append(QByteArray::number(r.Correct));
-    for (const QByteArrayView text : {r.Reference.view(), r.Question.view(), r.AnswerA.view(),
-                                      r.AnswerB.view(), r.AnswerC.view(), r.AnswerD.view()}) {
-        out.append(',');
-        appendCsvText(out, text);
-    }
-    out.append(",false,\r\n");
+    out.append(json ? ", \"Deleted\": false}" : ",false,\r\n");
 }
 
 // The lines of questions first..end-1, each with what comes before it.
@@ -163,13 +152,9 @@ QByteArray exportBlock(const QuestionList& list, int first, int end, Format form
         } catch (const QvedError& e) {
             error = e.message();
         }
-        const QuestionRecord* decoded = error.isEmpty() ? &record : nullptr;
-        if (format == Format::Csv) {
-            appendCsv(out, index + 1, decoded, error);
-        } else {
+        if (format == Format::Json)
             out.append(index == 0 ? "\n" : ",\n");
-            appendJson(out, index + 1, decoded, error);
-        }
+        appendQuestion(out, index + 1, error.isEmpty() ? &record : nullptr, error, format);
     }
     return out;
 }

@@ -8,6 +8,8 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <array>
+#include <numeric>
 
 namespace {
 
@@ -15,11 +17,12 @@ const QString LevelNames[] = {QStringLiteral("Single"), QStringLiteral("Double")
                               QStringLiteral("Triple"), QStringLiteral("Home Run")};
 const QString NoValue = QStringLiteral("(none)");
 constexpr int NameWidth = 10;
+constexpr int Choices = 4;
 
 // Index into a count table whose last entry stands for "none".
-int slot(int value, int size)
+std::size_t slot(int value, int size)
 {
-    return value >= 0 && value < size ? value : size;
+    return std::size_t(value >= 0 && value < size ? value : size);
 }
 
 } // namespace
@@ -41,78 +44,52 @@ int ToolStats::run(const QStringList& arguments)
     QuestionList list;
     if (!QuestionFileReader::read(file, list))
         return ToolCommandLine::Failure;
-    ToolStats stats;
-    stats.count(list);
-    Utf8Output out;
-    stats.write(out);
-    return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
-}
-
-void ToolStats::count(const QuestionList& list)
-{
+    // The last entry of each counts the questions with no value in range.
+    std::array<int, BookCount + 1> books{};
+    std::array<int, Choices + 1> levels{};
+    std::array<int, Choices + 1> letters{};
+    int notDecoded = 0;
     QuestionRecord record;
-    m_counts.questions = list.count();
     for (int i = 0; i < list.count(); ++i) {
         ClearQuestionRecord(record);
         try {
             DecodeQuestionLine(list.line(i), record, DecodeMode::QuestionOnly);
         } catch (const QvedError&) {
-            ++m_counts.notDecoded;
+            ++notDecoded;
             continue;
         }
-        ++m_counts.books[std::size_t(slot(record.Book, BookCount))];
-        ++m_counts.levels[std::size_t(slot(record.Level, Choices))];
-        ++m_counts.letters[std::size_t(slot(record.Correct, Choices))];
+        ++books[slot(record.Book, BookCount)];
+        ++levels[slot(record.Level, Choices)];
+        ++letters[slot(record.Correct, Choices)];
     }
-    m_countWidth = int(QString::number(m_counts.questions).size());
-}
 
-void ToolStats::row(Utf8Output& out, const QString& name, int count) const
-{
-    out.text(QStringLiteral("  %1 %2").arg(name, -NameWidth).arg(count, m_countWidth));
-}
-
-void ToolStats::write(Utf8Output& out) const
-{
-    out.text(QStringLiteral("questions: %1\n").arg(m_counts.questions));
-
-    out.raw("by book:\n");
+    Utf8Output out;
+    const int width = int(QString::number(list.count()).size());
+    auto row = [&](const QString& name, int count, const QString& after = QStringLiteral("\n")) {
+        out.text(QStringLiteral("  %1 %2").arg(name, -NameWidth).arg(count, width) + after);
+    };
+    out.text(QStringLiteral("questions: %1\nby book:\n").arg(list.count()));
     for (int book = 0; book <= BookCount; ++book) {
         // Books without questions would only hide the others.
-        if (m_counts.books[std::size_t(book)] == 0)
-            continue;
-        row(out, book < BookCount ? QString::fromLatin1(BookAbbreviation(book)) : NoValue,
-            m_counts.books[std::size_t(book)]);
-        out.raw('\n');
+        if (books[book] > 0)
+            row(book < BookCount ? QString::fromLatin1(BookAbbreviation(book)) : NoValue,
+                books[book]);
     }
-
     out.raw("by level:\n");
     for (int level = 0; level <= Choices; ++level) {
-        if (level == Choices && m_counts.levels[Choices] == 0)
-            continue;
-        row(out, level < Choices ? LevelNames[level] : NoValue,
-            m_counts.levels[std::size_t(level)]);
-        out.raw('\n');
+        if (level < Choices || levels[level] > 0)
+            row(level < Choices ? LevelNames[level] : NoValue, levels[level]);
     }
-
     out.raw("by correct answer:\n");
-    int lettered = 0;
-    for (int letter = 0; letter < Choices; ++letter)
-        lettered += m_counts.letters[std::size_t(letter)];
-    for (int letter = 0; letter <= Choices; ++letter) {
-        const int count = m_counts.letters[std::size_t(letter)];
-        if (letter == Choices) {
-            if (count > 0) {
-                row(out, NoValue, count);
-                out.raw('\n');
-            }
-            continue;
-        }
-        row(out, QString(QChar(u'A' + letter)), count);
-        const double share = lettered > 0 ? 100.0 * count / lettered : 0.0;
-        out.text(QStringLiteral(" %1%\n").arg(share, 6, 'f', 1));
+    const int lettered = std::accumulate(letters.begin(), letters.end() - 1, 0);
+    for (int letter = 0; letter < Choices; ++letter) {
+        const double share = lettered > 0 ? 100.0 * letters[letter] / lettered : 0.0;
+        row(QString(QChar(u'A' + letter)), letters[letter],
+            QStringLiteral(" %1%\n").arg(share, 6, 'f', 1));
     }
-
-    if (m_counts.notDecoded > 0)
-        out.text(QStringLiteral("not decoded: %1\n").arg(m_counts.notDecoded));
+    if (letters[Choices] > 0)
+        row(NoValue, letters[Choices]);
+    if (notDecoded > 0)
+        out.text(QStringLiteral("not decoded: %1\n").arg(notDecoded));
+    return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <cstdio>
 
 // The tool's standard output, UTF-8 text written in large blocks. A write
 // that fails (a full disk, /dev/full) is said once on standard error with the
@@ -10,8 +11,15 @@
 class Utf8Output
 {
 public:
-    Utf8Output();
-    ~Utf8Output();
+    Utf8Output()
+    {
+        m_ok = m_file.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                           QFileDevice::DontCloseHandle);
+        if (!m_ok)
+            error(QStringLiteral("qvedtool: cannot write to standard output: ") +
+                  m_file.errorString());
+    }
+    ~Utf8Output() { flush(); }
     Utf8Output(const Utf8Output&) = delete;
     Utf8Output& operator=(const Utf8Output&) = delete;
 
@@ -19,21 +27,31 @@ public:
     {
         m_buffer.append(utf8);
         if (m_buffer.size() >= BlockSize)
-            write();
+            flush();
     }
-    void raw(char c) { raw(QByteArrayView(&c, 1)); }
     void text(QStringView text) { raw(text.toUtf8()); }
     void number(qint64 value) { raw(QByteArray::number(value)); }
 
     // False once a write has failed.
-    bool flush();
+    bool flush()
+    {
+        if (m_ok && m_file.write(m_buffer) != m_buffer.size()) {
+            m_ok = false;
+            error(QStringLiteral("qvedtool: cannot write to standard output: ") +
+                  m_file.errorString());
+        }
+        m_buffer.resize(0);
+        return m_ok;
+    }
 
     // One line to standard error, unbuffered.
-    static void error(const QString& line);
+    static void error(const QString& line)
+    {
+        std::fputs(line.toUtf8().append('\n').constData(), stderr);
+        std::fflush(stderr);
+    }
 
 private:
-    void write();
-
     static constexpr qsizetype BlockSize = 1 << 16;
     QFile m_file;
     QByteArray m_buffer;

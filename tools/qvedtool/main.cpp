@@ -1,6 +1,8 @@
+#include "ToolCheck.h"
 #include "ToolCommandLine.h"
-#include "ToolCommands.h"
-
+#include "ToolExport.h"
+#include "ToolReport.h"
+#include "ToolStats.h"
 #include "Utf8Output.h"
 
 #include <QCoreApplication>
@@ -18,6 +20,30 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         Utf8Output::error(QStringLiteral("qvedtool: ") + message);
 }
 
+// arguments: the program, then the command and its arguments.
+int runCommand(const QStringList& arguments)
+{
+    const QString command = arguments.value(1);
+    if (command.isEmpty())
+        return ToolCommandLine::usageError({}, QStringLiteral("No command given."));
+    if (command == u"-h" || command == u"--help" || command == u"-?" || command == u"help") {
+        Utf8Output out;
+        out.text(ToolCommandLine::helpText());
+        return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
+    }
+    if (command == u"check")
+        return ToolCheck::run(arguments);
+    if (command == u"export")
+        return ToolExport::run(arguments);
+    if (command == u"report")
+        return ToolReport::run(arguments);
+    if (command == u"stats")
+        return ToolStats::run(arguments);
+    if (command.startsWith(u'-'))
+        return ToolCommandLine::usageError({}, QStringLiteral("Unknown option '%1'.").arg(command));
+    return ToolCommandLine::usageError({}, QStringLiteral("Unknown command '%1'.").arg(command));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -26,14 +52,14 @@ try {
     // Only the report draws pages and needs fonts; the other commands start
     // quicker without them. Never a window: pages are drawn offscreen unless
     // the caller chose a platform.
-    if (ToolCommandLine::drawsPages(argc, argv)) {
+    if (argc > 1 && qstrcmp(argv[1], "report") == 0) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         const QGuiApplication app(argc, argv);
-        return ToolCommands::run(QCoreApplication::arguments());
+        return runCommand(QCoreApplication::arguments());
     }
     const QCoreApplication app(argc, argv);
-    return ToolCommands::run(QCoreApplication::arguments());
+    return runCommand(QCoreApplication::arguments());
 } catch (const std::bad_alloc&) {
     Utf8Output::error(QStringLiteral("qvedtool: out of memory."));
     return ToolCommandLine::Failure;
