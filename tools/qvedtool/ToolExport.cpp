@@ -11,38 +11,18 @@
 
 #include <QCommandLineParser>
 #include <algorithm>
-#include <array>
 
 namespace {
 
-// Question texts are the file's Windows-1252 bytes; messages are UTF-8.
-enum class Encoding
+// A question text, from the file's Windows-1252 bytes.
+QByteArray utf8(QByteArrayView text)
 {
-    Windows1252,
-    Utf8
-};
-
-// One byte of a text in UTF-8, through a table taken once from the
-// program's one code page conversion.
-void appendChar(QByteArray& out, char byte, Encoding encoding)
-{
-    static const std::array<QByteArray, 256> utf8 = [] {
-        std::array<QByteArray, 256> made;
-        for (int b = 0; b < 256; ++b) {
-            const char c = char(b);
-            made[std::size_t(b)] = Windows1252::toUnicode(QByteArrayView(&c, 1)).toUtf8();
-        }
-        return made;
-    }();
-    if (uchar(byte) < 0x80 || encoding == Encoding::Utf8)
-        out.append(byte);
-    else
-        out.append(utf8[uchar(byte)]);
+    return Windows1252::toUnicode(text).toUtf8();
 }
 
-// A JSON string: quotes and backslashes escaped, control characters as
-// \u00XX.
-void appendJsonText(QByteArray& out, QByteArrayView text, Encoding encoding = Encoding::Windows1252)
+// A JSON string of UTF-8 text: quotes and backslashes escaped, control
+// characters as \u00XX.
+void appendJsonText(QByteArray& out, QByteArrayView text)
 {
     static constexpr char hex[] = "0123456789abcdef";
     out.append('"');
@@ -52,14 +32,14 @@ void appendJsonText(QByteArray& out, QByteArrayView text, Encoding encoding = En
         else if (uchar(byte) < 0x20)
             out.append("\\u00", 4).append(hex[uchar(byte) >> 4]).append(hex[uchar(byte) & 15]);
         else
-            appendChar(out, byte, encoding);
+            out.append(byte);
     }
     out.append('"');
 }
 
 // An RFC 4180 field, quoted only when it holds a comma, a quote or a line
 // break.
-void appendCsvText(QByteArray& out, QByteArrayView text, Encoding encoding = Encoding::Windows1252)
+void appendCsvText(QByteArray& out, QByteArrayView text)
 {
     static constexpr char special[] = {',', '"', '\r', '\n'};
     const bool quoted = std::find_first_of(text.begin(), text.end(), std::begin(special),
@@ -69,7 +49,7 @@ void appendCsvText(QByteArray& out, QByteArrayView text, Encoding encoding = Enc
     for (const char byte : text) {
         if (byte == '"')
             out.append('"');
-        appendChar(out, byte, encoding);
+        out.append(byte);
     }
     if (quoted)
         out.append('"');
@@ -97,14 +77,14 @@ void appendQuestion(QByteArray& out, int number, const QuestionRecord* record, c
                     Format format)
 {
     const bool json = format == Format::Json;
-    auto text = [&](const char* key, QByteArrayView value,
-                    Encoding encoding = Encoding::Windows1252) {
+    // Texts arrive in UTF-8.
+    auto text = [&](const char* key, QByteArrayView value) {
         if (json) {
             out.append(", \"").append(key).append("\": ");
-            appendJsonText(out, value, encoding);
+            appendJsonText(out, value);
         } else {
             out.append(',');
-            appendCsvText(out, value, encoding);
+            appendCsvText(out, value);
         }
     };
     auto integer = [&](const char* key, int value) {
@@ -118,22 +98,22 @@ void appendQuestion(QByteArray& out, int number, const QuestionRecord* record, c
     if (!record) {
         // The message quotes the field, which may hold any byte of the line.
         out.append(json ? "" : ",,,,,,,,,,,,");
-        text("error", error.toUtf8(), Encoding::Utf8);
+        text("error", error.toUtf8());
         out.append(json ? "}" : "\r\n");
         return;
     }
     const QuestionRecord& r = *record;
-    text("CanonicalNbr", r.CanonicalNbr.view());
+    text("CanonicalNbr", utf8(r.CanonicalNbr.view()));
     integer("Book", r.Book);
-    text("BookAbbreviation", abbreviation(r.Book));
+    text("BookAbbreviation", utf8(abbreviation(r.Book)));
     integer("Level", r.Level);
     integer("Correct", r.Correct);
-    text("Reference", r.Reference.view());
-    text("Question", r.Question.view());
-    text("AnswerA", r.AnswerA.view());
-    text("AnswerB", r.AnswerB.view());
-    text("AnswerC", r.AnswerC.view());
-    text("AnswerD", r.AnswerD.view());
+    text("Reference", utf8(r.Reference.view()));
+    text("Question", utf8(r.Question.view()));
+    text("AnswerA", utf8(r.AnswerA.view()));
+    text("AnswerB", utf8(r.AnswerB.view()));
+    text("AnswerC", utf8(r.AnswerC.view()));
+    text("AnswerD", utf8(r.AnswerD.view()));
     // Deleted marks live only in the editor's list, never in a file.
     out.append(json ? ", \"Deleted\": false}" : ",false,\r\n");
 }
