@@ -1,11 +1,10 @@
 #pragma once
 
-#include "CopyShort.h"
-
 #include <QByteArrayView>
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 // A single-byte text of fixed capacity stored inside its owner; a longer
 // text is cut at the capacity without notice, as question fields are.
@@ -18,7 +17,8 @@ public:
     void assign(QByteArrayView text)
     {
         m_length = std::uint8_t(std::min<qsizetype>(text.size(), Capacity));
-        CopyShort<Capacity>(m_chars.data(), text.data(), m_length);
+        if (m_length > 0)
+            std::memcpy(m_chars.data(), text.data(), m_length);
     }
     void clear() { m_length = 0; }
 

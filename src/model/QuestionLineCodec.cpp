@@ -3,78 +3,9 @@
 #include "BookTable.h"
 #include "IntegerConversion.h"
 
-#include <bit>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <cstring>
 
 namespace {
-
-// Positions of the first double quotes of a line. Fields are short, so
-// finding every quote of 64 bytes at once costs less than a search per
-// quote, and writing eight positions at a time without asking whether
-// there are eight costs less than a branch per quote.
-class LineQuotes
-{
-public:
-    static constexpr int Most = 18; // the quotes of nine fields
-
-    LineQuotes(QByteArrayView line, int wanted)
-    {
-        Q_ASSERT(wanted <= Most);
-        const char* const data = line.data();
-        const qsizetype size = line.size();
-        for (qsizetype block = 0; block < size && m_count < wanted; block += 64) {
-            quint64 quotes = quotesOfBlock(data, size, block);
-            while (quotes != 0) {
-                for (int k = 0; k < 8; ++k) {
-                    m_offsets[m_count] = block + std::countr_zero(quotes);
-                    m_count += quotes != 0;
-                    quotes &= quotes - 1;
-                }
-            }
-        }
-        m_count = std::min(m_count, wanted);
-    }
-
-    int count() const { return m_count; }
-    qsizetype at(int i) const { return m_offsets[i]; }
-
-private:
-    // One bit for each quote among the 64 bytes from block; never reads
-    // outside the line.
-    static quint64 quotesOfBlock(const char* data, qsizetype size, qsizetype block)
-    {
-        const char* const from = data + block;
-        const qsizetype available = std::min<qsizetype>(size - block, 64);
-        quint64 quotes = 0;
-        qsizetype i = 0;
-#if defined(__SSE2__)
-        const __m128i quote = _mm_set1_epi8('"');
-        for (; i + 16 <= available; i += 16) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-            quotes |= quint64(quint16(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)))) << i;
-        }
-        if (i < available && size >= 16) {
-            // The line's last 16 bytes, of which the ones not yet seen are
-            // the top ones.
-            const __m128i bytes =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + size - 16));
-            const quint32 tail = quint32(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)));
-            return quotes | (quint64(tail >> (16 - (available - i))) << i);
-        }
-#endif
-        for (; i < available; ++i)
-            quotes |= quint64(from[i] == '"') << i;
-        return quotes;
-    }
-
-    // A block's quotes are written in groups of eight, so there is room for
-    // a last group that runs past the wanted ones.
-    qsizetype m_offsets[Most + 64 + 8];
-    int m_count = 0;
-};
 
 char upperAscii(char c)
 {
@@ -135,23 +66,31 @@ void storeField(int number, QByteArrayView text, QuestionRecord& record,
 
 } // namespace
 
-void DecodeQuestionLine(QByteArrayView line, QuestionRecord& record, DecodeMode mode,
-                        QByteArrayView* questionField)
+int DecodeQuestionLine(QByteArrayView line, QuestionRecord& record, DecodeMode mode,
+                       QByteArrayView* questionField)
 {
     const int lastField = mode == DecodeMode::QuestionOnly ? 5 : 9;
-    const LineQuotes quotes(line, 2 * lastField);
-    const int fields = quotes.count() / 2;
-    const char* const data = line.data();
-    for (int field = 0; field < fields; ++field) {
-        const qsizetype opened = quotes.at(2 * field);
-        const qsizetype closed = quotes.at(2 * field + 1);
+    const char* const end = line.data() + line.size();
+    const char* from = line.data();
+    // Each field is the text between the next two double quotes.
+    auto nextQuote = [&end](const char* at) {
+        return static_cast<const char*>(std::memchr(at, '"', std::size_t(end - at)));
+    };
+    int fields = 0;
+    while (fields < lastField && from != end) {
+        const char* const opened = nextQuote(from);
+        const char* const closed = opened ? nextQuote(opened + 1) : nullptr;
+        if (!closed)
+            break;
         // Two adjacent quotes read as a text of one character: the closing
         // quote itself.
         const qsizetype length = closed - opened - 1;
-        const QByteArrayView text = length > 0 ? QByteArrayView(data + opened + 1, length)
-                                               : QByteArrayView(data + closed, 1);
-        storeField(field + 1, text, record, questionField);
+        const QByteArrayView text =
+            length > 0 ? QByteArrayView(opened + 1, length) : QByteArrayView(closed, 1);
+        storeField(++fields, text, record, questionField);
+        from = closed + 1;
     }
+    return fields;
 }
 
 QByteArray EncodeQuestionLine(int book, int level, int correct, QByteArrayView reference,

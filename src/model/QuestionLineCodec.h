@@ -9,13 +9,13 @@ enum class DecodeMode {
     QuestionOnly, // stops after the question field; the answers keep their values
 };
 
-// Fills the record from a question line. Only the fields present in the line
-// are overwritten. A book number or level that is not an integer throws the
+// Fills the record from a question line and answers how many fields it
+// found. Only the fields present in the line are overwritten. A book number or level that is not an integer throws the
 // conversion error after the fields before it have been stored.
 // When questionField is given, it receives the view of the line that the
 // Question field was taken from (untouched when the line has no such field).
-void DecodeQuestionLine(QByteArrayView line, QuestionRecord& record, DecodeMode mode,
-                        QByteArrayView* questionField = nullptr);
+int DecodeQuestionLine(QByteArrayView line, QuestionRecord& record, DecodeMode mode,
+                       QByteArrayView* questionField = nullptr);
 
 // Composes a line from the editor's values, inserted exactly as passed.
 QByteArray EncodeQuestionLine(int book, int level, int correct, QByteArrayView reference,

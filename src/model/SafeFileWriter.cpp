@@ -82,11 +82,14 @@ bool SafeFileWriter::open()
     // The temporary file lives beside the target: a folder that refuses
     // new files stops the save even when the file itself is writable.
     const QFileInfo folder(target.absolutePath());
-    if (!folder.isWritable() || error == EROFS)
-        return fail(error ? error : EACCES, true,
-                    QStringLiteral("Cannot create a file in the folder %1: ")
-                        .arg(QDir::toNativeSeparators(folder.absoluteFilePath())),
-                    QStringLiteral(".\r\nUse Save As to save it in another folder."));
+    if (folder.isDir() && (!folder.isWritable() || error == EROFS)) {
+        fail(error ? error : EACCES, true,
+             QStringLiteral("Cannot create a file in the folder %1: ")
+                 .arg(QDir::toNativeSeparators(folder.absoluteFilePath())),
+             QStringLiteral("."));
+        m_result.folderRefused = true;
+        return false;
+    }
     fail(error ? error : EACCES, true);
     if (!error)
         m_result.platformText = m_file.errorString();

@@ -1,13 +1,8 @@
 #include "Windows1252.h"
 
-#include "LoadWord.h"
-#include "Utf16Scan.h"
-
 #include <QHash>
 #include <QStringDecoder>
 #include <array>
-#include <bit>
-#include <cstring>
 
 namespace {
 
@@ -52,55 +47,25 @@ const CodeTables& tables()
     return instance;
 }
 
-// Widens plain ASCII eight bytes at a time, stopping before the first eight
-// that hold a byte from 0x80 up or that are fewer than eight; the table
-// converts the rest.
-void widenAscii(const char*& from, const char* end, char16_t*& to)
-{
-    for (; end - from >= 8; from += 8, to += 8) {
-        const quint64 word = LoadWord<quint64>(from);
-        if (word & 0x8080808080808080)
-            return;
-        for (int half = 0; half < 2; ++half) {
-            const quint64 bytes = (word >> (32 * half)) & 0xFFFFFFFF;
-            // Each byte moves to the low half of its own 16-bit unit.
-            const quint64 units = (bytes & 0xFF) | ((bytes & 0xFF00) << 8) |
-                                  ((bytes & 0xFF0000) << 16) | ((bytes & 0xFF000000) << 24);
-            std::memcpy(to + 4 * half, &units, sizeof units);
-        }
-    }
-}
-
 } // namespace
 
 QString Windows1252::toUnicode(QByteArrayView bytes)
 {
-    QString result(bytes.size(), Qt::Uninitialized);
-    const char* from = bytes.data();
-    const char* const end = from + bytes.size();
-    char16_t* to = reinterpret_cast<char16_t*>(result.data());
-    if constexpr (std::endian::native == std::endian::little)
-        widenAscii(from, end, to);
-    while (from < end && uchar(*from) < 0x80)
-        *to++ = uchar(*from++);
-    if (from == end)
-        return result;
     const auto& table = tables().toUnicode;
-    while (from < end)
-        *to++ = table[uchar(*from++)];
+    QString result(bytes.size(), Qt::Uninitialized);
+    QChar* to = result.data();
+    for (const char byte : bytes)
+        *to++ = QChar(table[uchar(byte)]);
     return result;
 }
 
 qsizetype Windows1252::firstUnencodable(QStringView text)
 {
-    // Most texts are plain ASCII, which the code page holds whole.
-    if (Utf16Scan::isAscii(text))
-        return -1;
     const auto& map = tables().fromUnicode;
     for (qsizetype i = 0; i < text.size(); ++i) {
         // Only the C1 range differs between the code page and Latin-1.
         const char16_t unit = text[i].unicode();
-        if ((unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)))
+        if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
             continue;
         if (!map.contains(unit))
             return i;

@@ -6,8 +6,9 @@
 struct WriteResult
 {
     bool ok = true;
-    int code = 0;         // the I/O failure code, see IOErrorText
-    QString platformText; // the platform's own description of the failure
+    int code = 0;               // the I/O failure code, see IOErrorText
+    QString platformText;       // the platform's own description of the failure
+    bool folderRefused = false; // the folder took no new file, whatever the file allows
 
     // A failure from the errno the platform set: the platform's reason,
     // with what was being done before it and advice after it when given.

@@ -20,15 +20,6 @@
 
 namespace {
 
-// Stored values outside a control's range: above it chooses the last item,
-// below "none" chooses nothing.
-int choiceIndex(int value, int items)
-{
-    if (value >= items)
-        return items - 1;
-    return value < 0 ? -1 : value;
-}
-
 QString text(QByteArrayView bytes)
 {
     return Windows1252::toUnicode(bytes);
@@ -67,15 +58,16 @@ void EditingWorkflow::ShowQuestion(int gridRow)
     DecodeQuestionLine(m_session.list.line(gridRow - 1), record, DecodeMode::Full);
 
     m_panel.lblQuestionNbr->setText(QStringLiteral("# %1").arg(gridRow));
-    m_panel.cbxBook->setCurrentIndex(record.Book >= 0 && record.Book < BookCount ? record.Book : -1);
-    m_panel.edtRef->setText(text(record.Reference.view()));
-    m_panel.rgpLevel->setItemIndex(choiceIndex(record.Level, 4));
-    m_panel.rgpCorrect->setItemIndex(choiceIndex(record.Correct, 4));
-    m_panel.setQuestionText(text(record.Question.view()));
-    m_panel.edtAnsA->setText(text(record.AnswerA.view()));
-    m_panel.edtAnsB->setText(text(record.AnswerB.view()));
-    m_panel.edtAnsC->setText(text(record.AnswerC.view()));
-    m_panel.edtAnsD->setText(text(record.AnswerD.view()));
+    const PanelValues shown = PanelValuesOf(record);
+    m_panel.cbxBook->setCurrentIndex(shown.book);
+    m_panel.edtRef->setText(shown.reference);
+    m_panel.rgpLevel->setItemIndex(shown.level);
+    m_panel.rgpCorrect->setItemIndex(shown.correct);
+    m_panel.setQuestionText(shown.question);
+    m_panel.edtAnsA->setText(shown.answerA);
+    m_panel.edtAnsB->setText(shown.answerB);
+    m_panel.edtAnsC->setText(shown.answerC);
+    m_panel.edtAnsD->setText(shown.answerD);
     m_session.CurrentIndex = gridRow - 1;
 
     m_panel.chkValidate->setEnabled(true);

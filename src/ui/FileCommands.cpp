@@ -134,7 +134,11 @@ bool FileCommands::WriteQuestionFile(const QString& path)
         return false;
     const WriteResult result = m_session.list.WriteQuestionFile(path);
     if (!result.ok) {
-        m_prompts.information(m_window, result.message());
+        m_prompts.information(m_window,
+                              result.folderRefused
+                                  ? result.message() + QStringLiteral("\r\nUse Save As to save the "
+                                                                      "file in another folder.")
+                                  : result.message());
         return false;
     }
     LoadQuestionFile(path);

@@ -1,32 +1,29 @@
 #pragma once
 
-#include <QByteArrayView>
 #include <QString>
 
 class ValidationTable;
+struct QuestionRecord;
 
 // What the detail panel holds when a question is about to be stored.
-template <typename Text> struct BasicPanelValues
+struct PanelValues
 {
     int book = -1; // book selector index, -1 none
-    Text reference;
+    QString reference;
     bool validate = true;
     int level = -1;   // -1 none
     int correct = -1; // -1 none
-    Text question;
-    Text answerA;
-    Text answerB;
-    Text answerC;
-    Text answerD;
+    QString question;
+    QString answerA;
+    QString answerB;
+    QString answerC;
+    QString answerD;
 };
 
-// The panel's own texts.
-using PanelValues = BasicPanelValues<QString>;
-// The texts as a question file's Windows-1252 bytes, for checking the lines
-// of a whole file without converting every text first. Each byte stands for
-// a character the code page holds, so only the double quote and the line
-// breaks can make such a text unstorable.
-using PanelBytes = BasicPanelValues<QByteArrayView>;
+// What the panel shows for a decoded question: a book outside the table
+// shows none, a level or letter above the last item shows the last item and
+// one below shows none, and only a Bible book is checked against the table.
+PanelValues PanelValuesOf(const QuestionRecord& record);
 
 struct CheckOutcome
 {
@@ -41,7 +38,6 @@ extern const QString CheckReportHeading;
 // the characters a question line cannot hold. A reference piece that is not
 // an integer throws the conversion error and no report is made.
 CheckOutcome CheckRecord(const PanelValues& panel, const ValidationTable& table);
-CheckOutcome CheckRecord(const PanelBytes& panel, const ValidationTable& table);
 
 // Appends the chapter and verse lines; true when the reference passed.
 bool ValidateReference(const QString& reference, int book, const ValidationTable& table,

@@ -1,8 +1,9 @@
 #include "ToolCheck.h"
 
 #include "BuilderLibrary.h"
-#include "QuestionFileChunks.h"
-#include "QuestionLineCodec.h"
+#include "ForEachBlock.h"
+#include "QuestionChecker.h"
+#include "QuestionFileReader.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
@@ -11,7 +12,23 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+// A block's checked questions: their problem lines, and where each
+// question's lines end in them.
+struct CheckedBlock
+{
+    int first = 0;
+    QByteArray text;
+    std::vector<std::pair<qsizetype, QuestionChecker::Checked>> questions;
+};
+
+} // namespace
 
 int ToolCheck::run(const QStringList& arguments)
 {
@@ -37,8 +54,8 @@ int ToolCheck::run(const QStringList& arguments)
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
         return *stop;
 
-    QuestionFileChunks chunks;
-    if (!chunks.open(file))
+    QuestionList list;
+    if (!QuestionFileReader::read(file, list))
         return ToolCommandLine::Failure;
 
     ValidationTable table;
@@ -54,12 +71,72 @@ int ToolCheck::run(const QStringList& arguments)
             Utf8Output::error(ValidationTable::message(outcome));
     }
 
-    Utf8Output out(1);
-    return ToolCheck(chunks, table, validate, out).checkAll();
+    Utf8Output out;
+    // The first question with each hash of texts; a hash shared by other
+    // texts keeps an entry for each.
+    std::unordered_multimap<size_t, int> firstWithTexts;
+    firstWithTexts.reserve(std::size_t(list.count()));
+    int withProblems = 0;
+    ForEachBlock<CheckedBlock>(
+        list.count(),
+        [&list, &table, validate](const QuestionBlock& block) {
+            CheckedBlock checked{block.first, {}, {}};
+            QuestionChecker checker(table, validate);
+            for (int index = block.first; index < block.end; ++index) {
+                const auto result = checker.check(index + 1, list.line(index), checked.text);
+                checked.questions.emplace_back(checked.text.size(), result);
+            }
+            return checked;
+        },
+        [&](const CheckedBlock& block) {
+            // Repeats are asked in file order, each question's after its own
+            // problems.
+            qsizetype textStart = 0;
+            for (std::size_t i = 0; i < block.questions.size(); ++i) {
+                const auto& [textEnd, q] = block.questions[i];
+                const int index = block.first + int(i);
+                out.raw(QByteArrayView(block.text).sliced(textStart, textEnd - textStart));
+                textStart = textEnd;
+                bool problem = q.hasProblem;
+                if (q.hasQuestion) {
+                    int earlier = 0;
+                    const auto [from, to] = firstWithTexts.equal_range(q.textHash);
+                    for (auto it = from; it != to && earlier == 0; ++it) {
+                        if (QuestionChecker::sameTexts(list.line(it->second - 1), list.line(index)))
+                            earlier = it->second;
+                    }
+                    if (earlier == 0) {
+                        firstWithTexts.emplace(q.textHash, index + 1);
+                    } else {
+                        out.raw(QByteArray::number(index + 1) + ": same question as " +
+                                QByteArray::number(earlier) + '\n');
+                        problem = true;
+                    }
+                }
+                withProblems += problem ? 1 : 0;
+            }
+        });
+
+    out.raw("checked: ");
+    out.number(list.count());
+    out.raw(" questions, ");
+    out.number(withProblems);
+    out.raw(" with problems\n");
+    if (!out.flush())
+        return ToolCommandLine::Failure;
+    return withProblems > 0 ? ToolCommandLine::ProblemsFound : ToolCommandLine::Success;
 }
 
 bool ToolCheck::loadGivenTable(const QString& path, ValidationTable& table)
 {
+    // Anything but a regular file (a FIFO, a device) could keep the copy
+    // below waiting for ever.
+    const QFileInfo given(path);
+    if (given.exists() && !given.isFile()) {
+        Utf8Output::error(QStringLiteral("qvedtool check: %1 is not a regular file.")
+                              .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
     // The loader reads the table under its own name from a folder, so the
     // given file is copied under that name into a folder of its own.
     const QTemporaryDir folder;
@@ -74,91 +151,4 @@ bool ToolCheck::loadGivenTable(const QString& path, ValidationTable& table)
         return false;
     }
     return true;
-}
-
-// Question lines run to about 170 bytes; the index grows if they are
-// shorter.
-ToolCheck::ToolCheck(QuestionFileChunks& file, const ValidationTable& table, bool validate,
-                     Utf8Output& out)
-    : m_file(file), m_table(table), m_validate(validate), m_out(out),
-      m_firstWithText(file.sizeHint() / 160)
-{
-}
-
-int ToolCheck::checkAll()
-{
-    // Whether a question repeats an earlier one is asked as the checked
-    // chunks are written, in file order.
-    const bool read = m_file.forEachChunk<QuestionChecker::Block>(
-        [this](const QuestionFileChunks::Chunk& chunk, QuestionChecker::Block& block) {
-            QuestionChecker(m_table, m_validate).checkChunk(chunk, block);
-        },
-        [this](const QuestionFileChunks::Chunk& chunk, const QuestionChecker::Block& block) {
-            writeChunk(chunk, block);
-        });
-    if (!read)
-        return ToolCommandLine::Failure;
-
-    m_out.raw("checked: ");
-    m_out.number(m_file.count());
-    m_out.raw(" questions, ");
-    m_out.number(m_withProblems);
-    m_out.raw(" with problems\n");
-    if (!m_out.flush())
-        return ToolCommandLine::Failure;
-    return m_withProblems > 0 ? ToolCommandLine::ProblemsFound : ToolCommandLine::Success;
-}
-
-void ToolCheck::writeChunk(const QuestionFileChunks::Chunk& chunk,
-                           const QuestionChecker::Block& block)
-{
-    // In a table of millions the wait for memory would dominate: the slot of
-    // a question further on is loaded while this one is looked up.
-    constexpr std::size_t ahead = 8;
-    const auto& questions = block.questions;
-    qsizetype textStart = 0;
-    for (std::size_t i = 0; i < questions.size(); ++i) {
-        if (i + ahead < questions.size())
-            m_firstWithText.prefetch(questions[i + ahead].textHash);
-        const QuestionChecker::Checked& q = questions[i];
-        const int number = chunk.firstIndex + int(i) + 1;
-        if (q.textEnd != textStart) {
-            m_out.raw(block.text.view().sliced(textStart, q.textEnd - textStart));
-            textStart = q.textEnd;
-        }
-        bool problem = q.hasProblem;
-        if (q.hasQuestion) {
-            const QByteArrayView line = chunk.line(int(i));
-            const int earlier = m_firstWithText.findOrAdd(
-                q.textHash, number, chunk.lineOffset(int(i)),
-                [&](qint64 earlierOffset) { return sameTexts(line, earlierOffset); });
-            if (earlier > 0) {
-                m_out.number(number);
-                m_out.raw(": same question as ");
-                m_out.number(earlier);
-                m_out.raw('\n');
-                problem = true;
-            }
-        }
-        if (problem)
-            ++m_withProblems;
-    }
-}
-
-bool ToolCheck::sameTexts(QByteArrayView line, qint64 earlierOffset)
-{
-    // Asked only when the hashes agree, so mostly for true repeats; the
-    // earlier line is read again, its chunk long gone.
-    ClearQuestionRecord(m_record);
-    DecodeQuestionLine(line, m_record, DecodeMode::Full);
-    ClearQuestionRecord(m_probe);
-    try {
-        DecodeQuestionLine(m_file.lineAt(earlierOffset), m_probe, DecodeMode::Full);
-    } catch (const QvedError&) {
-        // The file changed while it was read: not a line that repeats.
-        return false;
-    }
-    return m_probe.Question == m_record.Question && m_probe.AnswerA == m_record.AnswerA &&
-           m_probe.AnswerB == m_record.AnswerB && m_probe.AnswerC == m_record.AnswerC &&
-           m_probe.AnswerD == m_record.AnswerD;
 }

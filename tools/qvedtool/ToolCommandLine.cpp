@@ -3,12 +3,6 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
-#include <cstring>
-
-bool ToolCommandLine::drawsPages(int argc, char** argv)
-{
-    return argc > 1 && std::strcmp(argv[1], "report") == 0;
-}
 
 QString ToolCommandLine::helpText()
 {
@@ -47,7 +41,7 @@ std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStr
         QString help = parser.helpText();
         help.replace(0, help.indexOf(u'\n'),
                      QStringLiteral("Usage: qvedtool %1 [options] FILE").arg(command));
-        Utf8Output out(1);
+        Utf8Output out;
         out.text(help);
         return out.flush() ? Success : Failure;
     }

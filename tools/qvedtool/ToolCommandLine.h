@@ -18,9 +18,6 @@ public:
         Failure = 2
     };
 
-    // True when the command draws pages and so needs fonts (a GUI application).
-    static bool drawsPages(int argc, char** argv);
-
     // Parses one command's arguments with its options already added and
     // gives its question file. Answers the exit status when the command
     // should stop here: its help was shown, or the arguments were refused.

@@ -4,13 +4,16 @@
 #include "QuestionFileReader.h"
 #include "QuestionList.h"
 #include "ReportExport.h"
+#include "ReportOutputFile.h"
 #include "ReportPdf.h"
 #include "ReportRun.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace {
 
@@ -55,21 +58,30 @@ int ToolReport::run(const QStringList& arguments)
                          .arg(parser.value(layoutOption)));
     if (!parser.isSet(outputOption))
         return ToolCommandLine::usageError(Command, QStringLiteral("No output file given (-o)."));
+    const QString output = parser.value(outputOption);
+    if (const QString refused = ReportOutputFile::refusal(file, output); !refused.isEmpty())
+        return ToolCommandLine::usageError(Command, refused);
     std::optional<Range> range;
     if (parser.isSet(rangeOption)) {
-        range = parseRange(parser.value(rangeOption));
+        QString problem;
+        range = parseRange(parser.value(rangeOption), problem);
         if (!range)
-            return ToolCommandLine::usageError(
-                Command, QStringLiteral("The range '%1' is not two whole numbers B-E.")
-                             .arg(parser.value(rangeOption)));
+            return ToolCommandLine::usageError(Command, problem);
     }
 
     QuestionList list;
     if (!QuestionFileReader::read(file, list))
         return ToolCommandLine::Failure;
     if (list.isEmpty()) {
-        Utf8Output::error(QStringLiteral("%1 has no questions; no PDF was written.").arg(file));
-        return ToolCommandLine::Success;
+        Utf8Output::error(ReportOutputFile::notWritten(file, output));
+        return ToolCommandLine::Failure;
+    }
+    if (range && range->beginning > list.count()) {
+        Utf8Output::error(QStringLiteral("The range %1 begins past the last question (%2 in %3).")
+                              .arg(parser.value(rangeOption))
+                              .arg(list.count())
+                              .arg(QDir::toNativeSeparators(file)));
+        return ToolCommandLine::Failure;
     }
 
     const Range chosen = range.value_or(Range{1, list.count()});
@@ -83,8 +95,8 @@ int ToolReport::run(const QStringList& arguments)
     // A folder of this run's own keeps reports run side by side (a build
     // script's parallel jobs) from sharing their temporary files.
     const std::unique_ptr<QTemporaryDir> temporaryFolder = ReportRun::newTemporaryFolder();
-    const QString error = ReportPdf::write(reportType, list, chosen.beginning, chosen.end,
-                                           parser.value(outputOption), *temporaryFolder);
+    const QString error =
+        ReportPdf::write(reportType, list, chosen.beginning, chosen.end, output, *temporaryFolder);
     if (!error.isEmpty()) {
         for (const QString& line : error.split(QStringLiteral("\r\n")))
             Utf8Output::error(line);
@@ -93,14 +105,26 @@ int ToolReport::run(const QStringList& arguments)
     return ToolCommandLine::Success;
 }
 
-std::optional<ToolReport::Range> ToolReport::parseRange(const QString& text)
+std::optional<ToolReport::Range> ToolReport::parseRange(const QString& text, QString& problem)
 {
+    problem = QStringLiteral("The range '%1' is not two whole numbers B-E.").arg(text);
     // The separating hyphen is the first one after the beginning's sign.
     const qsizetype hyphen = text.indexOf(u'-', 1);
     if (hyphen < 0)
         return std::nullopt;
-    const auto beginning = ParseInteger(QStringView(text).left(hyphen));
-    const auto end = ParseInteger(QStringView(text).mid(hyphen + 1));
+    const QStringView pieces[] = {QStringView(text).left(hyphen),
+                                  QStringView(text).mid(hyphen + 1)};
+    const auto beginning = ParseInteger(pieces[0]);
+    const auto end = ParseInteger(pieces[1]);
+    // Whole numbers that do not convert are beyond what a range can hold.
+    for (const QStringView piece : pieces) {
+        QStringView digits = piece.trimmed();
+        if (digits.startsWith(u'-') || digits.startsWith(u'+'))
+            digits = digits.sliced(1);
+        if (!ParseInteger(piece) && !digits.isEmpty() &&
+            std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
+            problem = QStringLiteral("The number %1 is too large for a range.").arg(piece);
+    }
     if (!beginning || !end)
         return std::nullopt;
     return Range{*beginning, *end};

@@ -18,6 +18,6 @@ private:
         int end = 0;
     };
     // "B-E" with whole numbers as the setup's range boxes take them; a
-    // beginning may carry a minus sign.
-    static std::optional<Range> parseRange(const QString& text);
+    // beginning may carry a minus sign. When refused, problem says why.
+    static std::optional<Range> parseRange(const QString& text, QString& problem);
 };

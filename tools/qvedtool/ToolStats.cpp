@@ -1,12 +1,15 @@
 #include "ToolStats.h"
 
 #include "BookTable.h"
+#include "QuestionFileReader.h"
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <array>
+#include <numeric>
 
 namespace {
 
@@ -14,11 +17,12 @@ const QString LevelNames[] = {QStringLiteral("Single"), QStringLiteral("Double")
                               QStringLiteral("Triple"), QStringLiteral("Home Run")};
 const QString NoValue = QStringLiteral("(none)");
 constexpr int NameWidth = 10;
+constexpr int Choices = 4;
 
 // Index into a count table whose last entry stands for "none".
-int slot(int value, int size)
+std::size_t slot(int value, int size)
 {
-    return value >= 0 && value < size ? value : size;
+    return std::size_t(value >= 0 && value < size ? value : size);
 }
 
 } // namespace
@@ -37,105 +41,55 @@ int ToolStats::run(const QStringList& arguments)
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
         return *stop;
 
-    QuestionFileChunks chunks;
-    if (!chunks.open(file))
+    QuestionList list;
+    if (!QuestionFileReader::read(file, list))
         return ToolCommandLine::Failure;
-    ToolStats stats;
-    if (!stats.count(chunks))
-        return ToolCommandLine::Failure;
-    Utf8Output out(1);
-    stats.write(out);
-    return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
-}
-
-bool ToolStats::count(QuestionFileChunks& file)
-{
-    const bool read = file.forEachChunk<Counts>(
-        [](const QuestionFileChunks::Chunk& chunk, Counts& counts) {
-            counts = Counts();
-            counts.countChunk(chunk);
-        },
-        [this](const QuestionFileChunks::Chunk&, const Counts& counts) { m_counts.add(counts); });
-    m_countWidth = int(QString::number(m_counts.questions).size());
-    return read;
-}
-
-void ToolStats::Counts::countChunk(const QuestionFileChunks::Chunk& chunk)
-{
+    // The last entry of each counts the questions with no value in range.
+    std::array<int, BookCount + 1> books{};
+    std::array<int, Choices + 1> levels{};
+    std::array<int, Choices + 1> letters{};
+    int notDecoded = 0;
     QuestionRecord record;
-    questions += chunk.count();
-    for (int i = 0; i < chunk.count(); ++i) {
+    for (int i = 0; i < list.count(); ++i) {
         ClearQuestionRecord(record);
         try {
-            DecodeQuestionLine(chunk.line(i), record, DecodeMode::QuestionOnly);
+            DecodeQuestionLine(list.line(i), record, DecodeMode::QuestionOnly);
         } catch (const QvedError&) {
             ++notDecoded;
             continue;
         }
-        ++books[std::size_t(slot(record.Book, BookCount))];
-        ++levels[std::size_t(slot(record.Level, Choices))];
-        ++letters[std::size_t(slot(record.Correct, Choices))];
+        ++books[slot(record.Book, BookCount)];
+        ++levels[slot(record.Level, Choices)];
+        ++letters[slot(record.Correct, Choices)];
     }
-}
 
-void ToolStats::Counts::add(const Counts& other)
-{
-    questions += other.questions;
-    notDecoded += other.notDecoded;
-    for (std::size_t i = 0; i < books.size(); ++i)
-        books[i] += other.books[i];
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        levels[i] += other.levels[i];
-        letters[i] += other.letters[i];
-    }
-}
-
-void ToolStats::row(Utf8Output& out, const QString& name, int count) const
-{
-    out.text(QStringLiteral("  %1 %2").arg(name, -NameWidth).arg(count, m_countWidth));
-}
-
-void ToolStats::write(Utf8Output& out) const
-{
-    out.text(QStringLiteral("questions: %1\n").arg(m_counts.questions));
-
-    out.raw("by book:\n");
+    Utf8Output out;
+    const int width = int(QString::number(list.count()).size());
+    auto row = [&](const QString& name, int count, const QString& after = QStringLiteral("\n")) {
+        out.text(QStringLiteral("  %1 %2").arg(name, -NameWidth).arg(count, width) + after);
+    };
+    out.text(QStringLiteral("questions: %1\nby book:\n").arg(list.count()));
     for (int book = 0; book <= BookCount; ++book) {
         // Books without questions would only hide the others.
-        if (m_counts.books[std::size_t(book)] == 0)
-            continue;
-        row(out, book < BookCount ? QString::fromLatin1(BookAbbreviation(book)) : NoValue,
-            m_counts.books[std::size_t(book)]);
-        out.raw('\n');
+        if (books[book] > 0)
+            row(book < BookCount ? QString::fromLatin1(BookAbbreviation(book)) : NoValue,
+                books[book]);
     }
-
     out.raw("by level:\n");
     for (int level = 0; level <= Choices; ++level) {
-        if (level == Choices && m_counts.levels[Choices] == 0)
-            continue;
-        row(out, level < Choices ? LevelNames[level] : NoValue,
-            m_counts.levels[std::size_t(level)]);
-        out.raw('\n');
+        if (level < Choices || levels[level] > 0)
+            row(level < Choices ? LevelNames[level] : NoValue, levels[level]);
     }
-
     out.raw("by correct answer:\n");
-    int lettered = 0;
-    for (int letter = 0; letter < Choices; ++letter)
-        lettered += m_counts.letters[std::size_t(letter)];
-    for (int letter = 0; letter <= Choices; ++letter) {
-        const int count = m_counts.letters[std::size_t(letter)];
-        if (letter == Choices) {
-            if (count > 0) {
-                row(out, NoValue, count);
-                out.raw('\n');
-            }
-            continue;
-        }
-        row(out, QString(QChar(u'A' + letter)), count);
-        const double share = lettered > 0 ? 100.0 * count / lettered : 0.0;
-        out.text(QStringLiteral(" %1%\n").arg(share, 6, 'f', 1));
+    const int lettered = std::accumulate(letters.begin(), letters.end() - 1, 0);
+    for (int letter = 0; letter < Choices; ++letter) {
+        const double share = lettered > 0 ? 100.0 * letters[letter] / lettered : 0.0;
+        row(QString(QChar(u'A' + letter)), letters[letter],
+            QStringLiteral(" %1%\n").arg(share, 6, 'f', 1));
     }
-
-    if (m_counts.notDecoded > 0)
-        out.text(QStringLiteral("not decoded: %1\n").arg(m_counts.notDecoded));
+    if (letters[Choices] > 0)
+        row(NoValue, letters[Choices]);
+    if (notDecoded > 0)
+        out.text(QStringLiteral("not decoded: %1\n").arg(notDecoded));
+    return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
 }

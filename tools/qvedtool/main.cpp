@@ -1,21 +1,65 @@
+#include "ToolCheck.h"
 #include "ToolCommandLine.h"
-#include "ToolCommands.h"
-
+#include "ToolExport.h"
+#include "ToolReport.h"
+#include "ToolStats.h"
 #include "Utf8Output.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <new>
+
+namespace {
+
+// Qt's own warnings (a missing runtime folder, a painter that could not
+// start) say nothing a user of the tool can act on, and every failure the
+// tool meets is told in its own words: only a fatal message is shown.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        Utf8Output::error(QStringLiteral("qvedtool: ") + message);
+}
+
+// arguments: the program, then the command and its arguments.
+int runCommand(const QStringList& arguments)
+{
+    const QString command = arguments.value(1);
+    if (command.isEmpty())
+        return ToolCommandLine::usageError({}, QStringLiteral("No command given."));
+    if (command == u"-h" || command == u"--help" || command == u"-?" || command == u"help") {
+        Utf8Output out;
+        out.text(ToolCommandLine::helpText());
+        return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
+    }
+    if (command == u"check")
+        return ToolCheck::run(arguments);
+    if (command == u"export")
+        return ToolExport::run(arguments);
+    if (command == u"report")
+        return ToolReport::run(arguments);
+    if (command == u"stats")
+        return ToolStats::run(arguments);
+    if (command.startsWith(u'-'))
+        return ToolCommandLine::usageError({}, QStringLiteral("Unknown option '%1'.").arg(command));
+    return ToolCommandLine::usageError({}, QStringLiteral("Unknown command '%1'.").arg(command));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 try {
-    // Never a window: pages are drawn offscreen unless the caller chose a
-    // platform.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (ToolCommandLine::drawsPages(argc, argv))
-        return ToolCommands::drawPages(argc, argv);
+    qInstallMessageHandler(quietQtMessages);
+    // Only the report draws pages and needs fonts; the other commands start
+    // quicker without them. Never a window: pages are drawn offscreen unless
+    // the caller chose a platform.
+    if (argc > 1 && qstrcmp(argv[1], "report") == 0) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QGuiApplication app(argc, argv);
+        return runCommand(QCoreApplication::arguments());
+    }
     const QCoreApplication app(argc, argv);
-    return ToolCommands::run(QCoreApplication::arguments());
+    return runCommand(QCoreApplication::arguments());
 } catch (const std::bad_alloc&) {
     Utf8Output::error(QStringLiteral("qvedtool: out of memory."));
     return ToolCommandLine::Failure;
