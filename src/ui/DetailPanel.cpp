@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -67,10 +68,10 @@ DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent), textGuard(new TextE
     rgpLevel->setObjectName(QStringLiteral("rgpLevel"));
     rgpLevel->setGeometry(8, 106, 190, 67);
 
-    rgpCorrect = new RadioGroup(QStringLiteral(" &Correct "),
-                                {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                                 QStringLiteral("D")},
-                                4, this);
+    rgpCorrect = new RadioGroup(
+        QStringLiteral(" &Correct "),
+        {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")}, 4,
+        this);
     rgpCorrect->setObjectName(QStringLiteral("rgpCorrect"));
     rgpCorrect->setGeometry(8, 176, 190, 46);
 
@@ -106,11 +107,59 @@ DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent), textGuard(new TextE
     textGuard->guard(edtRef);
     textGuard->guard(mmoQuestion, 90);
 
-    // The panel's own tab order, top to bottom as the author fills it in.
-    QWidget* order[] = {cbxBook, edtRef, chkValidate, rgpLevel->button(0), rgpCorrect->button(0),
-                        mmoQuestion, edtAnsA, edtAnsB, edtAnsC, edtAnsD, btnSaveNew};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+    // The window's focus chain enters and leaves the panel in this order;
+    // inside it focusNextPrevChild decides.
+    const QList<QWidget*> order = tabStops() << btnSaveNew;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
+    // The Answers caption's access key goes to Answer A, not to whichever
+    // answer had the focus last.
+    gbxAnswers->installEventFilter(this);
+}
+
+QList<QWidget*> DetailPanel::tabStops() const
+{
+    QList<QWidget*> stops{cbxBook,
+                          edtRef,
+                          chkValidate,
+                          rgpLevel->focusButton(),
+                          rgpCorrect->focusButton(),
+                          mmoQuestion,
+                          edtAnsA,
+                          edtAnsB,
+                          edtAnsC,
+                          edtAnsD};
+    if (btnSaveNew->isVisible() && btnSaveNew->isEnabled())
+        stops << btnSaveNew;
+    return stops;
+}
+
+bool DetailPanel::focusNextPrevChild(bool next)
+{
+    QWidget* focused = focusWidget();
+    const QList<QWidget*> stops = tabStops();
+    qsizetype at = stops.indexOf(focused);
+    // An unchosen radio button stands for its group's stop.
+    for (RadioGroup* group : {rgpLevel, rgpCorrect})
+        if (focused && group->isAncestorOf(focused))
+            at = stops.indexOf(group->focusButton());
+    for (qsizetype i = at + (next ? 1 : -1); at >= 0 && i >= 0 && i < stops.size();
+         i += next ? 1 : -1) {
+        if (stops[i]->isEnabled() && stops[i]->isVisibleTo(this)) {
+            stops[i]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+bool DetailPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == gbxAnswers && event->type() == QEvent::Shortcut) {
+        edtAnsA->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString DetailPanel::questionText() const

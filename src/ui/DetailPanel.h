@@ -43,4 +43,13 @@ public:
     QLineEdit* edtAnsD;
     QPushButton* btnSaveNew;
     TextEntryGuard* textGuard;
+
+protected:
+    // Tab walks the panel top to bottom with each radio group one stop,
+    // landing on its chosen item.
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QList<QWidget*> tabStops() const;
 };

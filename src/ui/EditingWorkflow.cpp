@@ -122,11 +122,12 @@ bool EditingWorkflow::CommitQuestion()
         m_panel.btnSaveNew->setEnabled(false);
     }
     const PanelValues panel = m_panel.values();
-    const QByteArray line =
-        EncodeQuestionLine(panel.book, panel.level, panel.correct, bytes(panel.reference),
-                           bytes(panel.question), bytes(panel.answerA), bytes(panel.answerB),
-                           bytes(panel.answerC), bytes(panel.answerD));
+    const QByteArray line = EncodeQuestionLine(
+        panel.book, panel.level, panel.correct, bytes(panel.reference), bytes(panel.question),
+        bytes(panel.answerA), bytes(panel.answerB), bytes(panel.answerC), bytes(panel.answerD));
     list.StoreCommittedLine(m_session.CurrentIndex, line, bytes(panel.question));
+    // The panel now shows what is stored: nothing is pending any more.
+    DecodeQuestionLine(line, m_session.CurrentRecord, DecodeMode::Full);
     m_model.rowsChanged(m_session.CurrentIndex, m_session.CurrentIndex);
     return true;
 }
@@ -138,7 +139,8 @@ bool EditingWorkflow::ResolvePendingEdit()
     if (m_session.autosave)
         return CommitQuestion();
     switch (m_prompts.confirm(
-        m_window, QStringLiteral("Do you wish to save the changes to this record before continuing?"))) {
+        m_window,
+        QStringLiteral("Do you wish to save the changes to this record before continuing?"))) {
     case UserPrompts::Answer::Yes:
         return CommitQuestion();
     case UserPrompts::Answer::No:
@@ -249,8 +251,8 @@ void EditingWorkflow::cbxBookChange()
 void EditingWorkflow::chkValidateClick()
 {
     if (m_panel.chkValidate->isChecked() && !IsBibleBook(m_panel.cbxBook->currentIndex())) {
-        m_prompts.information(m_window,
-                              QStringLiteral("Validation not available for non-Biblical references"));
+        m_prompts.information(
+            m_window, QStringLiteral("Validation not available for non-Biblical references"));
         m_panel.chkValidate->setChecked(false);
     }
 }

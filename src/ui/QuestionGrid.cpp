@@ -11,6 +11,8 @@ QuestionGrid::QuestionGrid(QWidget* parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab leaves the grid for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     setShowGrid(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -28,7 +30,8 @@ QuestionGrid::QuestionGrid(QWidget* parent) : QTableView(parent)
 
 int QuestionGrid::selectionFirstRow() const
 {
-    const QModelIndexList rows = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    const QModelIndexList rows =
+        selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
     if (rows.isEmpty())
         return 0;
     int first = rows.first().row();
@@ -39,7 +42,8 @@ int QuestionGrid::selectionFirstRow() const
 
 int QuestionGrid::selectionLastRow() const
 {
-    const QModelIndexList rows = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    const QModelIndexList rows =
+        selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
     int last = -1;
     for (const QModelIndex& index : rows)
         last = std::max(last, index.row());
@@ -75,10 +79,12 @@ void QuestionGrid::setTopRow(int row)
 
 void QuestionGrid::setColumnWidths()
 {
-    setColumnWidth(0, 50);
+    // The number column holds six digits: a bank of up to 999,999 questions.
+    const int number = std::max(50, fontMetrics().horizontalAdvance(QStringLiteral("999999")) + 12);
+    setColumnWidth(0, number);
     setColumnWidth(1, 20);
     setColumnWidth(2, 20);
-    setColumnWidth(3, std::max(width() - 90, 10));
+    setColumnWidth(3, std::max(width() - number - 40, 10));
 }
 
 void QuestionGrid::mousePressEvent(QMouseEvent* event)

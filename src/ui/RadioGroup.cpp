@@ -40,3 +40,8 @@ QRadioButton* RadioGroup::button(int index) const
 {
     return qobject_cast<QRadioButton*>(m_buttons->button(index));
 }
+
+QRadioButton* RadioGroup::focusButton() const
+{
+    return button(std::max(itemIndex(), 0));
+}

@@ -18,6 +18,8 @@ public:
     int itemIndex() const;
     void setItemIndex(int index);
     QRadioButton* button(int index) const;
+    // Where Tab lands in the group: the chosen item, or the first.
+    QRadioButton* focusButton() const;
 
 private:
     QButtonGroup* m_buttons;

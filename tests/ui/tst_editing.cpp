@@ -60,7 +60,10 @@ private slots:
     void addThenClickCommitsNewQuestion();
     void addInNamedFileCountsAsChanged();
     void saveNewInUntitledList();
+    void saveNewInEmptyNamedFile_data();
     void saveNewInEmptyNamedFile();
+    void isQuestionChanged_data();
+    void isQuestionChanged();
     void escapeAndCancelEdit();
     void severalRowsSelected();
     void deleteRestoreOverSelection();
@@ -89,16 +92,16 @@ void EditingTest::emptyPanelReportsEveryField()
     w.pnlDetails->rgpCorrect->setItemIndex(-1);
     f.prompts.answers.enqueue(Answer::Ok);
     w.pnlDetails->btnSaveNew->click();
-    QCOMPARE(f.prompts.shown,
-             QStringList{"report: " + CheckReportHeading + "Reference book not specified.\r\n"
-                         "Reference location not specified.\r\n"
-                         "Difficulty level not specified.\r\n"
-                         "Correct answer not specified.\r\n"
-                         "The question is empty.\r\n"
-                         "Answer A is empty.\r\n"
-                         "Answer B is empty.\r\n"
-                         "Answer C is empty.\r\n"
-                         "Answer D is empty.\r\n"});
+    QCOMPARE(f.prompts.shown, QStringList{"report: " + CheckReportHeading +
+                                          "Reference book not specified.\r\n"
+                                          "Reference location not specified.\r\n"
+                                          "Difficulty level not specified.\r\n"
+                                          "Correct answer not specified.\r\n"
+                                          "The question is empty.\r\n"
+                                          "Answer A is empty.\r\n"
+                                          "Answer B is empty.\r\n"
+                                          "Answer C is empty.\r\n"
+                                          "Answer D is empty.\r\n"});
     QCOMPARE(w.session().list.count(), 0);
     QVERIFY(w.pnlDetails->btnSaveNew->isVisible());
 }
@@ -139,10 +142,14 @@ void EditingTest::referenceThatIsNotANumberStoresNothing_data()
 {
     QTest::addColumn<QString>("reference");
     QTest::addColumn<QString>("message");
-    QTest::newRow("nothing after the colon") << "3:" << "'' is not a valid integer value";
-    QTest::newRow("range before the colon") << "3-4:5" << "'3-4' is not a valid integer value";
-    QTest::newRow("two colons") << "3:4:5" << "'4:5' is not a valid integer value";
-    QTest::newRow("trailing blank") << "3 " << "'3 ' is not a valid integer value";
+    QTest::newRow("nothing after the colon") << "3:"
+                                             << "'' is not a valid integer value";
+    QTest::newRow("range before the colon") << "3-4:5"
+                                            << "'3-4' is not a valid integer value";
+    QTest::newRow("two colons") << "3:4:5"
+                                << "'4:5' is not a valid integer value";
+    QTest::newRow("trailing blank") << "3 "
+                                    << "'3 ' is not a valid integer value";
 }
 
 void EditingTest::referenceThatIsNotANumberStoresNothing()
@@ -175,9 +182,9 @@ void EditingTest::autosaveCommitsOnMove()
     QCOMPARE(cell(w, 1, 1), QStringLiteral("D"));
     QCOMPARE(cell(w, 1, 2), QStringLiteral("M"));
     QCOMPARE(cell(w, 1, 3), QStringLiteral("Changed question?"));
-    QCOMPARE(w.session().list.line(0).toByteArray(),
-             EncodeQuestionLine(0, 1, 2, "1:1", "Changed question?", "Alpha", "Beta", "Gamma",
-                                "Delta"));
+    QCOMPARE(
+        w.session().list.line(0).toByteArray(),
+        EncodeQuestionLine(0, 1, 2, "1:1", "Changed question?", "Alpha", "Beta", "Gamma", "Delta"));
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 2"));
 }
 
@@ -204,8 +211,9 @@ void EditingTest::pendingEditQuestion()
     f.prompts.answers.enqueue(Answer(answer));
     f.clickRow(2);
 
-    QCOMPARE(f.prompts.shown,
-             QStringList{"confirm: Do you wish to save the changes to this record before continuing?"});
+    QCOMPARE(
+        f.prompts.shown,
+        QStringList{"confirm: Do you wish to save the changes to this record before continuing?"});
     QCOMPARE(w.session().list.isModified(0), stored);
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), shownRow);
     QCOMPARE(w.stgQuestions->selectionFirstRow(), 2);
@@ -298,11 +306,21 @@ void EditingTest::saveNewInUntitledList()
                  "\r\n");
 }
 
+void EditingTest::saveNewInEmptyNamedFile_data()
+{
+    QTest::addColumn<bool>("autosave");
+    QTest::newRow("autosave on") << true;
+    // The stored question is no pending edit: nothing to ask about.
+    QTest::newRow("autosave off") << false;
+}
+
 void EditingTest::saveNewInEmptyNamedFile()
 {
+    QFETCH(bool, autosave);
     WindowFixture f;
     const QString file = f.writeFile("empty.qus", {});
     TfrmMain& w = f.start({file});
+    w.mnuOptionsAutosave->setChecked(autosave);
     w.mnuActionsAdd->trigger();
     fillPanel(*w.pnlDetails);
     w.pnlDetails->btnSaveNew->click();
@@ -311,6 +329,53 @@ void EditingTest::saveNewInEmptyNamedFile()
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 1"));
     w.mnuFileSave->trigger();
     QCOMPARE(f.readFile(file).count("\r\n"), 1);
+}
+
+void EditingTest::isQuestionChanged_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("nothing") << "" << false;
+    QTest::newRow("book") << "book" << true;
+    QTest::newRow("reference") << "reference" << true;
+    QTest::newRow("level") << "level" << true;
+    QTest::newRow("correct") << "correct" << true;
+    QTest::newRow("question") << "question" << true;
+    QTest::newRow("answer A") << "A" << true;
+    QTest::newRow("answer B") << "B" << true;
+    QTest::newRow("answer C") << "C" << true;
+    QTest::newRow("answer D") << "D" << true;
+    QTest::newRow("validate box alone") << "validate" << false;
+}
+
+void EditingTest::isQuestionChanged()
+{
+    QFETCH(QString, control);
+    WindowFixture f;
+    TfrmMain& w = f.start({f.writeFile("quiz.qus", {f.question(1), f.question(2)})});
+    DetailPanel& panel = *w.pnlDetails;
+    // Question 1: Genesis, 1:1, Double, C.
+    if (control == "book")
+        panel.cbxBook->setCurrentIndex(1);
+    else if (control == "reference")
+        panel.edtRef->setText("1:2");
+    else if (control == "level")
+        panel.rgpLevel->setItemIndex(3);
+    else if (control == "correct")
+        panel.rgpCorrect->setItemIndex(0);
+    else if (control == "question")
+        panel.setQuestionText("Question 1!");
+    else if (control == "A")
+        panel.edtAnsA->setText("Alpha ");
+    else if (control == "B")
+        panel.edtAnsB->setText("beta");
+    else if (control == "C")
+        panel.edtAnsC->setText("Gamma.");
+    else if (control == "D")
+        panel.edtAnsD->clear();
+    else if (control == "validate")
+        panel.chkValidate->setChecked(false);
+    QTEST(w.editing().IsQuestionChanged(), "changed");
 }
 
 void EditingTest::escapeAndCancelEdit()
@@ -374,8 +439,8 @@ void EditingTest::deleteRestoreOverSelection()
 void EditingTest::outOfRangeLevelShowsHomeRun()
 {
     WindowFixture f;
-    const QString file = f.writeFile(
-        "quiz.qus", {R"("C1","7","f","Gen. 1:1","Q?","a","b","c","d")", f.question(2)});
+    const QString file =
+        f.writeFile("quiz.qus", {R"("C1","7","f","Gen. 1:1","Q?","a","b","c","d")", f.question(2)});
     TfrmMain& w = f.start({file});
     QCOMPARE(w.pnlDetails->rgpLevel->itemIndex(), 3);
     QCOMPARE(w.pnlDetails->rgpCorrect->itemIndex(), 3);
@@ -587,7 +652,9 @@ void EditingTest::undoNeverBringsBackAQuote()
     QTest::keyClick(box, Qt::Key_End, memo ? Qt::ControlModifier : Qt::NoModifier);
     QTest::keyClicks(box, "\"");
     const QString before = memo ? QStringLiteral("Question 1?") : QStringLiteral("Alpha");
-    const auto text = [&] { return memo ? w.pnlDetails->questionText() : w.pnlDetails->edtAnsA->text(); };
+    const auto text = [&] {
+        return memo ? w.pnlDetails->questionText() : w.pnlDetails->edtAnsA->text();
+    };
     QCOMPARE(text(), before + u'\'');
     QTest::keySequence(box, QKeySequence::Undo);
     QTest::keySequence(box, QKeySequence::Undo);
@@ -621,7 +688,8 @@ void EditingTest::savedFileDecodesToWhatWasTyped()
     panel.edtRef->setText("  4:8");
     panel.rgpLevel->setItemIndex(3);
     panel.rgpCorrect->setItemIndex(2);
-    panel.setQuestionText(QString::fromUtf8("Who wrote \u201cGod is love\u201d, 1 John 4:8 \u2013 caf\u00e9?"));
+    panel.setQuestionText(
+        QString::fromUtf8("Who wrote \u201cGod is love\u201d, 1 John 4:8 \u2013 caf\u00e9?"));
     panel.edtAnsA->setText(QString::fromUtf8("Peter \u20ac5"));
     panel.edtAnsB->setText("Paul, the apostle");
     panel.edtAnsC->setText("John");

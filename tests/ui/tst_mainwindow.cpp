@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -75,6 +76,10 @@ private slots:
     void newAsksAndStartsUntitledList();
     void closeCheck_data();
     void closeCheck();
+    void keyboardWalksThePanel_data();
+    void keyboardWalksThePanel();
+    void changedOnDiskAsksBeforeSave_data();
+    void changedOnDiskAsksBeforeSave();
     void writeFailureKeepsFileAndMarks();
     void settingsAreRead_data();
     void settingsAreRead();
@@ -439,6 +444,90 @@ void MainWindowTest::closeCheck()
     QCOMPARE(w.session().list.HasUnsavedChanges(), !saved);
 }
 
+void MainWindowTest::keyboardWalksThePanel_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("keys"); // t Tab, b Shift+Tab, n Alt+N
+    QTest::addColumn<QString>("to");
+    // Question 1 is a Double with answer C: neither group's first item.
+    QTest::newRow("Validate to the chosen level") << "chkValidate"
+                                                  << "t"
+                                                  << "level";
+    QTest::newRow("level to the chosen answer letter") << "level"
+                                                       << "t"
+                                                       << "correct";
+    QTest::newRow("answer letter to the question") << "correct"
+                                                   << "t"
+                                                   << "mmoQuestion";
+    QTest::newRow("back from the question") << "mmoQuestion"
+                                            << "bb"
+                                            << "level";
+    QTest::newRow("grid to the book, not the next cell") << "stgQuestions"
+                                                         << "t"
+                                                         << "cbxBook";
+    QTest::newRow("Answers access key goes to Answer A") << "edtAnsC"
+                                                         << "n"
+                                                         << "edtAnsA";
+}
+
+void MainWindowTest::keyboardWalksThePanel()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, keys);
+    QFETCH(QString, to);
+    WindowFixture f;
+    TfrmMain& w = f.start({f.writeFile("quiz.qus", {f.question(4), f.question(1)})});
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    f.clickRow(2);
+    QCOMPARE(w.pnlDetails->rgpLevel->itemIndex(), 1);
+    QCOMPARE(w.pnlDetails->rgpCorrect->itemIndex(), 2);
+    const auto widget = [&](const QString& name) -> QWidget* {
+        if (name == "level")
+            return w.pnlDetails->rgpLevel->button(1);
+        if (name == "correct")
+            return w.pnlDetails->rgpCorrect->button(2);
+        return w.findChild<QWidget*>(name);
+    };
+    widget(from)->setFocus();
+    for (QChar key : keys) {
+        QWidget* focused = QApplication::focusWidget();
+        if (key == u't')
+            QTest::keyClick(focused, Qt::Key_Tab);
+        else if (key == u'b')
+            QTest::keyClick(focused, Qt::Key_Backtab, Qt::ShiftModifier);
+        else
+            QTest::keyClick(focused, Qt::Key_N, Qt::AltModifier);
+    }
+    QCOMPARE(QApplication::focusWidget(), widget(to));
+}
+
+void MainWindowTest::changedOnDiskAsksBeforeSave_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("overwritten");
+    QTest::newRow("yes overwrites") << int(UserPrompts::Answer::Yes) << true;
+    QTest::newRow("no keeps the other program's file") << int(UserPrompts::Answer::No) << false;
+}
+
+void MainWindowTest::changedOnDiskAsksBeforeSave()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, overwritten);
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
+    TfrmMain& w = f.start({file});
+    f.writeFile("quiz.qus", {f.question(1), f.question(2), f.question(3)});
+    w.stgQuestions->selectGridRow(1);
+    w.editing().popToggleDeleteClick();
+    f.prompts.answers.enqueue(UserPrompts::Answer(answer));
+    QCOMPARE(w.fileCommands().mnuFileSaveClick(), overwritten);
+    QCOMPARE(f.prompts.shown.last(), "confirm: " + file +
+                                         " was changed by another program since it was opened. "
+                                         "Overwrite it?");
+    QCOMPARE(f.readFile(file).count("\r\n"), overwritten ? 1 : 3);
+    QCOMPARE(w.session().list.HasUnsavedChanges(), !overwritten);
+}
+
 void MainWindowTest::writeFailureKeepsFileAndMarks()
 {
     WindowFixture f;
@@ -531,9 +620,11 @@ void MainWindowTest::questionColumnFillsGridAfterResize()
     for (QSize size : {QSize(630, 450), QSize(900, 600), QSize(700, 500)}) {
         w.resize(size);
         QCoreApplication::processEvents();
-        QCOMPARE(w.stgQuestions->columnWidth(3), w.stgQuestions->width() - 90);
-        QCOMPARE(w.stgQuestions->columnWidth(0), 50);
+        const int number = w.stgQuestions->columnWidth(0);
+        // Six-digit numbers fit, with room for the cell's margins.
+        QVERIFY(number >= w.stgQuestions->fontMetrics().horizontalAdvance("123456") + 8);
         QCOMPARE(w.stgQuestions->columnWidth(1), 20);
+        QCOMPARE(w.stgQuestions->columnWidth(3), w.stgQuestions->width() - number - 40);
     }
 }
 
