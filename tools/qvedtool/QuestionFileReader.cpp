@@ -23,7 +23,7 @@ QByteArray readStream(const QString& path)
 
 } // namespace
 
-bool QuestionFileReader::read(const QString& path, QuestionList& list)
+bool QuestionFileReader::read(const QString& path, QuestionList& list, QString* firstBadLine)
 {
     QuestionRecord record;
     const QFileInfo info(path);
@@ -37,6 +37,8 @@ bool QuestionFileReader::read(const QString& path, QuestionList& list)
             Utf8Output::error(e.message());
             return false;
         }
+        if (firstBadLine)
+            *firstBadLine = e.message();
     }
     return true;
 }

@@ -11,5 +11,7 @@ class QuestionFileReader
 {
 public:
     // False, with the message on standard error, when the file cannot be read.
-    static bool read(const QString& path, QuestionList& list);
+    // The first line that does not decode is named in firstBadLine, when
+    // given ("FILE, line N: ..."); empty when every line decodes.
+    static bool read(const QString& path, QuestionList& list, QString* firstBadLine = nullptr);
 };

@@ -1,8 +1,7 @@
 #include "ToolCheck.h"
 
+#include "BankCheck.h"
 #include "BuilderLibrary.h"
-#include "ForEachBlock.h"
-#include "QuestionChecker.h"
 #include "QuestionFileReader.h"
 #include "QvedError.h"
 #include "ToolCommandLine.h"
@@ -14,21 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <unordered_map>
-#include <vector>
-
-namespace {
-
-// A block's checked questions: their problem lines, and where each
-// question's lines end in them.
-struct CheckedBlock
-{
-    int first = 0;
-    QByteArray text;
-    std::vector<std::pair<qsizetype, QuestionChecker::Checked>> questions;
-};
-
-} // namespace
 
 int ToolCheck::run(const QStringList& arguments)
 {
@@ -72,49 +56,12 @@ int ToolCheck::run(const QStringList& arguments)
     }
 
     Utf8Output out;
-    // The first question with each hash of texts; a hash shared by other
-    // texts keeps an entry for each.
-    std::unordered_multimap<size_t, int> firstWithTexts;
-    firstWithTexts.reserve(std::size_t(list.count()));
-    int withProblems = 0;
-    ForEachBlock<CheckedBlock>(
-        list.count(),
-        [&list, &table, validate](const QuestionBlock& block) {
-            CheckedBlock checked{block.first, {}, {}};
-            QuestionChecker checker(table, validate);
-            for (int index = block.first; index < block.end; ++index) {
-                const auto result = checker.check(index + 1, list.line(index), checked.text);
-                checked.questions.emplace_back(checked.text.size(), result);
-            }
-            return checked;
-        },
-        [&](const CheckedBlock& block) {
-            // Repeats are asked in file order, each question's after its own
-            // problems.
-            qsizetype textStart = 0;
-            for (std::size_t i = 0; i < block.questions.size(); ++i) {
-                const auto& [textEnd, q] = block.questions[i];
-                const int index = block.first + int(i);
-                out.raw(QByteArrayView(block.text).sliced(textStart, textEnd - textStart));
-                textStart = textEnd;
-                bool problem = q.hasProblem;
-                if (q.hasQuestion) {
-                    int earlier = 0;
-                    const auto [from, to] = firstWithTexts.equal_range(q.textHash);
-                    for (auto it = from; it != to && earlier == 0; ++it) {
-                        if (QuestionChecker::sameTexts(list.line(it->second - 1), list.line(index)))
-                            earlier = it->second;
-                    }
-                    if (earlier == 0) {
-                        firstWithTexts.emplace(q.textHash, index + 1);
-                    } else {
-                        out.raw(QByteArray::number(index + 1) + ": same question as " +
-                                QByteArray::number(earlier) + '\n');
-                        problem = true;
-                    }
-                }
-                withProblems += problem ? 1 : 0;
-            }
+    const int withProblems =
+        BankCheck(table, validate).checkList(list, [&out](const BankCheck::Problem& problem) {
+            out.number(problem.number);
+            out.raw(": ");
+            out.raw(problem.text.toUtf8());
+            out.raw("\n");
         });
 
     out.raw("checked: ");

@@ -69,9 +69,16 @@ int ToolReport::run(const QStringList& arguments)
             return ToolCommandLine::usageError(Command, problem);
     }
 
+    // The pages show each question as the editor would; a file the editor
+    // cannot open is not printed either.
     QuestionList list;
-    if (!QuestionFileReader::read(file, list))
+    QString badLine;
+    if (!QuestionFileReader::read(file, list, &badLine))
         return ToolCommandLine::Failure;
+    if (!badLine.isEmpty()) {
+        Utf8Output::error(badLine);
+        return ToolCommandLine::Failure;
+    }
     if (list.isEmpty()) {
         Utf8Output::error(ReportOutputFile::notWritten(file, output));
         return ToolCommandLine::Failure;

@@ -1,8 +1,9 @@
-#include "QuestionChecker.h"
+#include "BankCheck.h"
 
 #include "BookTable.h"
 #include "IntegerConversion.h"
 #include "QuestionLineCodec.h"
+#include "QuestionList.h"
 #include "QvedError.h"
 #include "RecordChecks.h"
 #include "Windows1252.h"
@@ -31,34 +32,70 @@ QByteArrayView firstField(QByteArrayView line)
 
 } // namespace
 
-QuestionChecker::QuestionChecker(const ValidationTable& table, bool validate)
+BankCheck::BankCheck(const ValidationTable& table, bool validate)
     : m_table(table), m_validate(validate)
 {
 }
 
-QuestionChecker::Checked QuestionChecker::check(int number, QByteArrayView line, QByteArray& out)
+int BankCheck::checkList(const QuestionList& list, const Found& found)
 {
-    Checked checked;
-    m_found = false;
+    m_firstWithTexts.clear();
+    m_firstWithTexts.reserve(std::size_t(list.count()));
+    int withProblems = 0;
+    for (int index = 0; index < list.count(); ++index) {
+        bool problem = checkQuestion(index + 1, list.line(index), found);
+        // A line without a question has been reported as such; it repeats
+        // nothing.
+        if (m_decoded && !m_record.Question.isEmpty()) {
+            if (const int earlier = earlierWithSameTexts(list, index)) {
+                found({index + 1, QStringLiteral("same question as %1").arg(earlier)});
+                problem = true;
+            }
+        }
+        withProblems += problem ? 1 : 0;
+    }
+    return withProblems;
+}
+
+bool BankCheck::checkQuestion(int number, QByteArrayView line, const Found& found)
+{
+    bool any = false;
+    const Found counted = [&](const Problem& problem) {
+        any = true;
+        found(problem);
+    };
     // A cleared record for every line: a short line never shows the fields
     // of the line above it.
     ClearQuestionRecord(m_record);
+    m_decoded = false;
     try {
         const int fields = DecodeQuestionLine(line, m_record, DecodeMode::Full);
-        checkRecord(number, out);
-        checkStoredValues(number, line, fields, out);
-        // A line without a question has been reported as such; it repeats
-        // nothing.
-        checked.hasQuestion = !m_record.Question.isEmpty();
-        checked.textHash = hashOfTexts(m_record);
+        m_decoded = true;
+        checkRecord(number, counted);
+        checkStoredValues(number, line, fields, counted);
     } catch (const QvedError& e) {
-        report(number, e.message(), out);
+        counted({number, e.message()});
     }
-    checked.hasProblem = m_found;
-    return checked;
+    return any;
 }
 
-void QuestionChecker::checkRecord(int number, QByteArray& out)
+int BankCheck::earlierWithSameTexts(const QuestionList& list, int index)
+{
+    const size_t hash = hashOfTexts(m_record);
+    const auto [from, to] = m_firstWithTexts.equal_range(hash);
+    QuestionRecord other;
+    for (auto it = from; it != to; ++it) {
+        ClearQuestionRecord(other);
+        DecodeQuestionLine(list.line(it->second - 1), other, DecodeMode::Full);
+        if (other.Question == m_record.Question && other.AnswerA == m_record.AnswerA &&
+            other.AnswerB == m_record.AnswerB && other.AnswerC == m_record.AnswerC &&
+            other.AnswerD == m_record.AnswerD)
+            return it->second;
+    }
+    m_firstWithTexts.emplace(hash, index + 1);
+    return 0;
+}
+void BankCheck::checkRecord(int number, const Found& found)
 {
     PanelValues panel = PanelValuesOf(m_record);
     panel.validate = panel.validate && m_validate;
@@ -68,7 +105,7 @@ void QuestionChecker::checkRecord(int number, QByteArray& out)
     } catch (const QvedError& e) {
         // The editor stops at a reference it cannot read; the rest of the
         // checks still tell the author what else to fix.
-        report(number, e.message(), out);
+        found({number, e.message()});
         panel.validate = false;
         outcome = CheckRecord(panel, m_table);
     }
@@ -76,11 +113,10 @@ void QuestionChecker::checkRecord(int number, QByteArray& out)
         return;
     const QStringView lines = QStringView(outcome.report).sliced(CheckReportHeading.size());
     for (const QStringView problem : lines.tokenize(u"\r\n", Qt::SkipEmptyParts))
-        report(number, problem, out);
+        found({number, problem.toString()});
 }
 
-void QuestionChecker::checkStoredValues(int number, QByteArrayView line, int fields,
-                                        QByteArray& out)
+void BankCheck::checkStoredValues(int number, QByteArrayView line, int fields, const Found& found)
 {
     const QuestionRecord& r = m_record;
     const QByteArrayView code = r.CanonicalNbr.view();
@@ -98,34 +134,16 @@ void QuestionChecker::checkStoredValues(int number, QByteArrayView line, int fie
     if (!bookNumber && r.Book >= OtherBook)
         bookNumber = StrToInt(code.sliced(1));
     if (bookNumber && (*bookNumber < 1 || *bookNumber > BookCount))
-        report(number,
-               QStringLiteral("book number %1 is outside 1 to %2").arg(*bookNumber).arg(BookCount),
-               out);
+        found(
+            {number,
+             QStringLiteral("book number %1 is outside 1 to %2").arg(*bookNumber).arg(BookCount)});
     // A level or letter of -1 is "none" only where the line has no such
     // field.
     if ((r.Level < 0 || r.Level >= ChoiceCount) && (r.Level != -1 || fields >= 2))
-        report(number, QStringLiteral("level %1 is outside 1 to 4").arg(r.Level + 1), out);
+        found({number, QStringLiteral("level %1 is outside 1 to 4").arg(r.Level + 1)});
     if ((r.Correct < 0 || r.Correct >= ChoiceCount) && (r.Correct != -1 || fields >= 3)) {
         const char letter = char(r.Correct + 'A');
-        report(number,
-               QStringLiteral("correct answer '%1' is outside A to D")
-                   .arg(Windows1252::toUnicode(QByteArrayView(&letter, 1))),
-               out);
+        found({number, QStringLiteral("correct answer '%1' is outside A to D")
+                           .arg(Windows1252::toUnicode(QByteArrayView(&letter, 1)))});
     }
-}
-
-bool QuestionChecker::sameTexts(QByteArrayView line, QByteArrayView other)
-{
-    QuestionRecord a;
-    QuestionRecord b;
-    DecodeQuestionLine(line, a, DecodeMode::Full);
-    DecodeQuestionLine(other, b, DecodeMode::Full);
-    return a.Question == b.Question && a.AnswerA == b.AnswerA && a.AnswerB == b.AnswerB &&
-           a.AnswerC == b.AnswerC && a.AnswerD == b.AnswerD;
-}
-
-void QuestionChecker::report(int number, QStringView problem, QByteArray& out)
-{
-    m_found = true;
-    out.append(QByteArray::number(number)).append(": ").append(problem.toUtf8()).append('\n');
 }
