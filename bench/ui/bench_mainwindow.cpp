@@ -2,6 +2,7 @@
 #include "FileCommands.h"
 #include "QuestionFileGenerator.h"
 #include "QuestionGrid.h"
+#include "QuestionList.h"
 #include "RatioReporter.h"
 #include "ScriptedPrompts.h"
 #include "TfrmMain.h"

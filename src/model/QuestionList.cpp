@@ -154,6 +154,42 @@ void QuestionList::StoreCommittedLine(int index, QByteArrayView line, QByteArray
     r.flags |= LineEdited | QuestionEdited | NumberShown | QuestionShown | Modified;
 }
 
+QuestionList::SavedRow QuestionList::savedRow(int index) const
+{
+    return SavedRow{line(index).toByteArray(), questionCell(index).toByteArray(), marks(index)};
+}
+
+void QuestionList::restoreRow(int index, const SavedRow& saved)
+{
+    Row& r = row(index);
+    r.lineOffset = appendEdit(saved.line);
+    r.lineLength = saved.line.size();
+    const QByteArrayView shown =
+        QByteArrayView(saved.question).first(std::min<qsizetype>(saved.question.size(), 255));
+    r.questionOffset = appendEdit(shown);
+    r.questionLength = quint8(shown.size());
+    r.flags |= LineEdited | QuestionEdited;
+    setMarks(index, saved.marks);
+}
+
+void QuestionList::setMarks(int index, quint8 marks)
+{
+    Row& r = row(index);
+    const bool wasModified = r.flags & Modified;
+    r.flags = quint8((r.flags & ~AllMarks) | (marks & AllMarks));
+    const bool isModified = r.flags & Modified;
+    m_modifiedCount += int(isModified) - int(wasModified);
+}
+
+void QuestionList::removeLastRow()
+{
+    if (m_rows.empty())
+        throw QvedError::listIndex(0);
+    if (m_rows.back().flags & Modified)
+        --m_modifiedCount;
+    m_rows.pop_back();
+}
+
 bool QuestionList::writeLines(const Sink& sink, int first, int last, bool skipDeleted) const
 {
     // Lines go out in large blocks: one write call per line would dominate

@@ -50,6 +50,30 @@ public:
     // modified and leaves the deleted mark alone.
     void StoreCommittedLine(int index, QByteArrayView line, QByteArrayView question);
 
+    // A row as the author sees it, kept by value so it can be put back
+    // exactly even after the list was read again.
+    struct SavedRow
+    {
+        QByteArray line;
+        QByteArray question;
+        quint8 marks = 0; // the Mark bits
+    };
+    enum Mark : quint8
+    {
+        DeletedMark = 1,
+        ModifiedMark = 2,
+        NumberMark = 4,
+        QuestionMark = 8,
+        AllMarks = 15,
+    };
+    SavedRow savedRow(int index) const;
+    // Puts the line, question cell and marks back as saved.
+    void restoreRow(int index, const SavedRow& saved);
+    quint8 marks(int index) const { return row(index).flags & AllMarks; }
+    void setMarks(int index, quint8 marks);
+    // Takes back AppendQuestionRow.
+    void removeLastRow();
+
     // Writes every row not marked deleted, CR LF after each, through a
     // temporary file that replaces the target only when all was written.
     WriteResult WriteQuestionFile(const QString& path) const;
@@ -63,10 +87,10 @@ public:
 private:
     enum Flag : quint8
     {
-        Deleted = 1,
-        Modified = 2,
-        NumberShown = 4,
-        QuestionShown = 8,
+        Deleted = DeletedMark,
+        Modified = ModifiedMark,
+        NumberShown = NumberMark,
+        QuestionShown = QuestionMark,
         LineEdited = 16,     // the line lives in m_edits, not in m_source
         QuestionEdited = 32, // the question cell lives in m_edits
     };

@@ -14,7 +14,7 @@
 
 namespace {
 
-int syncToDisk(int fileDescriptor)
+int platformSync(int fileDescriptor)
 {
 #ifdef Q_OS_WIN
     return _commit(fileDescriptor);
@@ -25,7 +25,7 @@ int syncToDisk(int fileDescriptor)
 #endif
 }
 
-SafeFileWriter::SyncFunction g_sync = &syncToDisk;
+SafeFileWriter::SyncFunction g_sync = &platformSync;
 
 } // namespace
 
@@ -52,9 +52,14 @@ SafeFileWriter::~SafeFileWriter()
         m_file.cancelWriting();
 }
 
+int SafeFileWriter::syncToDisk(int fileDescriptor)
+{
+    return g_sync(fileDescriptor);
+}
+
 void SafeFileWriter::setSyncForTesting(SyncFunction sync)
 {
-    g_sync = sync ? sync : &syncToDisk;
+    g_sync = sync ? sync : &platformSync;
 }
 
 bool SafeFileWriter::fail(int error, bool opening, const QString& before, const QString& after)

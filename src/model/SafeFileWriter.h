@@ -31,6 +31,8 @@ public:
     // returns -1, as fdatasync does.
     using SyncFunction = int (*)(int fileDescriptor);
     static void setSyncForTesting(SyncFunction sync);
+    // Flushes an open file to disk as commit() does: 0, or -1 with errno set.
+    static int syncToDisk(int fileDescriptor);
 
     // Writes the whole content in one go; the result says how it went.
     static WriteResult writeFile(const QString& path, QByteArrayView content);

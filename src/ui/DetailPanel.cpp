@@ -46,8 +46,7 @@ DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent), textGuard(new TextE
                                  QStringLiteral("&Save New"), this);
     btnSaveNew->setObjectName(QStringLiteral("btnSaveNew"));
     btnSaveNew->setGeometry(66, 2, 100, 22);
-    btnSaveNew->hide();
-    btnSaveNew->setEnabled(false);
+    showSaveNew(false);
 
     edtRef = new QLineEdit(this);
     edtRef->setObjectName(QStringLiteral("edtRef"));
@@ -170,6 +169,12 @@ QString DetailPanel::questionText() const
 void DetailPanel::setQuestionText(const QString& text)
 {
     textGuard->setTextQuietly(mmoQuestion, text);
+}
+
+void DetailPanel::showSaveNew(bool shown)
+{
+    btnSaveNew->setVisible(shown);
+    btnSaveNew->setEnabled(shown);
 }
 
 PanelValues DetailPanel::values() const

@@ -25,6 +25,8 @@ public:
     PanelValues values() const;
     QString questionText() const;
     void setQuestionText(const QString& text);
+    // Save New is offered only while a new question is being entered.
+    void showSaveNew(bool shown);
 
     QLabel* Label1;
     QComboBox* cbxBook;

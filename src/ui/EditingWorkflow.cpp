@@ -1,14 +1,17 @@
 #include "EditingWorkflow.h"
 
+#include "AddQuestionCommand.h"
 #include "BookTable.h"
 #include "DetailPanel.h"
-#include "EditorSession.h"
+#include "EditQuestionCommand.h"
+#include "EditorPreferences.h"
+#include "QuestionDocument.h"
 #include "QuestionGrid.h"
-#include "QuestionGridModel.h"
 #include "QuestionLineCodec.h"
 #include "RadioGroup.h"
 #include "RecordChecks.h"
 #include "TextEntryGuard.h"
+#include "ToggleDeleteCommand.h"
 #include "UserPrompts.h"
 #include "Windows1252.h"
 
@@ -17,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
+#include <algorithm>
 
 namespace {
 
@@ -32,11 +37,15 @@ QByteArray bytes(const QString& text)
 
 } // namespace
 
-EditingWorkflow::EditingWorkflow(EditorSession& session, DetailPanel& panel, QuestionGrid& grid,
-                                 QuestionGridModel& model, UserPrompts& prompts, QWidget* window)
-    : QObject(window), m_session(session), m_panel(panel), m_grid(grid), m_model(model),
-      m_prompts(prompts), m_window(window)
+EditingWorkflow::EditingWorkflow(QuestionDocument& document, QUndoStack& history,
+                                 const EditorPreferences& preferences, const ValidationTable& table,
+                                 DetailPanel& panel, QuestionGrid& grid, UserPrompts& prompts,
+                                 QWidget* window)
+    : QObject(window), m_document(document), m_history(history), m_preferences(preferences),
+      m_table(table), m_panel(panel), m_grid(grid), m_prompts(prompts), m_window(window)
 {
+    connect(&m_document, &QuestionDocument::rowsChanged, this,
+            [this](int first, int) { m_lastChangedRow = first; });
     connect(m_panel.textGuard, &TextEntryGuard::quoteReplaced, this,
             &EditingWorkflow::warnAboutQuote);
     connect(m_panel.textGuard, &TextEntryGuard::characterRefused, this,
@@ -45,7 +54,7 @@ EditingWorkflow::EditingWorkflow(EditorSession& session, DetailPanel& panel, Que
 
 void EditingWorkflow::warnAboutQuote()
 {
-    if (m_session.alwaysWarn)
+    if (m_preferences.alwaysWarn)
         m_prompts.information(
             m_window, QStringLiteral("Due to the nature of this file, you can not use the double "
                                      "quote character in your text strings. The application will "
@@ -54,8 +63,8 @@ void EditingWorkflow::warnAboutQuote()
 
 void EditingWorkflow::ShowQuestion(int gridRow)
 {
-    QuestionRecord& record = m_session.CurrentRecord;
-    DecodeQuestionLine(m_session.list.line(gridRow - 1), record, DecodeMode::Full);
+    QuestionRecord& record = m_record;
+    DecodeQuestionLine(m_document.list().line(gridRow - 1), record, DecodeMode::Full);
 
     m_panel.lblQuestionNbr->setText(QStringLiteral("# %1").arg(gridRow));
     const PanelValues shown = PanelValuesOf(record);
@@ -68,23 +77,23 @@ void EditingWorkflow::ShowQuestion(int gridRow)
     m_panel.edtAnsB->setText(shown.answerB);
     m_panel.edtAnsC->setText(shown.answerC);
     m_panel.edtAnsD->setText(shown.answerD);
-    m_session.CurrentIndex = gridRow - 1;
+    m_currentIndex = gridRow - 1;
 
     m_panel.chkValidate->setEnabled(true);
-    if (m_session.resetValidate)
+    if (m_preferences.resetValidate)
         m_panel.chkValidate->setChecked(true);
     if (!IsBibleBook(record.Book)) {
         m_panel.chkValidate->setChecked(false);
         m_panel.chkValidate->setEnabled(false);
     }
-    m_session.CurrentRow = m_grid.currentGridRow();
+    m_currentRow = m_grid.currentGridRow();
 }
 
 bool EditingWorkflow::IsQuestionChanged() const
 {
-    if (m_session.isUntitled())
+    if (m_document.isUntitled())
         return false;
-    const QuestionRecord& record = m_session.CurrentRecord;
+    const QuestionRecord& record = m_record;
     return m_panel.cbxBook->currentIndex() != record.Book ||
            m_panel.edtRef->text() != text(record.Reference.view()) ||
            m_panel.questionText() != text(record.Question.view()) ||
@@ -98,12 +107,12 @@ bool EditingWorkflow::IsQuestionChanged() const
 
 bool EditingWorkflow::CheckRecord()
 {
-    const CheckOutcome outcome = ::CheckRecord(m_panel.values(), m_session.table);
+    const CheckOutcome outcome = ::CheckRecord(m_panel.values(), m_table);
     if (outcome.passed)
         return true;
     if (m_prompts.checkReport(m_window, outcome.report) == UserPrompts::Answer::Cancel)
         mnuActionsCancelEditClick();
-    m_grid.selectGridRow(m_session.CurrentRow);
+    m_grid.selectGridRow(m_currentRow);
     return false;
 }
 
@@ -111,24 +120,23 @@ bool EditingWorkflow::CommitQuestion()
 {
     if (!CheckRecord())
         return false;
-    QuestionList& list = m_session.list;
-    if (m_session.CurrentIndex == -1) {
-        const int formerCount = list.count();
-        m_session.CurrentIndex = list.AppendQuestionRow();
-        m_model.rowAppended();
-        m_grid.setTopRow(formerCount);
-        m_grid.selectGridRow(formerCount + 1);
-        m_panel.btnSaveNew->hide();
-        m_panel.btnSaveNew->setEnabled(false);
-    }
     const PanelValues panel = m_panel.values();
-    const QByteArray line = EncodeQuestionLine(
+    QByteArray line = EncodeQuestionLine(
         panel.book, panel.level, panel.correct, bytes(panel.reference), bytes(panel.question),
         bytes(panel.answerA), bytes(panel.answerB), bytes(panel.answerC), bytes(panel.answerD));
-    list.StoreCommittedLine(m_session.CurrentIndex, line, bytes(panel.question));
     // The panel now shows what is stored: nothing is pending any more.
-    DecodeQuestionLine(line, m_session.CurrentRecord, DecodeMode::Full);
-    m_model.rowsChanged(m_session.CurrentIndex, m_session.CurrentIndex);
+    DecodeQuestionLine(line, m_record, DecodeMode::Full);
+    if (m_currentIndex == -1) {
+        const int formerCount = m_document.list().count();
+        m_history.push(new AddQuestionCommand(m_document, std::move(line), bytes(panel.question)));
+        m_currentIndex = formerCount;
+        m_grid.setTopRow(formerCount);
+        m_grid.selectGridRow(formerCount + 1);
+        hideSaveNew();
+    } else {
+        m_history.push(new EditQuestionCommand(m_document, m_currentIndex, std::move(line),
+                                               bytes(panel.question)));
+    }
     return true;
 }
 
@@ -136,7 +144,7 @@ bool EditingWorkflow::ResolvePendingEdit()
 {
     if (!IsQuestionChanged())
         return true;
-    if (m_session.autosave)
+    if (m_preferences.autosave)
         return CommitQuestion();
     switch (m_prompts.confirm(
         m_window,
@@ -153,14 +161,14 @@ bool EditingWorkflow::ResolvePendingEdit()
 void EditingWorkflow::ClearQuestionPanel()
 {
     m_panel.cbxBook->setCurrentIndex(-1);
-    m_panel.lblQuestionNbr->setText(QStringLiteral("# %1").arg(m_session.list.count() + 1));
+    m_panel.lblQuestionNbr->setText(QStringLiteral("# %1").arg(m_document.list().count() + 1));
     m_panel.edtRef->clear();
     m_panel.setQuestionText(QString());
     m_panel.edtAnsA->clear();
     m_panel.edtAnsB->clear();
     m_panel.edtAnsC->clear();
     m_panel.edtAnsD->clear();
-    m_session.CurrentIndex = -1;
+    m_currentIndex = -1;
     m_panel.rgpLevel->setItemIndex(0);
     m_panel.rgpCorrect->setItemIndex(0);
 }
@@ -190,10 +198,23 @@ void EditingWorkflow::popAddClick()
     else
         m_grid.scrollToTop();
     ClearQuestionPanel();
-    ClearQuestionRecord(m_session.CurrentRecord);
+    startNewEntry();
+}
+
+void EditingWorkflow::startNewEntry()
+{
+    ClearQuestionRecord(m_record);
     m_panel.cbxBook->setFocus();
-    m_panel.btnSaveNew->show();
-    m_panel.btnSaveNew->setEnabled(true);
+    m_panel.showSaveNew(true);
+}
+
+void EditingWorkflow::showNoQuestion()
+{
+    ClearQuestionPanel();
+    m_panel.lblQuestionNbr->setText(QStringLiteral("#"));
+    m_panel.rgpLevel->setItemIndex(-1);
+    m_panel.rgpCorrect->setItemIndex(-1);
+    ClearQuestionRecord(m_record);
 }
 
 void EditingWorkflow::btnSaveNewClick()
@@ -201,7 +222,7 @@ void EditingWorkflow::btnSaveNewClick()
     // In a named file the Edit command's pending-change test commits the new
     // question; with no row to move to (an empty file) it would never run,
     // so the question is committed here as in an untitled list.
-    const bool commitHere = m_session.isUntitled() || m_grid.selectionFirstRow() < 1;
+    const bool commitHere = m_document.isUntitled() || m_grid.selectionFirstRow() < 1;
     if (commitHere && !CommitQuestion())
         return;
     popEditClick();
@@ -209,8 +230,7 @@ void EditingWorkflow::btnSaveNewClick()
 
 void EditingWorkflow::hideSaveNew()
 {
-    m_panel.btnSaveNew->hide();
-    m_panel.btnSaveNew->setEnabled(false);
+    m_panel.showSaveNew(false);
 }
 
 void EditingWorkflow::mnuActionsCancelEditClick()
@@ -224,12 +244,12 @@ void EditingWorkflow::mnuActionsCancelEditClick()
 
 void EditingWorkflow::escapePressed()
 {
-    const int last = m_session.list.count();
+    const int last = m_document.list().count();
     if (last < 1)
         return;
     m_grid.selectGridRow(last);
     ShowQuestion(last);
-    m_panel.btnSaveNew->hide();
+    hideSaveNew();
 }
 
 void EditingWorkflow::popToggleDeleteClick()
@@ -238,8 +258,7 @@ void EditingWorkflow::popToggleDeleteClick()
     const int last = m_grid.selectionLastRow();
     if (first == last && first < 1)
         return;
-    m_session.list.ToggleDeleteMarks(first, last);
-    m_model.rowsChanged(std::max(first, 1) - 1, last - 1);
+    m_history.push(new ToggleDeleteCommand(m_document, first, last));
 }
 
 void EditingWorkflow::cbxBookChange()
@@ -255,4 +274,36 @@ void EditingWorkflow::chkValidateClick()
             m_window, QStringLiteral("Validation not available for non-Biblical references"));
         m_panel.chkValidate->setChecked(false);
     }
+}
+
+void EditingWorkflow::mnuActionsUndoClick()
+{
+    stepHistory(true);
+}
+
+void EditingWorkflow::mnuActionsRedoClick()
+{
+    stepHistory(false);
+}
+
+void EditingWorkflow::stepHistory(bool back)
+{
+    if (!(back ? m_history.canUndo() : m_history.canRedo()) || !ResolvePendingEdit())
+        return;
+    m_lastChangedRow = -1;
+    if (back)
+        m_history.undo();
+    else
+        m_history.redo();
+    const int count = m_document.list().count();
+    if (count == 0) {
+        showNoQuestion();
+        hideSaveNew();
+        return;
+    }
+    // An undone new question leaves the last row to show.
+    const int gridRow = std::clamp(m_lastChangedRow, 0, count - 1) + 1;
+    m_grid.selectGridRow(gridRow);
+    ShowQuestion(gridRow);
+    hideSaveNew();
 }

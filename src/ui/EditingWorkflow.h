@@ -1,22 +1,34 @@
 #pragma once
 
+#include "QuestionRecord.h"
+
 #include <QObject>
 
 class DetailPanel;
+class QUndoStack;
+class QuestionDocument;
 class QuestionGrid;
-class QuestionGridModel;
 class UserPrompts;
-struct EditorSession;
+class ValidationTable;
+struct EditorPreferences;
 
 // Showing, changing, committing, adding and cancelling questions in the
-// detail panel, and marking rows deleted.
+// detail panel, marking rows deleted, and taking changes back. Every change
+// to the list is a command on the undo stack.
 class EditingWorkflow : public QObject
 {
     Q_OBJECT
 
 public:
-    EditingWorkflow(EditorSession& session, DetailPanel& panel, QuestionGrid& grid,
-                    QuestionGridModel& model, UserPrompts& prompts, QWidget* window);
+    EditingWorkflow(QuestionDocument& document, QUndoStack& history,
+                    const EditorPreferences& preferences, const ValidationTable& table,
+                    DetailPanel& panel, QuestionGrid& grid, UserPrompts& prompts, QWidget* window);
+
+    // The record the panel was last loaded from.
+    const QuestionRecord& currentRecord() const { return m_record; }
+    void setCurrentRecord(const QuestionRecord& record) { m_record = record; }
+    // List index of the question in the panel; -1 for a new one.
+    int currentIndex() const { return m_currentIndex; }
 
     void ShowQuestion(int gridRow);
     bool IsQuestionChanged() const;
@@ -24,6 +36,11 @@ public:
     // True to proceed, false when the command that asked must stop.
     bool ResolvePendingEdit();
     void ClearQuestionPanel();
+    // The panel as at start: nothing chosen or typed, no record.
+    void showNoQuestion();
+    // An empty panel for a new question, Save New offered.
+    void startNewEntry();
+    void hideSaveNew();
 
     void popEditClick();
     void popAddClick();
@@ -33,16 +50,27 @@ public:
     void popToggleDeleteClick();
     void cbxBookChange();
     void chkValidateClick();
+    // Undo and Redo: the pending panel edit is resolved first, then the
+    // question the step changed is shown.
+    void mnuActionsUndoClick();
+    void mnuActionsRedoClick();
 
 private:
     bool CheckRecord();
-    void hideSaveNew();
     void warnAboutQuote();
+    void stepHistory(bool back);
 
-    EditorSession& m_session;
+    QuestionDocument& m_document;
+    QUndoStack& m_history;
+    const EditorPreferences& m_preferences;
+    const ValidationTable& m_table;
     DetailPanel& m_panel;
     QuestionGrid& m_grid;
-    QuestionGridModel& m_model;
     UserPrompts& m_prompts;
     QWidget* m_window;
+
+    QuestionRecord m_record;
+    int m_currentIndex = -1;
+    int m_currentRow = 0;      // grid row current when the panel was last loaded
+    int m_lastChangedRow = -1; // list index of the last row the document changed
 };

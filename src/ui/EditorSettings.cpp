@@ -1,6 +1,6 @@
 #include "EditorSettings.h"
 
-#include "EditorSession.h"
+#include "EditorPreferences.h"
 #include "IntegerConversion.h"
 
 #include <QSettings>
@@ -29,15 +29,18 @@ QString flag(bool on)
 
 } // namespace
 
-QString EditorSettings::ReadSettings(EditorSession& session, const QString& programFolder)
+QString EditorSettings::ReadSettings(EditorPreferences& preferences, const QString& programFolder)
 {
     QSettings settings(Organization, Application);
-    session.lastOpenDir = readText(settings, QStringLiteral("LastTime/LastOpenDir"), programFolder);
-    session.lastSaveDir = readText(settings, QStringLiteral("LastTime/LastSaveDir"), programFolder);
-    session.autosave = readBoolean(settings, QStringLiteral("Preferences/AutoSave"), true);
-    session.alwaysWarn = readBoolean(settings, QStringLiteral("Preferences/AlwaysWarn"), false);
-    session.resetValidate = readBoolean(settings, QStringLiteral("Preferences/ResetValidate"), true);
-    session.helpHints = readBoolean(settings, QStringLiteral("Preferences/BubbleHints"), true);
+    preferences.lastOpenDir =
+        readText(settings, QStringLiteral("LastTime/LastOpenDir"), programFolder);
+    preferences.lastSaveDir =
+        readText(settings, QStringLiteral("LastTime/LastSaveDir"), programFolder);
+    preferences.autosave = readBoolean(settings, QStringLiteral("Preferences/AutoSave"), true);
+    preferences.alwaysWarn = readBoolean(settings, QStringLiteral("Preferences/AlwaysWarn"), false);
+    preferences.resetValidate =
+        readBoolean(settings, QStringLiteral("Preferences/ResetValidate"), true);
+    preferences.helpHints = readBoolean(settings, QStringLiteral("Preferences/BubbleHints"), true);
     const QString installPath =
         readText(settings, QStringLiteral("InstallPath/ExePath"), DefaultInstallPath);
 #ifdef Q_OS_WIN
@@ -47,14 +50,14 @@ QString EditorSettings::ReadSettings(EditorSession& session, const QString& prog
 #endif
 }
 
-void EditorSettings::WriteSettings(const EditorSession& session)
+void EditorSettings::WriteSettings(const EditorPreferences& preferences)
 {
     QSettings settings(Organization, Application);
-    settings.setValue(QStringLiteral("LastTime/LastOpenDir"), session.lastOpenDir);
-    settings.setValue(QStringLiteral("LastTime/LastSaveDir"), session.lastSaveDir);
-    settings.setValue(QStringLiteral("Preferences/AutoSave"), flag(session.autosave));
-    settings.setValue(QStringLiteral("Preferences/AlwaysWarn"), flag(session.alwaysWarn));
-    settings.setValue(QStringLiteral("Preferences/ResetValidate"), flag(session.resetValidate));
-    settings.setValue(QStringLiteral("Preferences/BubbleHints"), flag(session.helpHints));
+    settings.setValue(QStringLiteral("LastTime/LastOpenDir"), preferences.lastOpenDir);
+    settings.setValue(QStringLiteral("LastTime/LastSaveDir"), preferences.lastSaveDir);
+    settings.setValue(QStringLiteral("Preferences/AutoSave"), flag(preferences.autosave));
+    settings.setValue(QStringLiteral("Preferences/AlwaysWarn"), flag(preferences.alwaysWarn));
+    settings.setValue(QStringLiteral("Preferences/ResetValidate"), flag(preferences.resetValidate));
+    settings.setValue(QStringLiteral("Preferences/BubbleHints"), flag(preferences.helpHints));
     settings.sync();
 }

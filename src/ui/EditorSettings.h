@@ -2,7 +2,7 @@
 
 #include <QString>
 
-struct EditorSession;
+struct EditorPreferences;
 
 // The per-user settings: the two dialog folders, the four editing options
 // and the installation folder the help file is found in. Every value is
@@ -15,7 +15,7 @@ public:
     static inline const QString DefaultInstallPath =
         QStringLiteral("c:\\program files\\marrowfield software\\qved3");
 
-    // Reads into the session; returns the help file path.
-    static QString ReadSettings(EditorSession& session, const QString& programFolder);
-    static void WriteSettings(const EditorSession& session);
+    // Reads into the preferences; returns the help file path.
+    static QString ReadSettings(EditorPreferences& preferences, const QString& programFolder);
+    static void WriteSettings(const EditorPreferences& preferences);
 };

@@ -2,16 +2,19 @@
 
 #include "BackupCopy.h"
 #include "EditingWorkflow.h"
-#include "EditorSession.h"
+#include "EditorPreferences.h"
+#include "QuestionDocument.h"
 #include "QuestionGrid.h"
-#include "QuestionGridModel.h"
 #include "QvedError.h"
+#include "RecoveryJournal.h"
 #include "UserPrompts.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScopeGuard>
+#include <QUndoStack>
 
 const QString FileCommands::OpenFilter =
     QStringLiteral("Question Files (*.qus);;Question Backup Files (*.qbk);;All Files (*)");
@@ -26,52 +29,111 @@ QString folderOf(const QString& path)
 
 } // namespace
 
-FileCommands::FileCommands(EditorSession& session, EditingWorkflow& editing, QuestionGrid& grid,
-                           QuestionGridModel& model, UserPrompts& prompts, Hooks hooks,
-                           QWidget* window)
-    : QObject(window), m_session(session), m_editing(editing), m_grid(grid), m_model(model),
-      m_prompts(prompts), m_hooks(std::move(hooks)), m_window(window)
+FileCommands::FileCommands(QuestionDocument& document, QUndoStack& history,
+                           EditorPreferences& preferences, EditingWorkflow& editing,
+                           QuestionGrid& grid, UserPrompts& prompts, QWidget* window)
+    : QObject(window), m_document(document), m_history(history), m_preferences(preferences),
+      m_editing(editing), m_grid(grid), m_prompts(prompts), m_window(window)
 {
 }
 
-void FileCommands::showNoQuestion()
+QuestionList FileCommands::readList(const QString& path, QuestionRecord& record)
 {
-    m_hooks.showNoQuestion();
-    ClearQuestionRecord(m_session.CurrentRecord);
+    QuestionList loaded;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    try {
+        loaded.FillQuestionList(path, record, DecodeMode::QuestionOnly);
+    } catch (const std::bad_alloc&) {
+        throw QvedError(
+            QvedError::Kind::Other,
+            QStringLiteral("Not enough memory to open %1.").arg(QDir::toNativeSeparators(path)));
+    }
+    return loaded;
+}
+
+void FileCommands::install(QuestionList list, const QuestionRecord& record, const QString& path,
+                           bool recovered)
+{
+    m_document.replace(std::move(list), path, recovered);
+    m_editing.setCurrentRecord(record);
+    emit fileCommandsEnabled(true);
+    if (m_document.list().isEmpty()) {
+        // An empty file opens as an empty grid with nothing to show and
+        // nothing pending.
+        m_editing.showNoQuestion();
+    } else {
+        m_grid.selectGridRow(1);
+        m_grid.scrollToTop();
+        m_editing.ShowQuestion(1);
+    }
 }
 
 void FileCommands::LoadQuestionFile(const QString& path)
 {
     // The line decoder works on a copy of the record: the panel may still
     // show it, and it must match the panel if the load fails.
-    QuestionList loaded;
-    QuestionRecord record = m_session.CurrentRecord;
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        try {
-            loaded.FillQuestionList(path, record, DecodeMode::QuestionOnly);
-        } catch (const std::bad_alloc&) {
-            throw QvedError(QvedError::Kind::Other, QStringLiteral("Not enough memory to open %1.")
-                                                        .arg(QDir::toNativeSeparators(path)));
+    QuestionRecord record = m_editing.currentRecord();
+    QuestionList loaded = readList(path, record);
+    m_history.clear();
+    install(std::move(loaded), record, path, false);
+}
+
+bool FileCommands::recover(const QString& path)
+{
+    QuestionRecord record = m_editing.currentRecord();
+    QuestionList loaded = readList(path, record);
+    try {
+        RecoveryJournal::replay(path, loaded);
+    } catch (const QvedError& error) {
+        const QString aside = RecoveryJournal::setAside(path);
+        m_prompts.information(
+            m_window, QStringLiteral("The unsaved changes of %1 cannot be recovered: their "
+                                     "journal is damaged (%2). The file opens as it was saved.")
+                              .arg(QDir::toNativeSeparators(path), error.message()) +
+                          (aside.isEmpty() ? QString()
+                                           : QStringLiteral("\r\nThe journal could not be set "
+                                                            "aside: %1")
+                                                 .arg(aside)));
+        return false;
+    }
+    m_history.clear();
+    install(std::move(loaded), record, path, true);
+    // Nothing on the stack leads back to the file as saved.
+    m_history.resetClean();
+    return true;
+}
+
+void FileCommands::OpenQuestionFile(const QString& path)
+{
+    const RecoveryJournal::Found journal = RecoveryJournal::find(path);
+    if (journal.exists) {
+        const QString question =
+            QStringLiteral("%1 has unsaved changes from %2 that were not saved.")
+                .arg(QDir::toNativeSeparators(path),
+                     QLocale().toString(journal.lastChange, QLocale::ShortFormat)) +
+            (journal.fileChanged ? QStringLiteral(" The file has been changed since then.")
+                                 : QString()) +
+            QStringLiteral(" Recover them?");
+        switch (m_prompts.confirm(m_window, question)) {
+        case UserPrompts::Answer::Yes:
+            if (recover(path))
+                return;
+            break;
+        case UserPrompts::Answer::No: {
+            const QString failure = RecoveryJournal::setAside(path);
+            if (!failure.isEmpty())
+                m_prompts.information(m_window,
+                                      QStringLiteral("The journal of unsaved changes of %1 "
+                                                     "could not be set aside: %2")
+                                          .arg(QDir::toNativeSeparators(path), failure));
+            break;
+        }
+        default:
+            return;
         }
     }
-    m_session.list = std::move(loaded);
-    m_session.CurrentRecord = record;
-    m_session.currentFileName = path;
-    m_session.loadedFile = FileStamp::of(path);
-    m_model.reload();
-    m_hooks.enableFileCommands(true);
-    if (m_session.list.isEmpty()) {
-        // An empty file opens as an empty grid with nothing to show and
-        // nothing pending.
-        showNoQuestion();
-    } else {
-        m_grid.selectGridRow(1);
-        m_grid.scrollToTop();
-        m_editing.ShowQuestion(1);
-    }
-    m_hooks.setCaption(QStringLiteral("Quorvale Question Editor - ") + m_session.currentFileName);
+    LoadQuestionFile(path);
 }
 
 void FileCommands::showBackupMessage()
@@ -83,13 +145,14 @@ void FileCommands::showBackupMessage()
 
 bool FileCommands::offerToSave(const QString& question)
 {
-    if (!m_session.list.HasUnsavedChanges())
+    if (!m_document.isModified())
         return true;
     switch (m_prompts.confirm(m_window, question)) {
     case UserPrompts::Answer::Yes:
         // A save that did not happen stops the command: the list stays.
         return mnuFileSaveClick();
     case UserPrompts::Answer::No:
+        m_document.discardJournal();
         return true;
     default:
         return false;
@@ -103,24 +166,24 @@ void FileCommands::mnuFileOpenClick()
     if (!offerToSave(QStringLiteral("Do you want to save your changes before opening a new file?")))
         return;
 
-    const auto hideSaveNew = qScopeGuard([this] { m_hooks.hideSaveNew(); });
-    const QString chosen = m_prompts.openFileName(m_window, m_session.lastOpenDir, OpenFilter);
+    const auto hideSaveNew = qScopeGuard([this] { m_editing.hideSaveNew(); });
+    const QString chosen = m_prompts.openFileName(m_window, m_preferences.lastOpenDir, OpenFilter);
     if (!chosen.isEmpty()) {
-        m_session.lastOpenDir = folderOf(chosen);
+        m_preferences.lastOpenDir = folderOf(chosen);
         const QString backupError =
             BackupCopy::needsBackup(chosen) ? BackupCopy::makeBackup(chosen) : QString();
         if (!backupError.isEmpty()) {
             m_prompts.information(m_window, backupError);
-            m_hooks.enableFileCommands(false);
+            emit fileCommandsEnabled(false);
         } else {
-            LoadQuestionFile(QFileInfo(chosen).absoluteFilePath());
+            OpenQuestionFile(QFileInfo(chosen).absoluteFilePath());
         }
     }
 }
 
 bool FileCommands::confirmOverwriteOfChangedFile(const QString& path)
 {
-    if (path != m_session.currentFileName || !m_session.loadedFile.changedOnDisk(path))
+    if (path != m_document.fileName() || !m_document.loadedFile().changedOnDisk(path))
         return true;
     return m_prompts.confirm(m_window,
                              QStringLiteral("%1 was changed by another program since it was "
@@ -132,7 +195,7 @@ bool FileCommands::WriteQuestionFile(const QString& path)
 {
     if (!confirmOverwriteOfChangedFile(path))
         return false;
-    const WriteResult result = m_session.list.WriteQuestionFile(path);
+    const WriteResult result = m_document.list().WriteQuestionFile(path);
     if (!result.ok) {
         m_prompts.information(m_window,
                               result.folderRefused
@@ -141,29 +204,40 @@ bool FileCommands::WriteQuestionFile(const QString& path)
                                   : result.message());
         return false;
     }
-    LoadQuestionFile(path);
+    // The history stays, unless rows marked deleted left the file: its
+    // steps name rows by their place in the list.
+    bool rowsDropped = false;
+    for (int index = 0; index < m_document.list().count() && !rowsDropped; ++index)
+        rowsDropped = m_document.list().isDeleted(index);
+    m_document.discardJournal();
+    QuestionRecord record = m_editing.currentRecord();
+    QuestionList loaded = readList(path, record);
+    if (rowsDropped)
+        m_history.clear();
+    install(std::move(loaded), record, path, false);
+    m_history.setClean();
     return true;
 }
 
 bool FileCommands::mnuFileSaveClick()
 {
-    if (BackupCopy::isBackupFileName(m_session.currentFileName)) {
+    if (BackupCopy::isBackupFileName(m_document.fileName())) {
         showBackupMessage();
         return false;
     }
-    if (!m_session.list.HasUnsavedChanges())
+    if (!m_document.isModified())
         return true;
-    if (m_session.isUntitled())
+    if (m_document.isUntitled())
         return mnuFileSaveAsClick();
-    return WriteQuestionFile(m_session.currentFileName);
+    return WriteQuestionFile(m_document.fileName());
 }
 
 bool FileCommands::mnuFileSaveAsClick()
 {
-    const QString chosen = m_prompts.saveFileName(m_window, m_session.lastSaveDir, SaveFilter);
+    const QString chosen = m_prompts.saveFileName(m_window, m_preferences.lastSaveDir, SaveFilter);
     if (chosen.isEmpty())
         return false;
-    m_session.lastSaveDir = folderOf(chosen);
+    m_preferences.lastSaveDir = folderOf(chosen);
     // The list keeps its name until the new file is written.
     return WriteQuestionFile(QFileInfo(chosen).absoluteFilePath());
 }
@@ -174,15 +248,11 @@ void FileCommands::mnuFileNewClick()
         return;
     if (!offerToSave(QStringLiteral("Do you want to save your changes before exiting?")))
         return;
-    m_session.list.clear();
-    m_model.reload();
-    m_session.currentFileName = EditorSession::Untitled;
-    m_session.loadedFile = {};
+    m_document.clear();
+    m_history.clear();
     m_editing.ClearQuestionPanel();
-    ClearQuestionRecord(m_session.CurrentRecord);
-    m_hooks.startNewEntry();
-    m_hooks.enableFileCommands(true);
-    m_hooks.setCaption(QStringLiteral("Quorvale Question Editor - [Untitled]"));
+    m_editing.startNewEntry();
+    emit fileCommandsEnabled(true);
 }
 
 bool FileCommands::FormCloseQuery()
@@ -190,13 +260,15 @@ bool FileCommands::FormCloseQuery()
     if (m_grid.rowCountWithHeader() < 3)
         return true;
     bool canClose = m_editing.ResolvePendingEdit();
-    if (!m_session.list.HasUnsavedChanges())
+    if (!m_document.isModified())
         return canClose;
     switch (m_prompts.confirm(m_window,
                               QStringLiteral("Do you want to save your changes before exiting?"))) {
     case UserPrompts::Answer::Yes:
         return mnuFileSaveClick() && canClose;
     case UserPrompts::Answer::No:
+        if (canClose)
+            m_document.discardJournal();
         return canClose;
     default:
         return false;

@@ -1,31 +1,26 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 
 class EditingWorkflow;
+class QUndoStack;
+class QuestionDocument;
 class QuestionGrid;
-class QuestionGridModel;
+class QuestionList;
 class UserPrompts;
-struct EditorSession;
+struct EditorPreferences;
+struct QuestionRecord;
 
-// Open, Save, Save As, New and the close check of the main window.
+// Open, Save, Save As, New, the recovery of unsaved work and the close
+// check of the main window.
 class FileCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    struct Hooks
-    {
-        std::function<void(bool)> enableFileCommands;
-        std::function<void(const QString&)> setCaption;
-        std::function<void()> hideSaveNew;
-        std::function<void()> startNewEntry;  // empty panel, focus on the book, Save New shown
-        std::function<void()> showNoQuestion; // the panel as at start: nothing chosen or typed
-    };
-
-    FileCommands(EditorSession& session, EditingWorkflow& editing, QuestionGrid& grid,
-                 QuestionGridModel& model, UserPrompts& prompts, Hooks hooks, QWidget* window);
+    FileCommands(QuestionDocument& document, QUndoStack& history, EditorPreferences& preferences,
+                 EditingWorkflow& editing, QuestionGrid& grid, UserPrompts& prompts,
+                 QWidget* window);
 
     static const QString OpenFilter;
     static const QString SaveFilter;
@@ -35,6 +30,9 @@ public:
     // failure throws and leaves the open list, its name and the panel as
     // they were.
     void LoadQuestionFile(const QString& path);
+    // Opens a file the author chose: when it has a journal of unsaved
+    // changes, the author is asked whether to recover them first.
+    void OpenQuestionFile(const QString& path);
 
     void mnuFileOpenClick();
     // True when the list was written (or had nothing to write).
@@ -44,24 +42,33 @@ public:
     // False when the window must stay open.
     bool FormCloseQuery();
 
+signals:
+    // The commands that need an open list are to be offered, or not.
+    void fileCommandsEnabled(bool on);
+
 private:
+    QuestionList readList(const QString& path, QuestionRecord& record);
+    // The read list becomes the open one and its first question is shown.
+    void install(QuestionList list, const QuestionRecord& record, const QString& path,
+                 bool recovered);
+    // The journal is replayed over the file; false, with the reason shown,
+    // when it is damaged.
+    bool recover(const QString& path);
     // Writes the list to the path and reloads it from there; false, with
     // the message shown, when anything failed.
     bool WriteQuestionFile(const QString& path);
     // False when the file changed on disk since it was read and the author
     // does not want it overwritten.
     bool confirmOverwriteOfChangedFile(const QString& path);
-    // Empties the panel and the record, leaving no question current.
-    void showNoQuestion();
     // The save question before the list is replaced; false on Cancel.
     bool offerToSave(const QString& question);
     void showBackupMessage();
 
-    EditorSession& m_session;
+    QuestionDocument& m_document;
+    QUndoStack& m_history;
+    EditorPreferences& m_preferences;
     EditingWorkflow& m_editing;
     QuestionGrid& m_grid;
-    QuestionGridModel& m_model;
     UserPrompts& m_prompts;
-    Hooks m_hooks;
     QWidget* m_window;
 };

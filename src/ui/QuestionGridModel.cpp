@@ -1,11 +1,14 @@
 #include "QuestionGridModel.h"
 
-#include "QuestionList.h"
+#include "QuestionDocument.h"
 #include "Windows1252.h"
 
-QuestionGridModel::QuestionGridModel(const QuestionList& list, QObject* parent)
-    : QAbstractTableModel(parent), m_list(list)
+QuestionGridModel::QuestionGridModel(const QuestionDocument& document, QObject* parent)
+    : QAbstractTableModel(parent), m_list(document.list())
 {
+    connect(&document, &QuestionDocument::listReset, this, &QuestionGridModel::reload);
+    connect(&document, &QuestionDocument::rowsChanged, this, &QuestionGridModel::rowsChanged);
+    reload();
 }
 
 int QuestionGridModel::rowCount(const QModelIndex& parent) const
@@ -60,14 +63,17 @@ void QuestionGridModel::reload()
 
 void QuestionGridModel::rowsChanged(int first, int last)
 {
-    if (first > last)
-        return;
-    emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
-}
-
-void QuestionGridModel::rowAppended()
-{
-    beginInsertRows({}, m_rows, m_rows);
-    m_rows = m_list.count();
-    endInsertRows();
+    const int count = m_list.count();
+    if (count > m_rows) {
+        beginInsertRows({}, m_rows, count - 1);
+        m_rows = count;
+        endInsertRows();
+    } else if (count < m_rows) {
+        beginRemoveRows({}, count, m_rows - 1);
+        m_rows = count;
+        endRemoveRows();
+    }
+    last = std::min(last, count - 1);
+    if (first <= last)
+        emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 
+class QuestionDocument;
 class QuestionList;
 
 // The question grid's view of the list: number, deleted mark, modified mark
@@ -14,21 +15,20 @@ class QuestionGridModel : public QAbstractTableModel
 public:
     enum Column { NumberColumn, DeletedColumn, ModifiedColumn, QuestionColumn, ColumnCount };
 
-    explicit QuestionGridModel(const QuestionList& list, QObject* parent = nullptr);
+    explicit QuestionGridModel(const QuestionDocument& document, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+private:
     // The list was replaced or emptied.
     void reload();
-    // Rows first..last (list indexes) changed their marks or text.
+    // Rows first..last (list indexes) changed, and rows may have come or
+    // gone at the end.
     void rowsChanged(int first, int last);
-    // The list gained a row at its end.
-    void rowAppended();
 
-private:
     const QuestionList& m_list;
     int m_rows = 0;
 };

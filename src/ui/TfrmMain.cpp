@@ -8,6 +8,7 @@
 #include "FileCommands.h"
 #include "HelpWindow.h"
 #include "HintText.h"
+#include "QuestionDocument.h"
 #include "QuestionGrid.h"
 #include "QuestionGridModel.h"
 #include "QvedError.h"
@@ -35,6 +36,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -61,33 +63,21 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
         move(screen->availableGeometry().center() - rect().center());
 
     LoadValTable();
-    m_model = new QuestionGridModel(m_session.list, this);
+    m_document = new QuestionDocument(this);
+    m_history = new QUndoStack(this);
+    m_model = new QuestionGridModel(*m_document, this);
     buildActions();
     buildMenus();
     buildToolBar();
     buildCentralArea();
     buildStatusBar();
 
-    m_editing =
-        new EditingWorkflow(m_session, *pnlDetails, *stgQuestions, *m_model, m_prompts, this);
-    FileCommands::Hooks hooks;
-    hooks.enableFileCommands = [this](bool on) { EnableFileCommands(on); };
-    hooks.setCaption = [this](const QString& caption) { setWindowTitle(caption); };
-    hooks.hideSaveNew = [this] { pnlDetails->btnSaveNew->hide(); };
-    hooks.startNewEntry = [this] {
-        pnlDetails->cbxBook->setFocus();
-        pnlDetails->btnSaveNew->show();
-        pnlDetails->btnSaveNew->setEnabled(true);
-    };
-    hooks.showNoQuestion = [this] {
-        m_editing->ClearQuestionPanel();
-        pnlDetails->lblQuestionNbr->setText(QStringLiteral("#"));
-        pnlDetails->rgpLevel->setItemIndex(-1);
-        pnlDetails->rgpCorrect->setItemIndex(-1);
-    };
-    m_files = new FileCommands(m_session, *m_editing, *stgQuestions, *m_model, m_prompts,
-                               std::move(hooks), this);
+    m_editing = new EditingWorkflow(*m_document, *m_history, m_preferences, m_table, *pnlDetails,
+                                    *stgQuestions, m_prompts, this);
+    m_files = new FileCommands(*m_document, *m_history, m_preferences, *m_editing, *stgQuestions,
+                               m_prompts, this);
     connectCommands();
+    connectHistory();
     EnableFileCommands(false);
     qApp->installEventFilter(this);
 
@@ -96,7 +86,7 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     if (!arguments.isEmpty()) {
         const QString& file = arguments.first();
         if (QFileInfo(file).isFile()) {
-            runCommand([this, file] { m_files->LoadQuestionFile(file); });
+            runCommand([this, file] { m_files->OpenQuestionFile(file); });
         } else {
             m_prompts.information(
                 this, QStringLiteral("The question file specified on the command line could not "
@@ -110,6 +100,8 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
 TfrmMain::~TfrmMain()
 {
     qApp->removeEventFilter(this);
+    // The stack empties itself as it goes; that is no step the author took.
+    m_history->disconnect();
 }
 
 QAction* TfrmMain::action(const QString& name, const QString& caption, const QString& hint,
@@ -140,6 +132,12 @@ void TfrmMain::buildActions()
         action(QStringLiteral("btnCancelEdit"), QStringLiteral("Cancel Edit"),
                QStringLiteral("Cancel Edit|Reload the edit boxes without saving any changes."),
                QStringLiteral("canceledit"));
+    btnUndo = action(QStringLiteral("btnUndo"), QStringLiteral("Undo"),
+                     QStringLiteral("Undo|Take back the last change to the list."),
+                     QStringLiteral("undo"));
+    btnRedo = action(QStringLiteral("btnRedo"), QStringLiteral("Redo"),
+                     QStringLiteral("Redo|Make again the change last taken back."),
+                     QStringLiteral("redo"));
     btnGoTo =
         action(QStringLiteral("btnGoTo"), QStringLiteral("Search"),
                QStringLiteral("Search|Open the question search form"), QStringLiteral("search"));
@@ -172,6 +170,14 @@ void TfrmMain::buildActions()
                             QStringLiteral("Edit|Edit the highlighted question."));
     mnuActionsSearch =
         action(QStringLiteral("mnuActionsSearch"), QStringLiteral("&Search"), QString());
+    mnuActionsUndo = action(QStringLiteral("mnuActionsUndo"), QStringLiteral("&Undo"),
+                            QStringLiteral("Take back the last change to the list."));
+    mnuActionsRedo = action(QStringLiteral("mnuActionsRedo"), QStringLiteral("&Redo"),
+                            QStringLiteral("Make again the change last taken back."));
+    // In a text box these keys undo typing there: the box takes them first.
+    mnuActionsUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuActionsRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     mnuOptionsAutosave =
         action(QStringLiteral("mnuOptionsAutosave"), QStringLiteral("&Autosave"),
@@ -224,6 +230,8 @@ void TfrmMain::buildMenus()
 
     QMenu* actions = menuBar()->addMenu(QStringLiteral("&Actions"));
     actions->setObjectName(QStringLiteral("Actions1"));
+    actions->addActions({mnuActionsUndo, mnuActionsRedo});
+    actions->addSeparator();
     actions->addActions({mnuActionsAdd, mnuActionsCancelEdit, mnuActionsDelete, mnuActionsEdit});
     actions->addSeparator();
     actions->addAction(mnuActionsSearch);
@@ -260,7 +268,8 @@ void TfrmMain::buildToolBar()
     ToolBar1->toggleViewAction()->setEnabled(false);
     ToolBar1->addActions({btnOpen, btnSave});
     ToolBar1->addSeparator();
-    ToolBar1->addActions({btnAdd, btnEdit, btnDelete, btnCancelEdit, btnGoTo, btnReports});
+    ToolBar1->addActions(
+        {btnAdd, btnEdit, btnDelete, btnCancelEdit, btnUndo, btnRedo, btnGoTo, btnReports});
     ToolBar1->addSeparator();
     ToolBar1->addAction(btnExit);
 }
@@ -330,13 +339,13 @@ void TfrmMain::connectCommands()
     route({mnuHelpAbout}, [this] { mnuHelpAboutClick(); });
 
     connect(mnuOptionsAutosave, &QAction::toggled, this,
-            [this](bool on) { m_session.autosave = on; });
+            [this](bool on) { m_preferences.autosave = on; });
     connect(mnuOptionsAlwaysWarn, &QAction::toggled, this,
-            [this](bool on) { m_session.alwaysWarn = on; });
+            [this](bool on) { m_preferences.alwaysWarn = on; });
     connect(mnuOptionsResetValidate, &QAction::toggled, this,
-            [this](bool on) { m_session.resetValidate = on; });
+            [this](bool on) { m_preferences.resetValidate = on; });
     connect(mnuOptionsHelpHints, &QAction::toggled, this,
-            [this](bool on) { m_session.helpHints = on; });
+            [this](bool on) { m_preferences.helpHints = on; });
 
     connect(stgQuestions, &QuestionGrid::selectionMovedByUser, this,
             [this] { runCommand([this] { m_editing->popEditClick(); }); });
@@ -349,6 +358,46 @@ void TfrmMain::connectCommands()
             [this] { runCommand([this] { m_editing->cbxBookChange(); }); });
     connect(pnlDetails->chkValidate, &QCheckBox::clicked, this,
             [this] { runCommand([this] { m_editing->chkValidateClick(); }); });
+}
+
+void TfrmMain::connectHistory()
+{
+    route({mnuActionsUndo, btnUndo}, [this] { m_editing->mnuActionsUndoClick(); });
+    route({mnuActionsRedo, btnRedo}, [this] { m_editing->mnuActionsRedoClick(); });
+    const auto showSteps = [this] {
+        mnuActionsUndo->setText(m_history->canUndo()
+                                    ? QStringLiteral("&Undo %1").arg(m_history->undoText())
+                                    : QStringLiteral("&Undo"));
+        mnuActionsRedo->setText(m_history->canRedo()
+                                    ? QStringLiteral("&Redo %1").arg(m_history->redoText())
+                                    : QStringLiteral("&Redo"));
+        for (QAction* undo : {mnuActionsUndo, btnUndo})
+            undo->setEnabled(m_history->canUndo());
+        for (QAction* redo : {mnuActionsRedo, btnRedo})
+            redo->setEnabled(m_history->canRedo());
+        btnUndo->setToolTip(QString(mnuActionsUndo->text()).remove(u'&'));
+        btnRedo->setToolTip(QString(mnuActionsRedo->text()).remove(u'&'));
+    };
+    connect(m_history, &QUndoStack::indexChanged, this, showSteps);
+    connect(m_history, &QUndoStack::cleanChanged, this, showSteps);
+    showSteps();
+    connect(m_history, &QUndoStack::cleanChanged, m_document,
+            [this](bool clean) { m_document->setModified(!clean); });
+
+    connect(m_document, &QuestionDocument::listReset, this, &TfrmMain::updateCaption);
+    connect(m_document, &QuestionDocument::fileNameChanged, this, &TfrmMain::updateCaption);
+    connect(m_document, &QuestionDocument::modifiedChanged, this, &TfrmMain::updateCaption);
+    connect(m_files, &FileCommands::fileCommandsEnabled, this, &TfrmMain::EnableFileCommands);
+    // A failed journal stops journalling until the next file is read, so
+    // its message comes once.
+    connect(m_document, &QuestionDocument::journalFailed, this,
+            [this](const QString& message) { m_prompts.information(this, message); });
+}
+
+void TfrmMain::updateCaption()
+{
+    setWindowTitle(QStringLiteral("Quorvale Question Editor - %1[*]").arg(m_document->fileName()));
+    setWindowModified(m_document->isModified());
 }
 
 void TfrmMain::runCommand(const std::function<void()>& command)
@@ -378,13 +427,12 @@ void TfrmMain::tmrTimeTimer()
 
 void TfrmMain::LoadValTable()
 {
-    reportValTable(
-        m_session.table.LoadValTable(m_environment.programFolder, m_environment.builder));
+    reportValTable(m_table.LoadValTable(m_environment.programFolder, m_environment.builder));
 }
 
 void TfrmMain::mnuOptionsRebuildValidationTableClick()
 {
-    reportValTable(m_session.table.rebuild(m_environment.programFolder, m_environment.builder));
+    reportValTable(m_table.rebuild(m_environment.programFolder, m_environment.builder));
 }
 
 void TfrmMain::reportValTable(ValidationTable::LoadOutcome outcome)
@@ -395,16 +443,16 @@ void TfrmMain::reportValTable(ValidationTable::LoadOutcome outcome)
 
 void TfrmMain::readSettings()
 {
-    m_helpFile = EditorSettings::ReadSettings(m_session, m_environment.programFolder);
+    m_helpFile = EditorSettings::ReadSettings(m_preferences, m_environment.programFolder);
     showOptions();
 }
 
 void TfrmMain::showOptions()
 {
-    mnuOptionsAutosave->setChecked(m_session.autosave);
-    mnuOptionsAlwaysWarn->setChecked(m_session.alwaysWarn);
-    mnuOptionsResetValidate->setChecked(m_session.resetValidate);
-    mnuOptionsHelpHints->setChecked(m_session.helpHints);
+    mnuOptionsAutosave->setChecked(m_preferences.autosave);
+    mnuOptionsAlwaysWarn->setChecked(m_preferences.alwaysWarn);
+    mnuOptionsResetValidate->setChecked(m_preferences.resetValidate);
+    mnuOptionsHelpHints->setChecked(m_preferences.helpHints);
 }
 
 void TfrmMain::goToRow(int row)
@@ -416,15 +464,15 @@ void TfrmMain::goToRow(int row)
 
 void TfrmMain::mnuActionsSearchClick()
 {
-    TfrmGoTo locator(m_session.list, m_prompts, this);
+    TfrmGoTo locator(m_document->list(), m_prompts, this);
     if (locator.exec() == QDialog::Accepted && locator.GoToTarget() > 0)
         goToRow(locator.GoToTarget());
 }
 
 void TfrmMain::mnuReportsClick()
 {
-    TfrmReportSetup setup(m_session.list, *m_environment.dataModule, m_prompts, this,
-                          m_session.isUntitled() ? QString() : m_session.currentFileName);
+    TfrmReportSetup setup(m_document->list(), *m_environment.dataModule, m_prompts, this,
+                          m_document->isUntitled() ? QString() : m_document->fileName());
     setup.exec();
 }
 
@@ -458,7 +506,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::ToolTip:
         // Bubble hints off: no tool tips anywhere in the application.
-        return !m_session.helpHints;
+        return !m_preferences.helpHints;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -491,6 +539,6 @@ void TfrmMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    EditorSettings::WriteSettings(m_session);
+    EditorSettings::WriteSettings(m_preferences);
     event->accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditorSession.h"
+#include "EditorPreferences.h"
 #include "ValidationTable.h"
 
 #include <QMainWindow>
@@ -14,6 +14,8 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QToolBar;
+class QUndoStack;
+class QuestionDocument;
 class QuestionGrid;
 class QuestionGridModel;
 class TdmQVED3;
@@ -41,7 +43,10 @@ public:
              QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    EditorSession& session() { return m_session; }
+    QuestionDocument& document() { return *m_document; }
+    QUndoStack& history() { return *m_history; }
+    EditorPreferences& preferences() { return m_preferences; }
+    const ValidationTable& table() const { return m_table; }
     EditingWorkflow& editing() { return *m_editing; }
     FileCommands& fileCommands() { return *m_files; }
     const QString& helpFile() const { return m_helpFile; }
@@ -68,6 +73,8 @@ public:
     QAction* btnEdit;
     QAction* btnDelete;
     QAction* btnCancelEdit;
+    QAction* btnUndo;
+    QAction* btnRedo;
     QAction* btnGoTo;
     QAction* btnReports;
     QAction* btnExit;
@@ -82,6 +89,8 @@ public:
     QAction* mnuActionsDelete;
     QAction* mnuActionsEdit;
     QAction* mnuActionsSearch;
+    QAction* mnuActionsUndo;
+    QAction* mnuActionsRedo;
     QAction* mnuOptionsAutosave;
     QAction* mnuOptionsAlwaysWarn;
     QAction* mnuOptionsResetValidate;
@@ -115,6 +124,9 @@ private:
     void buildCentralArea();
     void buildStatusBar();
     void connectCommands();
+    void connectHistory();
+    // "Quorvale Question Editor - <file>", marked while there are unsaved changes.
+    void updateCaption();
     // Shows the message of a validation table load that failed.
     void reportValTable(ValidationTable::LoadOutcome outcome);
     void readSettings();
@@ -127,7 +139,10 @@ private:
     UserPrompts& m_prompts;
     Environment m_environment;
     std::unique_ptr<TdmQVED3> m_ownDataModule;
-    EditorSession m_session;
+    EditorPreferences m_preferences;
+    ValidationTable m_table;
+    QuestionDocument* m_document;
+    QUndoStack* m_history;
     QuestionGridModel* m_model;
     EditingWorkflow* m_editing;
     FileCommands* m_files;

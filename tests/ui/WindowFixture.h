@@ -5,6 +5,7 @@
 #include "EditingWorkflow.h"
 #include "EditorSettings.h"
 #include "FileCommands.h"
+#include "QuestionDocument.h"
 #include "QuestionGrid.h"
 #include "QuestionLineCodec.h"
 #include "ScriptedPrompts.h"

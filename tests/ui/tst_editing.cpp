@@ -92,17 +92,17 @@ void EditingTest::emptyPanelReportsEveryField()
     w.pnlDetails->rgpCorrect->setItemIndex(-1);
     f.prompts.answers.enqueue(Answer::Ok);
     w.pnlDetails->btnSaveNew->click();
-    QCOMPARE(f.prompts.shown, QStringList{"report: " + CheckReportHeading +
-                                          "Reference book not specified.\r\n"
-                                          "Reference location not specified.\r\n"
-                                          "Difficulty level not specified.\r\n"
-                                          "Correct answer not specified.\r\n"
-                                          "The question is empty.\r\n"
-                                          "Answer A is empty.\r\n"
-                                          "Answer B is empty.\r\n"
-                                          "Answer C is empty.\r\n"
-                                          "Answer D is empty.\r\n"});
-    QCOMPARE(w.session().list.count(), 0);
+    QCOMPARE(f.prompts.shown,
+             QStringList{"report: " + CheckReportHeading + "Reference book not specified.\r\n"
+                         "Reference location not specified.\r\n"
+                         "Difficulty level not specified.\r\n"
+                         "Correct answer not specified.\r\n"
+                         "The question is empty.\r\n"
+                         "Answer A is empty.\r\n"
+                         "Answer B is empty.\r\n"
+                         "Answer C is empty.\r\n"
+                         "Answer D is empty.\r\n"});
+    QCOMPARE(w.document().list().count(), 0);
     QVERIFY(w.pnlDetails->btnSaveNew->isVisible());
 }
 
@@ -135,7 +135,7 @@ void EditingTest::failedCheckReturnsToCurrentRow()
     QCOMPARE(w.stgQuestions->currentIndex().column(), 3);
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QString("# %1").arg(rowAfter));
     QCOMPARE(w.pnlDetails->edtRef->text(), referenceAfter);
-    QVERIFY(!w.session().list.isModified(0));
+    QVERIFY(!w.document().list().isModified(0));
 }
 
 void EditingTest::referenceThatIsNotANumberStoresNothing_data()
@@ -162,7 +162,7 @@ void EditingTest::referenceThatIsNotANumberStoresNothing()
     w.pnlDetails->edtRef->setText(reference);
     f.clickRow(2);
     QCOMPARE(f.prompts.shown, QStringList{"error: " + message});
-    QVERIFY(!w.session().list.isModified(0));
+    QVERIFY(!w.document().list().isModified(0));
     QCOMPARE(w.pnlDetails->edtRef->text(), reference);
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 1"));
 }
@@ -182,9 +182,9 @@ void EditingTest::autosaveCommitsOnMove()
     QCOMPARE(cell(w, 1, 1), QStringLiteral("D"));
     QCOMPARE(cell(w, 1, 2), QStringLiteral("M"));
     QCOMPARE(cell(w, 1, 3), QStringLiteral("Changed question?"));
-    QCOMPARE(
-        w.session().list.line(0).toByteArray(),
-        EncodeQuestionLine(0, 1, 2, "1:1", "Changed question?", "Alpha", "Beta", "Gamma", "Delta"));
+    QCOMPARE(w.document().list().line(0).toByteArray(),
+             EncodeQuestionLine(0, 1, 2, "1:1", "Changed question?", "Alpha", "Beta", "Gamma",
+                                "Delta"));
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 2"));
 }
 
@@ -211,10 +211,9 @@ void EditingTest::pendingEditQuestion()
     f.prompts.answers.enqueue(Answer(answer));
     f.clickRow(2);
 
-    QCOMPARE(
-        f.prompts.shown,
-        QStringList{"confirm: Do you wish to save the changes to this record before continuing?"});
-    QCOMPARE(w.session().list.isModified(0), stored);
+    QCOMPARE(f.prompts.shown,
+             QStringList{"confirm: Do you wish to save the changes to this record before continuing?"});
+    QCOMPARE(w.document().list().isModified(0), stored);
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), shownRow);
     QCOMPARE(w.stgQuestions->selectionFirstRow(), 2);
     if (answer == int(Answer::Cancel))
@@ -231,13 +230,13 @@ void EditingTest::untitledListNeverAsks()
         fillPanel(*w.pnlDetails, QString("Question %1?").arg(i + 1));
         w.pnlDetails->btnSaveNew->click();
     }
-    QCOMPARE(w.session().list.count(), 2);
+    QCOMPARE(w.document().list().count(), 2);
     w.mnuOptionsAutosave->setChecked(false);
     w.pnlDetails->edtAnsA->setText("Never stored");
     f.clickRow(1);
     QCOMPARE(f.prompts.shown, QStringList());
     QCOMPARE(w.pnlDetails->edtAnsA->text(), QStringLiteral("Adam"));
-    QVERIFY(!w.session().list.line(1).contains("Never stored"));
+    QVERIFY(!w.document().list().line(1).contains("Never stored"));
 }
 
 void EditingTest::addThenClickCommitsNewQuestion()
@@ -253,7 +252,7 @@ void EditingTest::addThenClickCommitsNewQuestion()
     f.clickRow(3);
 
     QCOMPARE(f.prompts.shown, QStringList());
-    QCOMPARE(w.session().list.count(), 5);
+    QCOMPARE(w.document().list().count(), 5);
     QCOMPARE(cell(w, 5, 0), QStringLiteral("5"));
     QCOMPARE(cell(w, 5, 2), QStringLiteral("M"));
     QCOMPARE(cell(w, 5, 1), QString());
@@ -274,8 +273,8 @@ void EditingTest::addInNamedFileCountsAsChanged()
     f.clickRow(1);
     QCOMPARE(f.prompts.shown.size(), 1);
     QVERIFY(f.prompts.shown.first().startsWith("report: "));
-    QCOMPARE(w.session().list.count(), 2);
-    QCOMPARE(w.session().CurrentIndex, -1);
+    QCOMPARE(w.document().list().count(), 2);
+    QCOMPARE(w.editing().currentIndex(), -1);
 }
 
 void EditingTest::saveNewInUntitledList()
@@ -287,13 +286,13 @@ void EditingTest::saveNewInUntitledList()
     f.prompts.answers.enqueue(Answer::Ok);
     w.pnlDetails->btnSaveNew->click();
     QCOMPARE(f.prompts.takeShown().size(), 1);
-    QCOMPARE(w.session().list.count(), 0);
+    QCOMPARE(w.document().list().count(), 0);
     QVERIFY(w.pnlDetails->btnSaveNew->isVisible());
 
     fillPanel(*w.pnlDetails);
     w.pnlDetails->btnSaveNew->click();
     QCOMPARE(f.prompts.shown, QStringList());
-    QCOMPARE(w.session().list.count(), 1);
+    QCOMPARE(w.document().list().count(), 1);
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 1"));
     QVERIFY(!w.pnlDetails->btnSaveNew->isVisible());
 
@@ -325,7 +324,7 @@ void EditingTest::saveNewInEmptyNamedFile()
     fillPanel(*w.pnlDetails);
     w.pnlDetails->btnSaveNew->click();
     QCOMPARE(f.prompts.shown, QStringList());
-    QCOMPARE(w.session().list.count(), 1);
+    QCOMPARE(w.document().list().count(), 1);
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 1"));
     w.mnuFileSave->trigger();
     QCOMPARE(f.readFile(file).count("\r\n"), 1);
@@ -399,7 +398,7 @@ void EditingTest::escapeAndCancelEdit()
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 3"));
     QCOMPARE(w.stgQuestions->selectionFirstRow(), 3);
     QVERIFY(!w.pnlDetails->btnSaveNew->isVisible());
-    QCOMPARE(w.session().list.count(), 3);
+    QCOMPARE(w.document().list().count(), 3);
     QCOMPARE(f.prompts.shown, QStringList());
 }
 
@@ -431,9 +430,9 @@ void EditingTest::deleteRestoreOverSelection()
     f.prompts.takeShown();
     w.btnDelete->trigger();
     QCOMPARE(cell(w, 3, 1) + cell(w, 4, 1) + cell(w, 5, 1), QStringLiteral("DD"));
-    QVERIFY(w.session().list.isDeleted(2) && w.session().list.isDeleted(4));
-    QVERIFY(!w.session().list.isDeleted(3));
-    QVERIFY(w.session().list.isModified(3));
+    QVERIFY(w.document().list().isDeleted(2) && w.document().list().isDeleted(4));
+    QVERIFY(!w.document().list().isDeleted(3));
+    QVERIFY(w.document().list().isModified(3));
 }
 
 void EditingTest::outOfRangeLevelShowsHomeRun()
@@ -445,7 +444,7 @@ void EditingTest::outOfRangeLevelShowsHomeRun()
     QCOMPARE(w.pnlDetails->rgpLevel->itemIndex(), 3);
     QCOMPARE(w.pnlDetails->rgpCorrect->itemIndex(), 3);
     f.clickRow(2);
-    QCOMPARE(w.session().list.line(0).toByteArray(),
+    QCOMPARE(w.document().list().line(0).toByteArray(),
              QByteArray(R"("C1","4","D","Gen. 1:1","Q?","a","b","c","d")"));
 }
 
@@ -490,7 +489,7 @@ void EditingTest::resetValidateOff()
     w.pnlDetails->edtRef->setText("99:99");
     f.clickRow(1);
     QCOMPARE(f.prompts.shown, QStringList());
-    QVERIFY(w.session().list.isModified(1));
+    QVERIFY(w.document().list().isModified(1));
 }
 
 void EditingTest::doubleQuoteRule_data()
@@ -675,7 +674,7 @@ void EditingTest::decodedQuoteIsReportedNotStored()
     QCOMPARE(f.prompts.shown,
              QStringList{"report: " + CheckReportHeading +
                          "The question contains a double quote or a line break.\r\n"});
-    QVERIFY(!w.session().list.isModified(0));
+    QVERIFY(!w.document().list().isModified(0));
 }
 
 void EditingTest::savedFileDecodesToWhatWasTyped()

@@ -89,7 +89,7 @@ private slots:
     void rebuildValidationTable();
     void helpWithoutViewerShowsOwnHelp_data();
     void helpWithoutViewerShowsOwnHelp();
-    void onlyExitHasAShortcut();
+    void onlyExitUndoAndRedoHaveShortcuts();
     void controlsCarryTheirNames();
     void errorsEscapingACommandAreShown();
     void searchOpensTheChosenRow_data();
@@ -112,8 +112,8 @@ void MainWindowTest::startsEmptyWithoutArguments()
     QCOMPARE(w.pnlDetails->cbxBook->count(), 68);
     QCOMPARE(w.pnlDetails->rgpLevel->itemIndex(), -1);
     QCOMPARE(w.pnlDetails->rgpCorrect->itemIndex(), -1);
-    QCOMPARE(w.session().currentFileName, QStringLiteral("[Untitled]"));
-    QVERIFY(w.session().table.ValidationTableLoaded());
+    QCOMPARE(w.document().fileName(), QStringLiteral("[Untitled]"));
+    QVERIFY(w.table().ValidationTableLoaded());
     QCOMPARE(f.prompts.shown, QStringList());
 }
 
@@ -122,7 +122,7 @@ void MainWindowTest::startsWithCommandLineFile()
     WindowFixture f;
     const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
     TfrmMain& w = f.start({file});
-    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + file);
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + file + "[*]");
     QCOMPARE(w.stgQuestions->model()->rowCount(), 2);
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 1"));
     QCOMPARE(w.pnlDetails->questionText(), QStringLiteral("Question 1?"));
@@ -138,7 +138,7 @@ void MainWindowTest::startsWithMissingCommandLineFile()
              QStringList{"info: The question file specified on the command line could not be "
                          "found. Please re-check and try again or load it manually from the "
                          "menu or toolbar."});
-    QCOMPARE(w.session().currentFileName, QStringLiteral("[Untitled]"));
+    QCOMPARE(w.document().fileName(), QStringLiteral("[Untitled]"));
     QVERIFY(allEnabled(w, false));
 }
 
@@ -181,9 +181,9 @@ void MainWindowTest::openMakesBackupCopy()
     TfrmMain& w = f.start();
     f.open(file);
 
-    QCOMPARE(w.session().currentFileName, QFileInfo(file).absoluteFilePath());
-    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + w.session().currentFileName);
-    QCOMPARE(w.session().lastOpenDir, QFileInfo(file).absolutePath() + "/");
+    QCOMPARE(w.document().fileName(), QFileInfo(file).absoluteFilePath());
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + w.document().fileName() + "[*]");
+    QCOMPARE(w.preferences().lastOpenDir, QFileInfo(file).absolutePath() + "/");
     QCOMPARE(f.prompts.lastOpenFilter, FileCommands::OpenFilter);
     if (!backup.isEmpty())
         QCOMPARE(f.readFile(f.path(backup)), f.readFile(file));
@@ -207,9 +207,9 @@ void MainWindowTest::openWhoseBackupFailsKeepsPreviousFile()
              QStringLiteral("info: Unable to make a backup copy of this file. A previous backup "
                             "copy may be set to read only. You can check this in Explorer."));
     QVERIFY(allEnabled(w, false));
-    QCOMPARE(w.session().currentFileName, first);
-    QCOMPARE(w.session().list.count(), 2);
-    QCOMPARE(w.session().lastOpenDir, f.folder());
+    QCOMPARE(w.document().fileName(), first);
+    QCOMPARE(w.document().list().count(), 2);
+    QCOMPARE(w.preferences().lastOpenDir, f.folder());
     QVERIFY(w.mnuFileOpen->isEnabled() && w.mnuFileNew->isEnabled());
 }
 
@@ -222,9 +222,9 @@ void MainWindowTest::openOfUnreadableFileKeepsPreviousName()
     f.open(f.path("folder.qbk"));
     QCOMPARE(f.prompts.shown.last(),
              "error: Cannot open file " + f.path("folder.qbk") + ": it is a folder.");
-    QCOMPARE(w.session().currentFileName, first);
-    QCOMPARE(w.session().list.count(), 2);
-    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + first);
+    QCOMPARE(w.document().fileName(), first);
+    QCOMPARE(w.document().list().count(), 2);
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + first + "[*]");
     QCOMPARE(w.stgQuestions->selectionFirstRow(), 1);
 }
 
@@ -236,7 +236,7 @@ void MainWindowTest::openOfEmptyFileShowsEmptyGrid()
     f.open(empty);
     QCOMPARE(f.prompts.shown, QStringList{"open dialog"});
     QCOMPARE(w.stgQuestions->model()->rowCount(), 0);
-    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + empty);
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + empty + "[*]");
     QVERIFY(allEnabled(w, true));
     QCOMPARE(w.pnlDetails->questionText(), QString());
     QCOMPARE(w.pnlDetails->cbxBook->currentIndex(), -1);
@@ -247,7 +247,7 @@ void MainWindowTest::openOfEmptyFileShowsEmptyGrid()
     const QString next = f.writeFile("next.qus", {f.question(1), f.question(2)});
     f.open(next);
     QCOMPARE(f.prompts.shown, (QStringList{"open dialog", "open dialog"}));
-    QCOMPARE(w.session().currentFileName, next);
+    QCOMPARE(w.document().fileName(), next);
 }
 
 void MainWindowTest::lineThatDoesNotDecodeKeepsThePreviousFile()
@@ -266,10 +266,10 @@ void MainWindowTest::lineThatDoesNotDecodeKeepsThePreviousFile()
              "error: " + file + ", line 2: 'x' is not a valid integer value");
     // Never a mix: the first file's list, marks, name and panel stay, so a
     // save cannot write them over the file that failed.
-    QCOMPARE(w.session().currentFileName, first);
-    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + first);
-    QCOMPARE(w.session().list.count(), 2);
-    QVERIFY(w.session().list.isDeleted(1));
+    QCOMPARE(w.document().fileName(), first);
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + first + "[*]");
+    QCOMPARE(w.document().list().count(), 2);
+    QVERIFY(w.document().list().isDeleted(1));
     QCOMPARE(w.stgQuestions->model()->index(0, 3).data().toString(), QStringLiteral("Question 1?"));
     f.prompts.takeShown();
     f.clickRow(1);
@@ -328,11 +328,11 @@ void MainWindowTest::saveWritesAndReloads()
     TfrmMain& w = f.start({file});
     w.stgQuestions->selectGridRow(1);
     w.editing().popToggleDeleteClick();
-    QVERIFY(w.session().list.HasUnsavedChanges());
+    QVERIFY(w.document().list().HasUnsavedChanges());
     w.runCommand([&] { w.fileCommands().mnuFileSaveClick(); });
     QCOMPARE(f.readFile(file), QByteArray("odd line\r\n") + f.question(3) + "\r\n");
-    QCOMPARE(w.session().list.count(), 2);
-    QVERIFY(!w.session().list.HasUnsavedChanges());
+    QCOMPARE(w.document().list().count(), 2);
+    QVERIFY(!w.document().list().HasUnsavedChanges());
     QCOMPARE(w.stgQuestions->model()->index(1, 0).data().toInt(), 2);
 }
 
@@ -347,9 +347,9 @@ void MainWindowTest::saveAsWritesUnderNewName()
     w.runCommand([&] { w.fileCommands().mnuFileSaveAsClick(); });
     QCOMPARE(f.prompts.lastSaveFilter, FileCommands::SaveFilter);
     QCOMPARE(f.readFile(target), f.readFile(file));
-    QCOMPARE(w.session().currentFileName, target);
-    QCOMPARE(w.session().lastSaveDir, f.path("out") + "/");
-    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + target);
+    QCOMPARE(w.document().fileName(), target);
+    QCOMPARE(w.preferences().lastSaveDir, f.path("out") + "/");
+    QCOMPARE(w.windowTitle(), "Quorvale Question Editor - " + target + "[*]");
 }
 
 void MainWindowTest::newAsksAndStartsUntitledList_data()
@@ -378,12 +378,12 @@ void MainWindowTest::newAsksAndStartsUntitledList()
     QCOMPARE(f.prompts.shown.first(),
              QStringLiteral("confirm: Do you want to save your changes before exiting?"));
     QCOMPARE(f.readFile(file) == f.question(1) + "\r\n", saved);
-    QCOMPARE(w.session().list.isEmpty(), cleared);
+    QCOMPARE(w.document().list().isEmpty(), cleared);
     if (cleared) {
-        QCOMPARE(w.session().currentFileName, QStringLiteral("[Untitled]"));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Quorvale Question Editor - [Untitled]"));
+        QCOMPARE(w.document().fileName(), QStringLiteral("[Untitled]"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quorvale Question Editor - [Untitled][*]"));
         QVERIFY(w.pnlDetails->btnSaveNew->isVisible());
-        QCOMPARE(w.session().CurrentIndex, -1);
+        QCOMPARE(w.editing().currentIndex(), -1);
         QVERIFY(allEnabled(w, true));
     }
 }
@@ -441,7 +441,7 @@ void MainWindowTest::closeCheck()
     QCOMPARE(f.prompts.unexpected, QStringList());
     QVERIFY(f.prompts.answers.isEmpty());
     QCOMPARE(f.readFile(file).count("\r\n"), saved ? questions - 1 : questions);
-    QCOMPARE(w.session().list.HasUnsavedChanges(), !saved);
+    QCOMPARE(w.document().list().HasUnsavedChanges(), !saved);
 }
 
 void MainWindowTest::keyboardWalksThePanel_data()
@@ -525,7 +525,7 @@ void MainWindowTest::changedOnDiskAsksBeforeSave()
                                          " was changed by another program since it was opened. "
                                          "Overwrite it?");
     QCOMPARE(f.readFile(file).count("\r\n"), overwritten ? 1 : 3);
-    QCOMPARE(w.session().list.HasUnsavedChanges(), !overwritten);
+    QCOMPARE(w.document().list().HasUnsavedChanges(), !overwritten);
 }
 
 void MainWindowTest::writeFailureKeepsFileAndMarks()
@@ -546,8 +546,8 @@ void MainWindowTest::writeFailureKeepsFileAndMarks()
     QVERIFY(!message.at(1).isEmpty());
     QCOMPARE(message.last(), QStringLiteral("Write protected or already exists"));
     QCOMPARE(f.readFile(file), before);
-    QVERIFY(w.session().list.isDeleted(0));
-    QVERIFY(w.session().list.isModified(0));
+    QVERIFY(w.document().list().isDeleted(0));
+    QVERIFY(w.document().list().isModified(0));
 }
 
 void MainWindowTest::settingsAreRead_data()
@@ -573,11 +573,11 @@ void MainWindowTest::settingsAreRead()
     settings.sync();
     TfrmMain& w = f.start();
     QCOMPARE(w.mnuOptionsAutosave->isChecked(), autosave);
-    QCOMPARE(w.session().autosave, autosave);
+    QCOMPARE(w.preferences().autosave, autosave);
     QVERIFY(!w.mnuOptionsHelpHints->isChecked());
     QCOMPARE(w.helpFile(), QStringLiteral("/opt/qved//qved3.hlp"));
-    QCOMPARE(w.session().lastOpenDir, QString());
-    QCOMPARE(w.session().lastSaveDir, f.folder());
+    QCOMPARE(w.preferences().lastOpenDir, QString());
+    QCOMPARE(w.preferences().lastSaveDir, f.folder());
 }
 
 void MainWindowTest::firstRunWritesSixValues()
@@ -589,7 +589,7 @@ void MainWindowTest::firstRunWritesSixValues()
     QVERIFY(w.mnuOptionsResetValidate->isChecked());
     QVERIFY(w.mnuOptionsHelpHints->isChecked());
     QVERIFY(w.helpFile().startsWith(EditorSettings::DefaultInstallPath));
-    QCOMPARE(w.session().lastOpenDir, f.folder());
+    QCOMPARE(w.preferences().lastOpenDir, f.folder());
     w.mnuOptionsAlwaysWarn->trigger();
     QVERIFY(w.close());
 
@@ -636,7 +636,7 @@ void MainWindowTest::rebuildValidationTable()
     QFile(table).resize(100);
     w.mnuOptionsRebuildValidationTable->trigger();
     QCOMPARE(QFileInfo(table).size(), ValidationTable::ByteSize);
-    QVERIFY(w.session().table.ValidationTableLoaded());
+    QVERIFY(w.table().ValidationTableLoaded());
     QCOMPARE(f.prompts.shown, QStringList());
 
     // A builder that writes nothing turns validation off.
@@ -646,7 +646,7 @@ void MainWindowTest::rebuildValidationTable()
     QCOMPARE(g.prompts.shown,
              QStringList{"info: Unable to load the validation table. Validation functions will be "
                          "inoperative."});
-    QVERIFY(!broken.session().table.ValidationTableLoaded());
+    QVERIFY(!broken.table().ValidationTableLoaded());
 }
 
 void MainWindowTest::helpWithoutViewerShowsOwnHelp_data()
@@ -673,14 +673,20 @@ void MainWindowTest::helpWithoutViewerShowsOwnHelp()
     QVERIFY(help->isVisible());
 }
 
-void MainWindowTest::onlyExitHasAShortcut()
+void MainWindowTest::onlyExitUndoAndRedoHaveShortcuts()
 {
     WindowFixture f;
     TfrmMain& w = f.start();
     for (QAction* item : w.findChildren<QAction*>()) {
-        const QKeySequence expected =
-            item == w.mnuFileExit ? QKeySequence(Qt::ALT | Qt::Key_X) : QKeySequence();
-        QVERIFY2(item->shortcut() == expected, qPrintable(item->objectName()));
+        QList<QKeySequence> expected;
+        if (item == w.mnuFileExit)
+            expected = {QKeySequence(Qt::ALT | Qt::Key_X)};
+        else if (item == w.mnuActionsUndo)
+            expected = {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+        else if (item == w.mnuActionsRedo)
+            expected = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                        QKeySequence(Qt::CTRL | Qt::Key_Y)};
+        QVERIFY2(item->shortcuts() == expected, qPrintable(item->objectName()));
     }
 }
 

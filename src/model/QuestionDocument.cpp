@@ -1,0 +1,106 @@
+#include "QuestionDocument.h"
+
+QuestionDocument::QuestionDocument(QObject* parent) : QObject(parent) {}
+
+void QuestionDocument::setFileName(const QString& fileName)
+{
+    if (fileName == m_fileName)
+        return;
+    m_fileName = fileName;
+    emit fileNameChanged(m_fileName);
+}
+
+void QuestionDocument::replace(QuestionList list, const QString& fileName, bool recovered)
+{
+    m_list = std::move(list);
+    m_loadedFile = FileStamp::of(fileName);
+    m_journal.attach(fileName, m_loadedFile, recovered);
+    emit listReset();
+    setFileName(fileName);
+    if (m_modified != recovered) {
+        m_modified = recovered;
+        emit modifiedChanged(m_modified);
+    }
+}
+
+void QuestionDocument::clear()
+{
+    m_list.clear();
+    m_loadedFile = {};
+    m_journal.detach();
+    emit listReset();
+    setFileName(Untitled);
+    if (m_modified) {
+        m_modified = false;
+        emit modifiedChanged(false);
+    }
+}
+
+void QuestionDocument::setModified(bool modified)
+{
+    if (!modified)
+        m_journal.discard();
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(m_modified);
+}
+
+void QuestionDocument::changed(int first, int last, QByteArrayView records)
+{
+    if (m_journal.isActive()) {
+        const QString failure = m_journal.append(records);
+        if (!failure.isEmpty())
+            emit journalFailed(failure);
+    }
+    setModified(true);
+    emit rowsChanged(first, last);
+}
+
+void QuestionDocument::storeCommittedLine(int index, QByteArrayView line, QByteArrayView question)
+{
+    m_list.StoreCommittedLine(index, line, question);
+    changed(index, index, RecoveryJournal::rowRecord(index, m_list.savedRow(index)));
+}
+
+int QuestionDocument::appendRow()
+{
+    const int index = m_list.AppendQuestionRow();
+    changed(index, index, RecoveryJournal::appendRecord());
+    return index;
+}
+
+void QuestionDocument::removeLastRow()
+{
+    m_list.removeLastRow();
+    const int count = m_list.count();
+    changed(count, count - 1, RecoveryJournal::removeRecord());
+}
+
+void QuestionDocument::restoreRow(int index, const QuestionList::SavedRow& row)
+{
+    m_list.restoreRow(index, row);
+    changed(index, index, RecoveryJournal::rowRecord(index, row));
+}
+
+void QuestionDocument::setMarks(int first, const std::vector<quint8>& marks)
+{
+    QByteArray records;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        m_list.setMarks(first + int(i), marks[i]);
+        records += RecoveryJournal::marksRecord(first + int(i), marks[i]);
+    }
+    changed(first, first + int(marks.size()) - 1, records);
+}
+
+void QuestionDocument::toggleDeleteMarks(int firstGridRow, int lastGridRow)
+{
+    if (firstGridRow == lastGridRow && firstGridRow < 1)
+        return;
+    m_list.ToggleDeleteMarks(firstGridRow, lastGridRow);
+    const int first = std::max(firstGridRow, 1) - 1;
+    QByteArray records;
+    for (int index = first; index < lastGridRow; ++index)
+        records += RecoveryJournal::marksRecord(index, m_list.marks(index));
+    changed(first, lastGridRow - 1, records);
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "FileStamp.h"
+#include "QuestionList.h"
+#include "RecoveryJournal.h"
+
+#include <QObject>
+#include <vector>
+
+// The open question file: its list, its name and whether it has unsaved
+// changes. Every change to the list goes through here, is announced to the
+// views and is journalled for recovery after a crash.
+class QuestionDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    static inline const QString Untitled = QStringLiteral("[Untitled]");
+
+    explicit QuestionDocument(QObject* parent = nullptr);
+
+    const QuestionList& list() const { return m_list; }
+    const QString& fileName() const { return m_fileName; }
+    bool isUntitled() const { return m_fileName == Untitled; }
+    // The file as it was when last read; a stamp never taken when untitled.
+    const FileStamp& loadedFile() const { return m_loadedFile; }
+    bool isModified() const { return m_modified; }
+
+    // The list read from the file replaces the open one. recovered: the list
+    // holds a replayed journal, so it is unsaved and its journal goes on.
+    void replace(QuestionList list, const QString& fileName, bool recovered = false);
+    // An empty untitled list.
+    void clear();
+    // False when the changes were saved or all taken back; the journal then
+    // goes, as it holds nothing the file does not.
+    void setModified(bool modified);
+    // Forgets the journal of changes the author chose not to keep.
+    void discardJournal() { m_journal.discard(); }
+
+    // The changes, each announced and journalled.
+    void storeCommittedLine(int index, QByteArrayView line, QByteArrayView question);
+    int appendRow();
+    void removeLastRow();
+    void restoreRow(int index, const QuestionList::SavedRow& row);
+    // Rows first.. (list indexes) get these marks.
+    void setMarks(int first, const std::vector<quint8>& marks);
+    void toggleDeleteMarks(int firstGridRow, int lastGridRow);
+
+signals:
+    void fileNameChanged(const QString& fileName);
+    void modifiedChanged(bool modified);
+    // Rows first..last (list indexes) changed; rows may also have been added
+    // to or removed from the end of the list.
+    void rowsChanged(int first, int last);
+    void listReset();
+    // The journal could not be written; editing goes on without it.
+    void journalFailed(const QString& message);
+
+private:
+    void changed(int first, int last, QByteArrayView records);
+    void setFileName(const QString& fileName);
+
+    QuestionList m_list;
+    QString m_fileName = Untitled;
+    FileStamp m_loadedFile;
+    bool m_modified = false;
+    RecoveryJournal m_journal;
+};

@@ -1,0 +1,27 @@
+#include "AddQuestionCommand.h"
+
+#include "QuestionDocument.h"
+
+AddQuestionCommand::AddQuestionCommand(QuestionDocument& document, QByteArray line,
+                                       QByteArray question)
+    : m_document(document), m_line(std::move(line)), m_question(std::move(question))
+{
+    setText(QStringLiteral("New Question %1").arg(document.list().count() + 1));
+}
+
+void AddQuestionCommand::redo()
+{
+    const int index = m_document.appendRow();
+    if (m_done) {
+        m_document.restoreRow(index, m_added);
+        return;
+    }
+    m_document.storeCommittedLine(index, m_line, m_question);
+    m_added = m_document.list().savedRow(index);
+    m_done = true;
+}
+
+void AddQuestionCommand::undo()
+{
+    m_document.removeLastRow();
+}

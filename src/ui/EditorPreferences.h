@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// What the settings keep between runs: the editing options of the Options
+// menu and the folders the file dialogs last showed.
+struct EditorPreferences
+{
+    bool autosave = true;
+    bool alwaysWarn = false;
+    bool resetValidate = true;
+    bool helpHints = true;
+    QString lastOpenDir;
+    QString lastSaveDir;
+};
