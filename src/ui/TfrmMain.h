@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditorSession.h"
+#include "TableLocations.h"
 #include "ValidationTable.h"
 
 #include <QMainWindow>
@@ -33,6 +34,9 @@ public:
         QString programFolder;
         ValidationTable::Builder builder;
         TdmQVED3* dataModule = nullptr; // the window makes its own when none is given
+        // Where the table is looked for, in order; the program folder alone
+        // when empty.
+        QStringList tableFolders = {};
     };
     static Environment defaultEnvironment(TdmQVED3& dataModule);
 
@@ -116,6 +120,7 @@ private:
     void buildStatusBar();
     void connectCommands();
     // Shows the message of a validation table load that failed.
+    TableLocations tableLocations() const;
     void reportValTable(ValidationTable::LoadOutcome outcome);
     void readSettings();
     void showOptions();
