@@ -66,6 +66,18 @@ void writeFile(const QString& path, const QByteArray& content)
     QCOMPARE(file.write(content), content.size());
 }
 
+// Three folders in lookup order: beside the program, installed, the
+// user's own. Blocked folders lie beneath a plain file, so nobody can
+// make or write them.
+enum Folder
+{
+    Absent,
+    Empty,
+    HoldsTable,
+    ReadOnlyTable,
+    Blocked
+};
+
 // A stand-in for the builder library: records each call and writes the
 // given bytes (nothing when they are null).
 struct FakeBuilder
@@ -300,18 +312,6 @@ private slots:
         QVERIFY(CheckRecord(filledPanel(0, "99:99"), table).passed);
     }
 
-    // Three folders in lookup order: beside the program, installed, the
-    // user's own. Blocked folders lie beneath a plain file, so nobody can
-    // make or write them.
-    enum Folder
-    {
-        Absent,
-        Empty,
-        HoldsTable,
-        ReadOnlyTable,
-        Blocked
-    };
-
     void tableLocations_data()
     {
         QTest::addColumn<QList<int>>("folders");
@@ -347,7 +347,7 @@ private slots:
         });
         for (int i = 0; i < folders.size(); ++i) {
             const QString name = QString::number(i);
-            const QString path = (folders[i] == Blocked ? dir.filePath("file/") : dir.filePath(""));
+            const QString path = (folders[i] == Blocked ? dir.filePath("file") : dir.path()) + u'/';
             paths << QDir::toNativeSeparators(path + name + u'/');
             if (folders[i] == Empty || folders[i] == HoldsTable || folders[i] == ReadOnlyTable)
                 QVERIFY(QDir(dir.path()).mkdir(name));
@@ -358,7 +358,8 @@ private slots:
         }
         const TableLocations locations(paths);
         QCOMPARE(locations.lookupFolder(), paths[lookup]);
-        QCOMPARE(QFileInfo(paths.last()).isDir(), userFolderMade || folders.last() != Absent);
+        QCOMPARE(QFileInfo(paths.last()).isDir(),
+                 userFolderMade || (folders.last() != Absent && folders.last() != Blocked));
         if (folders.contains(ReadOnlyTable) && geteuid() == 0)
             QSKIP("Every folder can be written in by root.");
         QCOMPARE(locations.rebuildFolder(), rebuild < 0 ? QString() : paths[rebuild]);
