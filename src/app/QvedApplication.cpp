@@ -1,8 +1,11 @@
 #include "QvedApplication.h"
 
 #include "QvedError.h"
+#include "QvedVersion.h"
 
+#include <QCommandLineParser>
 #include <QMessageBox>
+#include <cstring>
 
 QvedApplication::QvedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -18,4 +21,31 @@ bool QvedApplication::notify(QObject* receiver, QEvent* event)
     }
     QMessageBox::critical(activeWindow(), applicationDisplayName(), message);
     return false;
+}
+
+int QvedApplication::answerCommandLine(int argc, char** argv)
+{
+    bool asked = false;
+    for (int i = 1; i < argc && !asked; ++i) {
+        for (const char* option : {"-h", "--help", "-?", "-v", "--version"})
+            asked = asked || std::strcmp(argv[i], option) == 0;
+    }
+    if (!asked)
+        return -1;
+
+    const QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("qved3"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QVED_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Edits the question files (.qus) of the baseball Bible quiz: a grid of the\n"
+                       "questions, checks before every change is stored, search and reports.\n"
+                       "Opening a file leaves a backup copy (.qbk) beside it."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The question file to open (optional)."),
+                                 QStringLiteral("[FILE]"));
+    parser.process(core); // prints the help or the version and ends the program
+    return 0;
 }

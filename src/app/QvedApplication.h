@@ -10,4 +10,8 @@ class QvedApplication : public QApplication
 public:
     QvedApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Prints the command-line use or the version when asked to, without
+    // opening a display: returns the exit status, or -1 to start the editor.
+    static int answerCommandLine(int argc, char** argv);
 };

@@ -1,3 +1,4 @@
+#include "ProgramNames.h"
 #include "QtUserPrompts.h"
 #include "QvedApplication.h"
 #include "TdmQVED3.h"
@@ -7,12 +8,16 @@
 
 int main(int argc, char** argv)
 {
+    // --help and --version are answered before any window system is needed.
+    if (const int status = QvedApplication::answerCommandLine(argc, argv); status >= 0)
+        return status;
+
     QvedApplication application(argc, argv);
     // The application title captions the message boxes. It is set as the
     // application name: a display name would be appended by the platform to
     // every window's caption. The settings name their own key.
-    QvedApplication::setApplicationName(QStringLiteral("Quorvale Question Editor 3"));
-    QvedApplication::setOrganizationName(QStringLiteral("Marrowfield Software"));
+    QvedApplication::setApplicationName(ProgramNames::Application);
+    QvedApplication::setOrganizationName(ProgramNames::Organization);
     QvedApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 
     // The data module holds the report table for the whole run.

@@ -1,5 +1,7 @@
 #include "TfrmAbout.h"
 
+#include "QvedVersion.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -61,7 +63,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     ProductName->setWordWrap(true);
     ProductName->setFixedSize(232, 57);
     ProductName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QLabel* Version = label("Version", QStringLiteral("Version 3.1"), Panel1);
+    QLabel* Version = label("Version", QStringLiteral("Version " QVED_VERSION), Panel1);
     QLabel* Copyright =
         label("Copyright", QStringLiteral("Copyright (c) Marrowfield Software"), Panel1);
     Copyright->setFixedWidth(304);

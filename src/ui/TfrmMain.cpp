@@ -25,6 +25,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -42,7 +43,8 @@
 
 TfrmMain::Environment TfrmMain::defaultEnvironment(TdmQVED3& dataModule)
 {
-    return Environment{ProgramFolder(), BuilderLibrary(), &dataModule};
+    return Environment{ProgramFolder(), BuilderLibrary(), &dataModule,
+                       TableLocations::standard().folders()};
 }
 
 TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environment environment,
@@ -425,14 +427,35 @@ void TfrmMain::tmrTimeTimer()
                                                QStringLiteral("MM/dd/yyyy  hh:mm:ss AP")));
 }
 
+TableLocations TfrmMain::tableLocations() const
+{
+    if (m_environment.tableFolders.isEmpty())
+        return TableLocations({m_environment.programFolder});
+    return TableLocations(m_environment.tableFolders);
+}
+
 void TfrmMain::LoadValTable()
 {
-    reportValTable(m_table.LoadValTable(m_environment.programFolder, m_environment.builder));
+    reportValTable(
+        m_table.LoadValTable(tableLocations().lookupFolder(), m_environment.builder));
 }
 
 void TfrmMain::mnuOptionsRebuildValidationTableClick()
 {
-    reportValTable(m_table.rebuild(m_environment.programFolder, m_environment.builder));
+    const QString folder = tableLocations().rebuildFolder();
+    if (folder.isEmpty()) {
+        m_table = ValidationTable();
+        m_prompts.information(this, QStringLiteral("No folder for the validation table can be "
+                                                   "written in. Validation functions will be "
+                                                   "inoperative."));
+        return;
+    }
+    const auto outcome = m_table.rebuild(folder, m_environment.builder);
+    if (outcome == ValidationTable::LoadOutcome::Loaded)
+        m_prompts.information(
+            this, QStringLiteral("The validation table was written to %1.")
+                      .arg(QDir::toNativeSeparators(folder + ValidationTable::FileName)));
+    reportValTable(outcome);
 }
 
 void TfrmMain::reportValTable(ValidationTable::LoadOutcome outcome)

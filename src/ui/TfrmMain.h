@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditorPreferences.h"
+#include "TableLocations.h"
 #include "ValidationTable.h"
 
 #include <QMainWindow>
@@ -35,6 +36,9 @@ public:
         QString programFolder;
         ValidationTable::Builder builder;
         TdmQVED3* dataModule = nullptr; // the window makes its own when none is given
+        // Where the table is looked for, in order; the program folder alone
+        // when empty.
+        QStringList tableFolders = {};
     };
     static Environment defaultEnvironment(TdmQVED3& dataModule);
 
@@ -128,6 +132,7 @@ private:
     // "Quorvale Question Editor - <file>", marked while there are unsaved changes.
     void updateCaption();
     // Shows the message of a validation table load that failed.
+    TableLocations tableLocations() const;
     void reportValTable(ValidationTable::LoadOutcome outcome);
     void readSettings();
     void showOptions();

@@ -4,15 +4,18 @@
 #include "QuestionList.h"
 #include "QvedError.h"
 #include "RecordChecks.h"
+#include "TableLocations.h"
 #include "ValidationTable.h"
 #include "Windows1252.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,6 +65,18 @@ void writeFile(const QString& path, const QByteArray& content)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(content), content.size());
 }
+
+// Three folders in lookup order: beside the program, installed, the
+// user's own. Blocked folders lie beneath a plain file, so nobody can
+// make or write them.
+enum Folder
+{
+    Absent,
+    Empty,
+    HoldsTable,
+    ReadOnlyTable,
+    Blocked
+};
 
 // A stand-in for the builder library: records each call and writes the
 // given bytes (nothing when they are null).
@@ -295,6 +310,59 @@ private slots:
         QVERIFY(!QFile::exists(folderOf(dir) + ValidationTable::FileName));
         // With the table off, no chapter or verse is checked.
         QVERIFY(CheckRecord(filledPanel(0, "99:99"), table).passed);
+    }
+
+    void tableLocations_data()
+    {
+        QTest::addColumn<QList<int>>("folders");
+        QTest::addColumn<int>("lookup");
+        QTest::addColumn<bool>("userFolderMade"); // by the lookup
+        QTest::addColumn<int>("rebuild");         // -1: none writable
+        QTest::newRow("a portable folder comes first")
+            << QList<int>{HoldsTable, HoldsTable, Empty} << 0 << false << 0;
+        QTest::newRow("installed table, read-only; rebuilt in the user's folder")
+            << QList<int>{Blocked, ReadOnlyTable, Absent} << 1 << false << 2;
+        QTest::newRow("the user's table")
+            << QList<int>{Blocked, Absent, HoldsTable} << 2 << false << 2;
+        QTest::newRow("none anywhere: the user's folder is made for the builder")
+            << QList<int>{Blocked, Absent, Absent} << 2 << true << 2;
+        QTest::newRow("program folder writable, no table: the user's folder is made")
+            << QList<int>{Empty, Absent, Absent} << 2 << true << 0;
+        QTest::newRow("nowhere to write")
+            << QList<int>{Blocked, Blocked, Blocked} << 2 << false << -1;
+    }
+
+    void tableLocations()
+    {
+        QFETCH(QList<int>, folders);
+        QFETCH(int, lookup);
+        QFETCH(bool, userFolderMade);
+        QFETCH(int, rebuild);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("file"), "not a folder");
+        QStringList paths;
+        const auto writableAgain = qScopeGuard([&paths] {
+            for (const QString& path : paths)
+                QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        for (int i = 0; i < folders.size(); ++i) {
+            const QString name = QString::number(i);
+            const QString path = (folders[i] == Blocked ? dir.filePath("file") : dir.path()) + u'/';
+            paths << QDir::toNativeSeparators(path + name + u'/');
+            if (folders[i] == Empty || folders[i] == HoldsTable || folders[i] == ReadOnlyTable)
+                QVERIFY(QDir(dir.path()).mkdir(name));
+            if (folders[i] == HoldsTable || folders[i] == ReadOnlyTable)
+                writeFile(paths.last() + ValidationTable::FileName, plausibleTable(i));
+            if (folders[i] == ReadOnlyTable)
+                QVERIFY(QFile::setPermissions(paths.last(), QFile::ReadOwner | QFile::ExeOwner));
+        }
+        const TableLocations locations(paths);
+        QCOMPARE(locations.lookupFolder(), paths[lookup]);
+        QCOMPARE(QFileInfo(paths.last()).isDir(),
+                 userFolderMade || (folders.last() != Absent && folders.last() != Blocked));
+        if (folders.contains(ReadOnlyTable) && geteuid() == 0)
+            QSKIP("Every folder can be written in by root.");
+        QCOMPARE(locations.rebuildFolder(), rebuild < 0 ? QString() : paths[rebuild]);
     }
 
     void realBuilder_data()

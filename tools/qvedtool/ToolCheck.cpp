@@ -4,6 +4,7 @@
 #include "BuilderLibrary.h"
 #include "QuestionFileReader.h"
 #include "QvedError.h"
+#include "TableLocations.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
 #include "ValidationTable.h"
@@ -30,7 +31,7 @@ int ToolCheck::run(const QStringList& arguments)
         QStringLiteral("Do not check chapters and verses against the validation table."));
     const QCommandLineOption tableOption(
         QStringLiteral("table"),
-        QStringLiteral("The validation table file to use instead of the one beside the program."),
+        QStringLiteral("The validation table file to use instead of the one the programs find."),
         QStringLiteral("PATH"));
     parser.addOption(noValidate);
     parser.addOption(tableOption);
@@ -50,7 +51,8 @@ int ToolCheck::run(const QStringList& arguments)
     } else if (validate) {
         // As the editor: without its table it checks everything but
         // chapters and verses.
-        const auto outcome = table.LoadValTable(ProgramFolder(), BuilderLibrary());
+        const auto outcome =
+            table.LoadValTable(TableLocations::standard().lookupFolder(), BuilderLibrary());
         if (outcome != ValidationTable::LoadOutcome::Loaded)
             Utf8Output::error(ValidationTable::message(outcome));
     }

@@ -21,7 +21,8 @@ QString ToolCommandLine::helpText()
         "  stats FILE\n"
         "      Counts the questions by book, by level and by correct answer.\n"
         "\n"
-        "Run \"qvedtool COMMAND --help\" for the options of a command.\n"
+        "Run \"qvedtool COMMAND --help\" for the options of a command,\n"
+        "\"qvedtool --version\" for the version.\n"
         "Output is UTF-8 text on standard output; messages go to standard error.\n"
         "Exit status: 0 success or everything passed, 1 the check found problems,\n"
         "2 bad usage or a file that cannot be read or written.\n");

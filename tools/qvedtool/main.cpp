@@ -1,3 +1,5 @@
+#include "ProgramNames.h"
+#include "QvedVersion.h"
 #include "ToolCheck.h"
 #include "ToolCommandLine.h"
 #include "ToolExport.h"
@@ -23,12 +25,22 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 // arguments: the program, then the command and its arguments.
 int runCommand(const QStringList& arguments)
 {
+    // The editor's names: they name the user's data folder, where both find
+    // the validation table.
+    QCoreApplication::setOrganizationName(ProgramNames::Organization);
+    QCoreApplication::setApplicationName(ProgramNames::Application);
+
     const QString command = arguments.value(1);
     if (command.isEmpty())
         return ToolCommandLine::usageError({}, QStringLiteral("No command given."));
     if (command == u"-h" || command == u"--help" || command == u"-?" || command == u"help") {
         Utf8Output out;
         out.text(ToolCommandLine::helpText());
+        return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
+    }
+    if (command == u"-v" || command == u"--version") {
+        Utf8Output out;
+        out.text(QStringLiteral("qvedtool " QVED_VERSION "\n"));
         return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
     }
     if (command == u"check")
