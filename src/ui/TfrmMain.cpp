@@ -245,6 +245,10 @@ void TfrmMain::buildMenus()
     options->addSeparator();
     options->addAction(mnuOptionsRebuildValidationTable);
 
+    // The whole-bank tools; each tool adds its own commands.
+    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+
     menuBar()->addAction(mnuReports);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));

@@ -104,6 +104,7 @@ public:
     QAction* mnuHelpHelp;
     QAction* mnuHelpAbout;
 
+    QMenu* mnuTools;
     QMenu* popEditMenu;
     QAction* popAdd;
     QAction* popEdit;
