@@ -2,6 +2,7 @@
 
 #include "TestFiles.h"
 #include "UserPrompts.h"
+#include "Windows1252.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -29,14 +30,13 @@ QString previewOf(const TestBuilder::Version& version)
     int number = 0;
     for (const QuestionRecord& r : version.questions) {
         text +=
-            QStringLiteral("%1. %2\n").arg(++number).arg(QString::fromLatin1(r.Question.view()));
+            QStringLiteral("%1. %2\n").arg(++number).arg(Windows1252::toUnicode(r.Question.view()));
         const QByteArrayView answers[] = {r.AnswerA.view(), r.AnswerB.view(), r.AnswerC.view(),
                                           r.AnswerD.view()};
         for (int a = 0; a < 4; ++a)
             text += QStringLiteral("   %1%2. %3\n")
-                        .arg(a == r.Correct ? u'*' : u' ')
-                        .arg(QChar(u'A' + a))
-                        .arg(QString::fromLatin1(answers[a]));
+                        .arg(a == r.Correct ? QStringLiteral("*") : QStringLiteral(" "),
+                             QString(QChar(u'A' + a)), Windows1252::toUnicode(answers[a]));
     }
     return text;
 }
@@ -76,7 +76,7 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
     lblEligible->setObjectName(QStringLiteral("lblEligible"));
     count->addWidget(spnCount);
     count->addWidget(lblEligible, 1);
-    form->addRow(QStringLiteral("&Questions:"), count);
+    form->addRow(QStringLiteral("Questions:"), count);
 
     spnVersions = new QSpinBox(this);
     spnVersions->setObjectName(QStringLiteral("spnVersions"));
@@ -99,7 +99,7 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
     auto* btnNewSeed = new QPushButton(QStringLiteral("&New"), this);
     seed->addWidget(spnSeed, 1);
     seed->addWidget(btnNewSeed);
-    form->addRow(QStringLiteral("&Seed:"), seed);
+    form->addRow(QStringLiteral("Seed:"), seed);
 
     const QFileInfo file(questionFile);
     auto* folder = new QHBoxLayout;
@@ -111,7 +111,7 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
     auto* btnBrowse = new QPushButton(QStringLiteral("B&rowse..."), this);
     folder->addWidget(edtFolder, 1);
     folder->addWidget(btnBrowse);
-    form->addRow(QStringLiteral("&Folder:"), folder);
+    form->addRow(QStringLiteral("Folder:"), folder);
     edtName = new QLineEdit(
         questionFile.isEmpty() ? QStringLiteral("test") : file.completeBaseName(), this);
     edtName->setObjectName(QStringLiteral("edtName"));
