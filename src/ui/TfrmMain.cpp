@@ -15,6 +15,7 @@
 #include "RadioGroup.h"
 #include "TdmQVED3.h"
 #include "TfrmAbout.h"
+#include "TfrmBuildTest.h"
 #include "TfrmGoTo.h"
 #include "TfrmReportSetup.h"
 #include "UserPrompts.h"
@@ -248,6 +249,12 @@ void TfrmMain::buildMenus()
     // The whole-bank tools; each tool adds its own commands.
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    QAction* buildTest = mnuTools->addAction(QStringLiteral("&Build Test..."), this, [this] {
+        TfrmBuildTest(m_document->list(), m_table, m_prompts,
+                      m_document->isUntitled() ? QString() : m_document->fileName(), this)
+            .exec();
+    });
+    buildTest->setObjectName(QStringLiteral("mnuToolsBuildTest"));
 
     menuBar()->addAction(mnuReports);
 

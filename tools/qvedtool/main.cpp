@@ -1,5 +1,6 @@
 #include "ProgramNames.h"
 #include "QvedVersion.h"
+#include "ToolBuildTest.h"
 #include "ToolCheck.h"
 #include "ToolCommandLine.h"
 #include "ToolExport.h"
@@ -43,6 +44,8 @@ int runCommand(const QStringList& arguments)
         out.text(QStringLiteral("qvedtool " QVED_VERSION "\n"));
         return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
     }
+    if (command == u"build-test")
+        return ToolBuildTest::run(arguments);
     if (command == u"check")
         return ToolCheck::run(arguments);
     if (command == u"export")
@@ -61,10 +64,10 @@ int runCommand(const QStringList& arguments)
 int main(int argc, char** argv)
 try {
     qInstallMessageHandler(quietQtMessages);
-    // Only the report draws pages and needs fonts; the other commands start
-    // quicker without them. Never a window: pages are drawn offscreen unless
+    // Only the report and the test builder draw pages and need fonts; the
+    // other commands start quicker without them. Never a window: pages are drawn offscreen unless
     // the caller chose a platform.
-    if (argc > 1 && qstrcmp(argv[1], "report") == 0) {
+    if (argc > 1 && (qstrcmp(argv[1], "report") == 0 || qstrcmp(argv[1], "build-test") == 0)) {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         const QGuiApplication app(argc, argv);

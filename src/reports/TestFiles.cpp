@@ -1,0 +1,77 @@
+#include "TestFiles.h"
+
+#include "QuestionList.h"
+#include "ReportPdf.h"
+#include "ReportRun.h"
+#include "SafeFileWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+// The report setup's report types.
+constexpr int KeyReport = 0;
+constexpr int TestReport = 1;
+
+QStringList versionNames(const QString& name, QChar letter)
+{
+    const QString stem = name + u'-' + letter;
+    return {stem + QStringLiteral(".qus"), stem + QStringLiteral("-test.pdf"),
+            stem + QStringLiteral("-key.pdf")};
+}
+
+} // namespace
+
+QStringList TestFiles::names(const QString& name, int versions)
+{
+    QStringList all;
+    for (int v = 0; v < versions; ++v)
+        all << versionNames(name, QChar(u'A' + v));
+    return all;
+}
+
+QStringList TestFiles::existing(const QString& folder, const QString& name, int versions)
+{
+    QStringList found;
+    const QDir dir(folder);
+    for (const QString& file : names(name, versions)) {
+        if (QFileInfo::exists(dir.filePath(file)))
+            found << dir.filePath(file);
+    }
+    return found;
+}
+
+QString TestFiles::write(const std::vector<TestBuilder::Version>& versions, const QString& folder,
+                         const QString& name, QStringList& written)
+{
+    const QDir dir(folder);
+    if (!dir.exists() && !QDir().mkpath(folder))
+        return QStringLiteral("Cannot create folder %1").arg(QDir::toNativeSeparators(folder));
+    const std::unique_ptr<QTemporaryDir> temporaryFolder = ReportRun::newTemporaryFolder();
+    for (const TestBuilder::Version& version : versions) {
+        const QStringList files = versionNames(name, version.letter);
+        const QByteArray lines = version.lines();
+        const QString questions = dir.filePath(files[0]);
+        const WriteResult result = SafeFileWriter::writeFile(questions, lines);
+        if (!result.ok)
+            return QStringLiteral("Cannot create file %1\r\n%2")
+                .arg(QDir::toNativeSeparators(questions), result.message());
+        written << questions;
+        // The pages are drawn from the lines just written, as the game reads them.
+        QuestionList list;
+        QuestionRecord record;
+        list.fillFromContent(lines, record, DecodeMode::QuestionOnly);
+        for (const auto& [reportType, file] :
+             {std::pair{TestReport, files[1]}, {KeyReport, files[2]}}) {
+            const QString path = dir.filePath(file);
+            const QString error =
+                ReportPdf::write(reportType, list, 1, list.count(), path, *temporaryFolder);
+            if (!error.isEmpty())
+                return error;
+            written << path;
+        }
+    }
+    return {};
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "TestBuilder.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The files of a built test, for the editor's dialog and the tool alike:
+// for each version V, NAME-V.qus (the game's question lines), NAME-V-test.pdf
+// and NAME-V-key.pdf, each written safely.
+class TestFiles
+{
+public:
+    // The file names of every version, in writing order.
+    static QStringList names(const QString& name, int versions);
+    // The paths among them that already exist in the folder.
+    static QStringList existing(const QString& folder, const QString& name, int versions);
+
+    // Writes every version's files, replacing any there; the paths written
+    // go to written. Answers an empty text, or the message for the user.
+    static QString write(const std::vector<TestBuilder::Version>& versions, const QString& folder,
+                         const QString& name, QStringList& written);
+};

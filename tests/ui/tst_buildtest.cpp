@@ -1,0 +1,80 @@
+#include "QuestionList.h"
+#include "ScriptedPrompts.h"
+#include "TfrmBuildTest.h"
+#include "ValidationTable.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class BuildTestDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buildAsksBeforeReplacing();
+};
+
+// The eligible count follows the levels, Build writes every version's three
+// files, a second Build replaces nothing until the author agrees, and the
+// folder opens only when asked.
+void BuildTestDialogTest::buildAsksBeforeReplacing()
+{
+    const QString sample = qEnvironmentVariable("QVED_SOURCE_DIR") + "/samples/sample.qus";
+    QFile file(sample);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    const auto homeRuns = std::count_if(lines.begin(), lines.end(),
+                                        [](const QByteArray& l) { return l.contains(",\"4\","); });
+    QTemporaryDir folder;
+    const QString questionFile = folder.filePath("quiz.qus");
+    QVERIFY(QFile::copy(sample, questionFile));
+    QuestionList list;
+    QuestionRecord record;
+    list.FillQuestionList(questionFile, record, DecodeMode::QuestionOnly);
+
+    ScriptedPrompts prompts;
+    const ValidationTable table;
+    TfrmBuildTest dialog(list, table, prompts, questionFile);
+    QStringList opened;
+    dialog.openFolder = [&opened](const QString& path) { opened << path; };
+    auto* eligible = dialog.findChild<QLabel*>("lblEligible");
+    QCOMPARE(eligible->text(), QStringLiteral("of %1 eligible").arg(list.count()));
+    for (int level = 1; level <= 3; ++level)
+        dialog.findChild<QCheckBox*>(QStringLiteral("chkLevel%1").arg(level))->setChecked(false);
+    QCOMPARE(eligible->text(), QStringLiteral("of %1 eligible").arg(homeRuns));
+    for (int level = 1; level <= 3; ++level)
+        dialog.findChild<QCheckBox*>(QStringLiteral("chkLevel%1").arg(level))->setChecked(true);
+    dialog.findChild<QSpinBox*>("spnCount")->setValue(20);
+    QVERIFY(dialog.findChild<QPlainTextEdit*>("memPreview")->toPlainText().startsWith("1. "));
+
+    prompts.answers << UserPrompts::Answer::No; // not the folder
+    dialog.btnBuildClick();
+    const QDir dir(folder.path());
+    QCOMPARE(dir.entryList({"quiz-?*"}, QDir::Files).size(), 9);
+    QVERIFY(opened.isEmpty());
+
+    QFile changed(dir.filePath("quiz-B-key.pdf"));
+    QVERIFY(changed.open(QIODevice::WriteOnly) && changed.write("mine") == 4);
+    changed.close();
+    prompts.answers << UserPrompts::Answer::No; // keep the files
+    dialog.btnBuildClick();
+    QVERIFY(changed.open(QIODevice::ReadOnly));
+    QCOMPARE(changed.readAll(), QByteArray("mine"));
+    changed.close();
+
+    prompts.answers << UserPrompts::Answer::Yes << UserPrompts::Answer::Yes;
+    dialog.btnBuildClick();
+    QVERIFY(changed.open(QIODevice::ReadOnly));
+    QVERIFY(changed.readAll().startsWith("%PDF"));
+    QCOMPARE(opened, QStringList{folder.path()});
+    QVERIFY(prompts.unexpected.isEmpty());
+    QVERIFY(prompts.errors().isEmpty());
+}
+
+QTEST_MAIN(BuildTestDialogTest)
+#include "tst_buildtest.moc"

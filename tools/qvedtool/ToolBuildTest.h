@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+// qvedtool build-test: a test of chosen questions in several shuffled
+// versions, each as question lines, a test PDF and a key PDF.
+class ToolBuildTest
+{
+public:
+    static int run(const QStringList& arguments);
+};
