@@ -14,7 +14,24 @@
 #include <QStringList>
 #include <algorithm>
 
-QString ReportPdf::render(const ReportLayout& report, const QString& path)
+namespace {
+
+// The writer stamps the document with the time it was drawn, always in the
+// same width; the stamp is replaced in place so no offset moves.
+void stampCreationDate(QByteArray& pdf, const QDateTime& created)
+{
+    static constexpr QByteArrayView key = "/CreationDate (D:";
+    const qsizetype start = pdf.indexOf(key);
+    const qsizetype end = start < 0 ? -1 : pdf.indexOf(')', start);
+    const QByteArray stamp =
+        created.toUTC().toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1() + 'Z';
+    if (end - start - key.size() == stamp.size())
+        pdf.replace(start + key.size(), stamp.size(), stamp);
+}
+
+} // namespace
+
+QString ReportPdf::render(const ReportLayout& report, const QString& path, const QDateTime& created)
 {
     ReportEngine engine(report);
     QBuffer pdf;
@@ -29,6 +46,8 @@ QString ReportPdf::render(const ReportLayout& report, const QString& path)
     }
     if (engine.pageCount() == 0)
         return QStringLiteral("The report has no questions; no file was written.");
+    if (created.isValid())
+        stampCreationDate(pdf.buffer(), created);
     const WriteResult result = SafeFileWriter::writeFile(path, pdf.data());
     if (!result.ok)
         return QStringLiteral("Cannot create file %1\r\n%2").arg(path, result.platformText);
@@ -36,7 +55,7 @@ QString ReportPdf::render(const ReportLayout& report, const QString& path)
 }
 
 QString ReportPdf::write(int reportType, const QuestionList& list, int first, int last,
-                         const QString& path, const QTemporaryDir& folder)
+                         const QString& path, const QTemporaryDir& folder, const QDateTime& created)
 {
     TdmQVED3 dataModule;
     QStringList messages;
@@ -45,7 +64,7 @@ QString ReportPdf::write(int reportType, const QuestionList& list, int first, in
     try {
         run.PrepareData(ReportRun::Mode::Range, QString::number(first), QString::number(last),
                         reportType, [&](const ReportLayout& report) {
-                            const QString error = render(report, path);
+                            const QString error = render(report, path, created);
                             if (!error.isEmpty())
                                 messages << error;
                         });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 class QTemporaryDir;
@@ -14,15 +15,19 @@ class ReportPdf
 public:
     // Draws the report's pages in memory, then writes the file in one safe
     // step: a failing write leaves an older file as it was and no partial
-    // PDF. A report without records writes no file.
-    static QString render(const ReportLayout& report, const QString& path);
+    // PDF. A report without records writes no file. A valid created date
+    // replaces the moment of drawing in the file, so that the same pages
+    // give the same bytes.
+    static QString render(const ReportLayout& report, const QString& path,
+                          const QDateTime& created = {});
 
     // The report setup's command for grid rows first..last (1-based, adjusted
     // and checked as the setup's range is) with report type 0 (test with
     // key), 1 (test) or 2 (question list): the same temporary export, in the
     // given folder, table and layouts, with the PDF file as the output.
     static QString write(int reportType, const QuestionList& list, int first, int last,
-                         const QString& path, const QTemporaryDir& folder);
+                         const QString& path, const QTemporaryDir& folder,
+                         const QDateTime& created = {});
 
     // The name Save as PDF suggests: the question file's name with the
     // layout's ("quiz-key.pdf", "quiz-test.pdf", "quiz-list.pdf") in the

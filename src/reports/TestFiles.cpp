@@ -44,7 +44,7 @@ QStringList TestFiles::existing(const QString& folder, const QString& name, int 
 }
 
 QString TestFiles::write(const std::vector<TestBuilder::Version>& versions, const QString& folder,
-                         const QString& name, QStringList& written)
+                         const QString& name, const QDateTime& created, QStringList& written)
 {
     const QDir dir(folder);
     if (!dir.exists() && !QDir().mkpath(folder))
@@ -66,8 +66,8 @@ QString TestFiles::write(const std::vector<TestBuilder::Version>& versions, cons
         for (const auto& [reportType, file] :
              {std::pair{TestReport, files[1]}, {KeyReport, files[2]}}) {
             const QString path = dir.filePath(file);
-            const QString error =
-                ReportPdf::write(reportType, list, 1, list.count(), path, *temporaryFolder);
+            const QString error = ReportPdf::write(reportType, list, 1, list.count(), path,
+                                                   *temporaryFolder, created);
             if (!error.isEmpty())
                 return error;
             written << path;

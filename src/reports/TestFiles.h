@@ -2,6 +2,7 @@
 
 #include "TestBuilder.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -18,7 +19,9 @@ public:
     static QStringList existing(const QString& folder, const QString& name, int versions);
 
     // Writes every version's files, replacing any there; the paths written
-    // go to written. Answers an empty text, or the message for the user.
+    // go to written. The PDFs carry created as their date, so the same
+    // choices give the same bytes. Answers an empty text, or the message for
+    // the user.
     static QString write(const std::vector<TestBuilder::Version>& versions, const QString& folder,
-                         const QString& name, QStringList& written);
+                         const QString& name, const QDateTime& created, QStringList& written);
 };

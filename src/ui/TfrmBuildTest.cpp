@@ -45,7 +45,8 @@ QString previewOf(const TestBuilder::Version& version)
 
 TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& table,
                              UserPrompts& prompts, const QString& questionFile, QWidget* parent)
-    : QDialog(parent), m_builder(list, table), m_prompts(prompts)
+    : QDialog(parent), m_builder(list, table), m_prompts(prompts),
+      m_fileDate(questionFile.isEmpty() ? QDateTime() : QFileInfo(questionFile).lastModified())
 {
     setObjectName(QStringLiteral("frmBuildTest"));
     setWindowTitle(QStringLiteral("Build Test"));
@@ -234,7 +235,9 @@ void TfrmBuildTest::btnBuildClick()
             return;
     }
     QStringList written;
-    const QString error = TestFiles::write(versions, folder, name, written);
+    // Dated as the question file (its stamp when read), so the same file
+    // and choices give the same bytes.
+    const QString error = TestFiles::write(versions, folder, name, m_fileDate, written);
     if (!error.isEmpty()) {
         m_prompts.error(this, error);
         return;

@@ -2,6 +2,7 @@
 
 #include "TestBuilder.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <functional>
 
@@ -42,6 +43,7 @@ private:
 
     const TestBuilder m_builder;
     UserPrompts& m_prompts;
+    QDateTime m_fileDate; // the question file's, dating the PDFs
     QLineEdit* edtBooks;
     QCheckBox* chkLevels[TestBuilder::LevelCount];
     QSpinBox* spnCount;

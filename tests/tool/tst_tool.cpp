@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <QThread>
 #include <QtTest>
 
 #if defined(Q_OS_UNIX)
@@ -116,6 +117,7 @@ private:
 
 private slots:
     void initTestCase();
+    void buildTestIsTheSameForTheSameSeed();
     void check_data();
     void check();
     void checkWholeFile();
@@ -140,6 +142,31 @@ private slots:
     void checkFromStandardInput();
 #endif
 };
+
+// A quiz master builds the test again from the same file and seed: every
+// file, the PDFs included, must come out byte for byte the same.
+void ToolTest::buildTestIsTheSameForTheSameSeed()
+{
+    const QString sample = qEnvironmentVariable("QVED_SOURCE_DIR") + "/samples/sample.qus";
+    QByteArray outputs[2];
+    for (int run = 0; run < 2; ++run) {
+        const QString folder = m_dir.filePath(QStringLiteral("built-%1").arg(run));
+        const ToolRun built =
+            runTool({"build-test", sample, "--count", "8", "--versions", "2", "--seed", "31",
+                     "-o", folder, "--name", "quiz"});
+        QCOMPARE(built.exitCode, 0);
+        QVERIFY2(built.out.startsWith("seed: 31"), qPrintable(built.out));
+        for (const char* name : {"quiz-A.qus", "quiz-A-test.pdf", "quiz-A-key.pdf",
+                                    "quiz-B.qus", "quiz-B-test.pdf", "quiz-B-key.pdf"}) {
+            QFile written(folder + u'/' + QLatin1String(name));
+            QVERIFY2(written.open(QIODevice::ReadOnly), name);
+            outputs[run] += written.readAll();
+        }
+        QThread::msleep(1100); // a drawing time would now differ
+    }
+    QCOMPARE(outputs[0].size(), outputs[1].size());
+    QVERIFY(outputs[0] == outputs[1]);
+}
 
 QString ToolTest::file(const QString& name, const QByteArrayList& lines)
 {

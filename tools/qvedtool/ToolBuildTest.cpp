@@ -140,7 +140,10 @@ int ToolBuildTest::run(const QStringList& arguments)
         }
     }
     QStringList written;
-    const QString error = TestFiles::write(versions, folder, name, written);
+    // Dated as the question file, so the same file and choices give the
+    // same bytes.
+    const QString error =
+        TestFiles::write(versions, folder, name, QFileInfo(file).lastModified(), written);
     Utf8Output out;
     out.raw("seed: ");
     out.raw(QByteArray::number(choices.seed));

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHashSeed>
 #include <new>
 
 namespace {
@@ -64,6 +65,9 @@ int runCommand(const QStringList& arguments)
 int main(int argc, char** argv)
 try {
     qInstallMessageHandler(quietQtMessages);
+    // Hash order decides how fonts are embedded in a PDF: a fixed seed lets
+    // the same pages give the same bytes.
+    QHashSeed::setDeterministicGlobalSeed();
     // Only the report and the test builder draw pages and need fonts; the
     // other commands start quicker without them. Never a window: pages are drawn offscreen unless
     // the caller chose a platform.
