@@ -13,6 +13,8 @@
 #include "QuestionGridModel.h"
 #include "QvedError.h"
 #include "RadioGroup.h"
+#include "ScriptureLink.h"
+#include "SpellingLink.h"
 #include "TdmQVED3.h"
 #include "TfrmAbout.h"
 #include "TfrmGoTo.h"
@@ -80,6 +82,8 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
                                m_prompts, this);
     connectCommands();
     connectHistory();
+    new ScriptureLink(*this, *pnlDetails, *mnuTools);
+    new SpellingLink(*pnlDetails, *mnuTools, this);
     EnableFileCommands(false);
     qApp->installEventFilter(this);
 
