@@ -33,7 +33,8 @@ ScriptureLink::ScriptureLink(QMainWindow& window, DetailPanel& panel, QMenu& too
     if (!module.isEmpty())
         m_dock->chooseModule(module);
     // Hidden until the author first asks for it.
-    m_dock->setVisible(settings().value(ShownKey, false).toBool());
+    const bool shown = settings().value(ShownKey, false).toBool();
+    m_dock->setVisible(shown);
 
     QAction* toggle = m_dock->toggleViewAction();
     toggle->setObjectName(QStringLiteral("mnuToolsScripture"));
@@ -43,8 +44,14 @@ ScriptureLink::ScriptureLink(QMainWindow& window, DetailPanel& panel, QMenu& too
     tools.addAction(toggle);
     // Only the author's own showing and hiding is kept: the toggle does not
     // follow the window closing.
-    connect(toggle, &QAction::toggled, this,
-            [](bool shown) { settings().setValue(ShownKey, shown); });
+    // The panel's boxes have fixed places: the window widens for the dock
+    // rather than squeezing them.
+    connect(toggle, &QAction::toggled, this, [&window, this](bool shown) {
+        settings().setValue(ShownKey, shown);
+        if (!window.isMaximized() && !window.isFullScreen() && !m_dock->isFloating())
+            window.resize(window.width() + (shown ? 1 : -1) * m_dock->sizeHint().width(),
+                          window.height());
+    });
     connect(m_dock, &ScriptureDock::moduleChosen, this,
             [](const QString& name) { settings().setValue(ModuleKey, name); });
 
