@@ -13,6 +13,8 @@
 #include "QuestionGridModel.h"
 #include "QvedError.h"
 #include "RadioGroup.h"
+#include "ScriptureLink.h"
+#include "SpellingLink.h"
 #include "TdmQVED3.h"
 #include "TfrmAbout.h"
 #include "TfrmBuildTest.h"
@@ -81,6 +83,8 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
                                m_prompts, this);
     connectCommands();
     connectHistory();
+    new ScriptureLink(*this, *pnlDetails, *mnuTools);
+    new SpellingLink(*pnlDetails, *mnuTools, this);
     EnableFileCommands(false);
     qApp->installEventFilter(this);
 

@@ -133,6 +133,9 @@ private slots:
     void report();
     void reportWithoutDisplaySettings();
     void stats();
+    void verse_data();
+    void verse();
+    void spell();
 #if defined(Q_OS_UNIX)
     void reportNeverLeavesAFalsePdf_data();
     void reportNeverLeavesAFalsePdf();
@@ -708,6 +711,66 @@ void ToolTest::stats()
                                      "  D          0    0.0%\n"
                                      "  (none)     1\n"
                                      "not decoded: 1\n"));
+}
+
+void ToolTest::verse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("one verse") << QStringList{QStringLiteral("Gen. 2:7")} << 0
+                               << "Genesis 2:7\nAnd the LORD God formed man of the dust of the "
+                                  "ground, and breathed into his nostrils the breath of life; and "
+                                  "man became a living soul.\n";
+    QTest::newRow("range, module by abbreviation")
+        << QStringList{QStringLiteral("John 11:34-35"), QStringLiteral("--module"),
+                       QStringLiteral("KJV")}
+        << 0 << "John 11:34-35\n34 And said, Where have ye laid him? They said unto him, Lord, "
+                "come and see.\n35 Jesus wept.\n";
+    QTest::newRow("unknown reference") << QStringList{QStringLiteral("Gen. two")} << 2 << "";
+    QTest::newRow("past the last verse") << QStringList{QStringLiteral("Gen. 2:26")} << 2 << "";
+    QTest::newRow("unknown module")
+        << QStringList{QStringLiteral("Gen. 2:7"), QStringLiteral("--module"),
+                       QStringLiteral("NoSuchBible")}
+        << 2 << "";
+}
+
+void ToolTest::verse()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    const ToolRun run = runTool(QStringList{QStringLiteral("verse")} + arguments);
+    if (run.err.contains(u"No Bible module is installed"))
+        QSKIP("No SWORD Bible module is installed (sword-text-kjv): skipped");
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.err.isEmpty(), exitCode == 0);
+}
+
+// Bible names pass, an invented word is listed with the field it is in;
+// a file without one passes.
+void ToolTest::spell()
+{
+    const QString wrong = file(QStringLiteral("spell.qus"),
+                               {line("C1", "1", "A", "Gen. 5:21", "Whom did Enoch begat?",
+                                     "Methuselah"),
+                                line("C2", "1", "B", "Ex. 1:1", "Who led Isreal?", "Moses")});
+    const ToolRun run = runTool({QStringLiteral("spell"), wrong});
+    if (run.err.contains(u"No spelling dictionary"))
+        QSKIP("No en_US Hunspell dictionary is installed (hunspell-en-us): skipped");
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = run.outLines();
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].startsWith(u"2: Question: Isreal (") && lines[0].contains(u"Israel"),
+             qPrintable(lines[0]));
+    QCOMPARE(lines[1], QStringLiteral("checked: 2 questions, 1 misspelt words"));
+
+    const QString right = file(QStringLiteral("spelt.qus"),
+                               {line("C1", "1", "A", "Gen. 5:21", "Whom did Enoch beget?")});
+    const ToolRun clean = runTool({QStringLiteral("spell"), right});
+    QCOMPARE(clean.exitCode, 0);
+    QCOMPARE(clean.out, QStringLiteral("checked: 1 questions, 0 misspelt words\n"));
 }
 
 #if defined(Q_OS_UNIX)

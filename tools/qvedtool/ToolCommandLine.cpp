@@ -24,6 +24,10 @@ QString ToolCommandLine::helpText()
         "      Writes a test with answer key, a test or a question list to a PDF file.\n"
         "  stats FILE\n"
         "      Counts the questions by book, by level and by correct answer.\n"
+        "  verse REFERENCE [--module NAME]\n"
+        "      Prints the text of a verse, a range or a chapter from a Bible module.\n"
+        "  spell FILE [--dictionary PATH]\n"
+        "      Lists the misspelt words of the questions and answers.\n"
         "\n"
         "Run \"qvedtool COMMAND --help\" for the options of a command,\n"
         "\"qvedtool --version\" for the version.\n"
@@ -33,7 +37,7 @@ QString ToolCommandLine::helpText()
 }
 
 std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStringList& arguments,
-                                          QString& file)
+                                          QString& file, const QString& what)
 {
     const QString command = arguments.value(1);
     parser.addHelpOption();
@@ -45,7 +49,7 @@ std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStr
         // started with and puts the command after the options.
         QString help = parser.helpText();
         help.replace(0, help.indexOf(u'\n'),
-                     QStringLiteral("Usage: qvedtool %1 [options] FILE").arg(command));
+                     QStringLiteral("Usage: qvedtool %1 [options] %2").arg(command, what));
         Utf8Output out;
         out.text(help);
         return out.flush() ? Success : Failure;
@@ -53,7 +57,8 @@ std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStr
     // The first positional argument is the command itself.
     const QStringList positional = parser.positionalArguments();
     if (positional.size() < 2)
-        return usageError(command, QStringLiteral("No question file given."));
+        return usageError(command, what == u"FILE" ? QStringLiteral("No question file given.")
+                                                   : QStringLiteral("No %1 given.").arg(what));
     if (positional.size() > 2)
         return usageError(command, QStringLiteral("Unexpected argument '%1'.").arg(positional[2]));
     file = positional[1];

@@ -19,10 +19,11 @@ public:
     };
 
     // Parses one command's arguments with its options already added and
-    // gives its question file. Answers the exit status when the command
-    // should stop here: its help was shown, or the arguments were refused.
+    // gives its question file (or the one argument named by what). Answers
+    // the exit status when the command should stop here: its help was
+    // shown, or the arguments were refused.
     static std::optional<int> parse(QCommandLineParser& parser, const QStringList& arguments,
-                                    QString& file);
+                                    QString& file, const QString& what = QStringLiteral("FILE"));
 
     // Reports a usage error and answers the exit status for it.
     static int usageError(const QString& command, const QString& message);

@@ -5,7 +5,9 @@
 #include "ToolCommandLine.h"
 #include "ToolExport.h"
 #include "ToolReport.h"
+#include "ToolSpell.h"
 #include "ToolStats.h"
+#include "ToolVerse.h"
 #include "Utf8Output.h"
 
 #include <QCoreApplication>
@@ -53,8 +55,12 @@ int runCommand(const QStringList& arguments)
         return ToolExport::run(arguments);
     if (command == u"report")
         return ToolReport::run(arguments);
+    if (command == u"spell")
+        return ToolSpell::run(arguments);
     if (command == u"stats")
         return ToolStats::run(arguments);
+    if (command == u"verse")
+        return ToolVerse::run(arguments);
     if (command.startsWith(u'-'))
         return ToolCommandLine::usageError({}, QStringLiteral("Unknown option '%1'.").arg(command));
     return ToolCommandLine::usageError({}, QStringLiteral("Unknown command '%1'.").arg(command));

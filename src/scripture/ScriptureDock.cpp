@@ -1,0 +1,166 @@
+#include "ScriptureDock.h"
+
+#include "BibleLookup.h"
+
+#include <QComboBox>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+// Only the first verses of a whole chapter: enough to confirm it.
+constexpr int ChapterPreview = 5;
+
+const QRegularExpression& wordPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(\w+(?:['’]\w+)*)"));
+    return pattern;
+}
+
+// Marking every "the" would hide the words that matter.
+QSet<QString> answerWords(const QString& answer)
+{
+    static const QSet<QString> common{
+        QStringLiteral("a"),    QStringLiteral("an"),  QStringLiteral("and"),
+        QStringLiteral("the"),  QStringLiteral("of"),  QStringLiteral("to"),
+        QStringLiteral("in"),   QStringLiteral("on"),  QStringLiteral("at"),
+        QStringLiteral("by"),   QStringLiteral("for"), QStringLiteral("from"),
+        QStringLiteral("with"), QStringLiteral("his"), QStringLiteral("her"),
+        QStringLiteral("he"),   QStringLiteral("she"), QStringLiteral("it"),
+        QStringLiteral("is"),   QStringLiteral("was"), QStringLiteral("that"),
+        QStringLiteral("unto"), QStringLiteral("or")};
+    QSet<QString> words;
+    for (auto it = wordPattern().globalMatch(answer); it.hasNext();) {
+        const QString word = it.next().captured().toCaseFolded();
+        if (!common.contains(word))
+            words.insert(word);
+    }
+    return words;
+}
+
+QString marked(const QString& text, const QSet<QString>& words)
+{
+    QString html;
+    qsizetype done = 0;
+    for (auto it = wordPattern().globalMatch(text); it.hasNext();) {
+        const auto match = it.next();
+        if (!words.contains(match.captured().toCaseFolded()))
+            continue;
+        html += text.mid(done, match.capturedStart() - done).toHtmlEscaped();
+        html += QStringLiteral("<span style=\"background-color:#ffe680\">%1</span>")
+                    .arg(match.captured().toHtmlEscaped());
+        done = match.capturedEnd();
+    }
+    return html + text.mid(done).toHtmlEscaped();
+}
+
+QString greyLine(const QString& text)
+{
+    return QStringLiteral("<p style=\"color:gray\">%1</p>").arg(text.toHtmlEscaped());
+}
+
+} // namespace
+
+ScriptureDock::ScriptureDock(QWidget* parent)
+    : QDockWidget(QStringLiteral("Scripture"), parent), m_bible(std::make_unique<BibleLookup>())
+{
+    setObjectName(QStringLiteral("dckScripture"));
+    auto* body = new QWidget(this);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(4, 4, 4, 4);
+    cbxModule = new QComboBox(body);
+    cbxModule->setObjectName(QStringLiteral("cbxModule"));
+    cbxModule->setStatusTip(QStringLiteral("The Bible the verses are read from"));
+    for (const BibleLookup::Module& module : m_bible->modules()) {
+        const QString shortName = module.abbreviation.isEmpty() ? module.name : module.abbreviation;
+        cbxModule->addItem(QStringLiteral("%1 - %2").arg(shortName, module.description),
+                           module.name);
+    }
+    cbxModule->setCurrentIndex(cbxModule->findData(m_bible->moduleName()));
+    cbxModule->setEnabled(cbxModule->count() > 0);
+    txtVerses = new QTextBrowser(body);
+    txtVerses->setObjectName(QStringLiteral("txtVerses"));
+    txtVerses->setOpenLinks(false);
+    layout->addWidget(cbxModule);
+    layout->addWidget(txtVerses);
+    setWidget(body);
+
+    connect(cbxModule, &QComboBox::activated, this, [this](int index) {
+        const QString name = cbxModule->itemData(index).toString();
+        m_bible->setModule(name);
+        refresh();
+        emit moduleChosen(name);
+    });
+    refresh();
+}
+
+ScriptureDock::~ScriptureDock() = default;
+
+bool ScriptureDock::chooseModule(const QString& name)
+{
+    if (!m_bible->setModule(name))
+        return false;
+    cbxModule->setCurrentIndex(cbxModule->findData(m_bible->moduleName()));
+    refresh();
+    return true;
+}
+
+QString ScriptureDock::moduleName() const
+{
+    return m_bible->moduleName();
+}
+
+QString ScriptureDock::shownText() const
+{
+    return txtVerses->toPlainText();
+}
+
+void ScriptureDock::setQuestion(int book, const QString& reference, const QString& answer)
+{
+    m_book = book;
+    m_reference = reference;
+    m_answer = answer;
+    // A hidden dock looks up nothing; it catches up when shown.
+    if (isVisible())
+        refresh();
+}
+
+void ScriptureDock::showEvent(QShowEvent* event)
+{
+    QDockWidget::showEvent(event);
+    refresh();
+}
+
+void ScriptureDock::refresh()
+{
+    if (!m_bible->available()) {
+        txtVerses->setHtml(greyLine(BibleLookup::noModuleMessage()));
+        return;
+    }
+    if (m_book < 0 && m_reference.trimmed().isEmpty()) {
+        txtVerses->setHtml(greyLine(QStringLiteral("No book or reference.")));
+        return;
+    }
+    const Passage passage = m_bible->passage(m_reference, m_book);
+    if (passage.outcome != Passage::Outcome::Found) {
+        txtVerses->setHtml(greyLine(passage.message));
+        return;
+    }
+    const QSet<QString> words = answerWords(m_answer);
+    QString html = QStringLiteral("<p><b>%1</b></p><p>").arg(passage.title.toHtmlEscaped());
+    const qsizetype shown = std::min<qsizetype>(passage.verses.size(), ChapterPreview);
+    const bool numbered = passage.verses.size() > 1;
+    for (qsizetype i = 0; i < passage.verses.size(); ++i) {
+        if (i == shown && passage.wholeChapter) {
+            html += QStringLiteral("&hellip;");
+            break;
+        }
+        const Passage::Verse& verse = passage.verses[i];
+        if (numbered)
+            html += QStringLiteral("<sup>%1</sup>&nbsp;").arg(verse.number);
+        html += marked(verse.text, words) + u' ';
+    }
+    txtVerses->setHtml(html + QStringLiteral("</p>"));
+}

@@ -1,0 +1,48 @@
+#include "ToolVerse.h"
+
+#include "BibleLookup.h"
+#include "ToolCommandLine.h"
+#include "Utf8Output.h"
+
+#include <QCommandLineParser>
+
+int ToolVerse::run(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints the text of the verse, verses or chapter REFERENCE names, such as \"Gen. 2:7\", "
+        "\"3 John 1:14\", \"Genesis 2:7-9\" or \"Ps. 23\", read from an installed SWORD Bible "
+        "module. Books are named by the editor's abbreviations or by SWORD's own names."));
+    parser.addPositionalArgument(QStringLiteral("REFERENCE"), QStringLiteral("The reference."),
+                                 QStringLiteral("verse REFERENCE"));
+    const QCommandLineOption moduleOption(
+        QStringLiteral("module"),
+        QStringLiteral("The Bible module, by name or abbreviation (default KJV)."),
+        QStringLiteral("NAME"));
+    parser.addOption(moduleOption);
+    QString reference;
+    if (const auto stop =
+            ToolCommandLine::parse(parser, arguments, reference, QStringLiteral("REFERENCE")))
+        return *stop;
+
+    BibleLookup bible;
+    if (parser.isSet(moduleOption) && !bible.setModule(parser.value(moduleOption))) {
+        Utf8Output::error(QStringLiteral("qvedtool verse: no Bible module '%1' is installed.")
+                              .arg(parser.value(moduleOption)));
+        return ToolCommandLine::Failure;
+    }
+    const Passage passage = bible.passage(reference);
+    if (passage.outcome != Passage::Outcome::Found) {
+        Utf8Output::error(QStringLiteral("qvedtool verse: ") + passage.message);
+        return ToolCommandLine::Failure;
+    }
+    Utf8Output out;
+    out.text(passage.title + u'\n');
+    for (const Passage::Verse& verse : passage.verses) {
+        // A single verse needs no number: the title names it.
+        if (passage.verses.size() > 1)
+            out.text(QString::number(verse.number) + u' ');
+        out.text(verse.text + u'\n');
+    }
+    return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
+}
