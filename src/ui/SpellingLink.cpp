@@ -5,14 +5,16 @@
 #include "EditorSettings.h"
 #include "SpellChecker.h"
 #include "SpellingMarks.h"
+#include "UserPrompts.h"
 
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
 
-SpellingLink::SpellingLink(DetailPanel& panel, QMenu& tools, QObject* parent)
-    : QObject(parent), m_checker(std::make_unique<SpellChecker>())
+SpellingLink::SpellingLink(DetailPanel& panel, QMenu& tools, UserPrompts& prompts, QWidget* window)
+    : QObject(window), m_checker(std::make_unique<SpellChecker>()), m_prompts(prompts),
+      m_window(window)
 {
     const QSettings settings(EditorSettings::Organization, EditorSettings::Application);
     const QString language =
@@ -36,6 +38,27 @@ SpellingLink::SpellingLink(DetailPanel& panel, QMenu& tools, QObject* parent)
     m_marks->watch(panel.mmoQuestion);
     for (QLineEdit* answer : {panel.edtAnsA, panel.edtAnsB, panel.edtAnsC, panel.edtAnsD})
         m_marks->watch(answer);
+
+    QAction* chooseLanguage = tools.addAction(QStringLiteral("Spelling &Language..."), this,
+                                              &SpellingLink::chooseLanguage);
+    chooseLanguage->setObjectName(QStringLiteral("mnuToolsSpellingLanguage"));
+}
+
+void SpellingLink::chooseLanguage()
+{
+    const QString chosen =
+        m_prompts.chooseItem(m_window, QStringLiteral("Check spelling in:"),
+                             SpellChecker::installedLanguages(), m_checker->language());
+    if (chosen.isEmpty() || chosen == m_checker->language())
+        return;
+    if (!m_checker->loadDictionary(chosen)) {
+        m_prompts.information(m_window,
+                              QStringLiteral("The %1 dictionary cannot be read.").arg(chosen));
+        return;
+    }
+    QSettings(EditorSettings::Organization, EditorSettings::Application)
+        .setValue(QStringLiteral("Spelling/Language"), chosen);
+    m_marks->recheckAll();
 }
 
 SpellingLink::~SpellingLink() = default;

@@ -84,7 +84,7 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     connectCommands();
     connectHistory();
     new ScriptureLink(*this, *pnlDetails, *mnuTools);
-    new SpellingLink(*pnlDetails, *mnuTools, this);
+    new SpellingLink(*pnlDetails, *mnuTools, m_prompts, this);
     EnableFileCommands(false);
     qApp->installEventFilter(this);
 

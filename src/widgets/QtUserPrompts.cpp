@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -70,6 +71,16 @@ QString QtUserPrompts::saveFileName(QWidget* parent, const QString& folder, cons
     // No default extension is added to a typed name; the dialog asks before
     // an existing file is replaced.
     return QFileDialog::getSaveFileName(parent, QString(), folder, filter);
+}
+
+QString QtUserPrompts::chooseItem(QWidget* parent, const QString& text, const QStringList& items,
+                                  const QString& current)
+{
+    bool chosen = false;
+    const QString item =
+        QInputDialog::getItem(parent, QApplication::applicationDisplayName(), text, items,
+                              std::max<int>(0, int(items.indexOf(current))), false, &chosen);
+    return chosen ? item : QString();
 }
 
 void QtUserPrompts::beep()

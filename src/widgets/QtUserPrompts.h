@@ -12,5 +12,7 @@ public:
     void error(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+    QString chooseItem(QWidget* parent, const QString& text, const QStringList& items,
+                       const QString& current) override;
     void beep() override;
 };

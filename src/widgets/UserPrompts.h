@@ -10,7 +10,13 @@ class QWidget;
 class UserPrompts
 {
 public:
-    enum class Answer { Yes, No, Cancel, Ok };
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel,
+        Ok
+    };
 
     virtual ~UserPrompts() = default;
 
@@ -25,10 +31,13 @@ public:
 
     // The chosen path, or an empty text when the dialog was cancelled.
     // Filters use Qt's form: "Question Files (*.qus);;All Files (*)".
-    virtual QString openFileName(QWidget* parent, const QString& folder,
-                                 const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& folder,
-                                 const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
+
+    // One of the items, chosen from a list that starts on current; an empty
+    // text when the choice was cancelled.
+    virtual QString chooseItem(QWidget* parent, const QString& text, const QStringList& items,
+                               const QString& current) = 0;
 
     virtual void beep() = 0;
 };

@@ -11,9 +11,10 @@
 class ScriptedPrompts : public UserPrompts
 {
 public:
-    QQueue<Answer> answers;      // for confirm() and checkReport()
-    QQueue<QString> fileNames;   // for openFileName() and saveFileName(); "" cancels
-    QStringList shown;           // every text shown, in order, prefixed by its kind
+    QQueue<Answer> answers;    // for confirm() and checkReport()
+    QQueue<QString> fileNames; // for openFileName() and saveFileName(); "" cancels
+    QQueue<QString> choices;   // for chooseItem(); "" cancels
+    QStringList shown;         // every text shown, in order, prefixed by its kind
     QStringList unexpected;
     QString lastOpenFolder;
     QString lastOpenFilter;
@@ -46,6 +47,16 @@ public:
         lastSaveFilter = filter;
         shown << "save dialog";
         return nextFile();
+    }
+    QString chooseItem(QWidget*, const QString& text, const QStringList& items,
+                       const QString& current) override
+    {
+        shown << "choose: " + text + " [" + items.join(", ") + "] (" + current + ")";
+        if (choices.isEmpty()) {
+            unexpected << text;
+            return {};
+        }
+        return choices.dequeue();
     }
     void beep() override { ++beeps; }
 
