@@ -1,5 +1,6 @@
 #include "TfrmMain.h"
 
+#include "BankTools.h"
 #include "BookTable.h"
 #include "BuilderLibrary.h"
 #include "DetailPanel.h"
@@ -80,6 +81,7 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
                                m_prompts, this);
     connectCommands();
     connectHistory();
+    new BankTools(*this, *m_model, m_prompts);
     EnableFileCommands(false);
     qApp->installEventFilter(this);
 
@@ -440,8 +442,7 @@ TableLocations TfrmMain::tableLocations() const
 
 void TfrmMain::LoadValTable()
 {
-    reportValTable(
-        m_table.LoadValTable(tableLocations().lookupFolder(), m_environment.builder));
+    reportValTable(m_table.LoadValTable(tableLocations().lookupFolder(), m_environment.builder));
 }
 
 void TfrmMain::mnuOptionsRebuildValidationTableClick()
@@ -538,8 +539,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
+        // The bank tools' controls handle their own Escape.
         if (key->key() != Qt::Key_Escape || key->isAutoRepeat() || !widget ||
-            widget->window() != this)
+            widget->window() != this || widget->property("handlesEscape").toBool())
             break;
         // Escape acts on its release, and only when it was pressed here too,
         // not in a dialog it just closed.

@@ -1,0 +1,221 @@
+#include "TfrmStatistics.h"
+
+#include "QuestionStatistics.h"
+#include "Windows1252.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace {
+
+const QString LevelNames[] = {QStringLiteral("Single"), QStringLiteral("Double"),
+                              QStringLiteral("Triple"), QStringLiteral("Home Run")};
+const QString NoValue = QStringLiteral("(none)");
+constexpr int Choices = QuestionStatistics::Choices;
+
+QString bookName(int book)
+{
+    return book < BookCount ? Windows1252::toUnicode(BookAbbreviation(book)) : NoValue;
+}
+
+QString letterName(int letter)
+{
+    return letter < Choices ? QString(QChar(u'A' + letter)) : NoValue;
+}
+
+struct Bar
+{
+    QString name;
+    int count;
+};
+
+QChartView* barChart(const QString& title, const QList<Bar>& bars)
+{
+    auto* set = new QBarSet(title);
+    QStringList names;
+    int highest = 0;
+    for (const Bar& bar : bars) {
+        *set << bar.count;
+        names << bar.name;
+        highest = std::max(highest, bar.count);
+    }
+    auto* series = new QBarSeries;
+    series->append(set);
+    auto* chart = new QChart;
+    chart->addSeries(series);
+    chart->setTitle(title);
+    chart->legend()->hide();
+    auto* categories = new QBarCategoryAxis;
+    categories->append(names);
+    chart->addAxis(categories, Qt::AlignBottom);
+    series->attachAxis(categories);
+    auto* values = new QValueAxis;
+    values->setRange(0, std::max(highest, 1));
+    values->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(values);
+    auto* view = new QChartView(chart);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(220);
+    return view;
+}
+
+} // namespace
+
+TfrmStatistics::TfrmStatistics(const QuestionList& list, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmStatistics"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    resize(760, 620);
+    const QuestionStatistics counts(list);
+
+    grdCounts = new QTableWidget(this);
+    grdCounts->setObjectName(QStringLiteral("grdCounts"));
+    grdCounts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fillTable(counts);
+    lblWarnings = new QLabel(this);
+    lblWarnings->setObjectName(QStringLiteral("lblWarnings"));
+    lblWarnings->setWordWrap(true);
+    lblWarnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const QStringList flagged = findWarnings(counts);
+    lblWarnings->setText(flagged.isEmpty() ? QStringLiteral("The spread looks even.")
+                                           : flagged.join(u'\n'));
+
+    auto* tabs = new QTabWidget(this);
+    tabs->addTab(charts(counts), QStringLiteral("Charts"));
+    tabs->addTab(grdCounts, QStringLiteral("Table"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* copy =
+        buttons->addButton(QStringLiteral("&Copy Table"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("btnCopyTable"));
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(tableText()); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs, 1);
+    layout->addWidget(lblWarnings);
+    layout->addWidget(buttons);
+}
+
+void TfrmStatistics::fillTable(const QuestionStatistics& counts)
+{
+    QList<QStringList> rows;
+    auto add = [&rows](const QString& group, const QString& name, int count,
+                       const QString& share = {}) {
+        rows << QStringList{group, name, QString::number(count), share};
+    };
+    // The rows `qvedtool stats` prints, in its order.
+    add(QStringLiteral("questions"), QString(), counts.questions);
+    for (int book = 0; book <= BookCount; ++book) {
+        if (counts.books[book] > 0)
+            add(QStringLiteral("book"), bookName(book), counts.books[book]);
+    }
+    for (int level = 0; level <= Choices; ++level) {
+        if (level < Choices || counts.levels[level] > 0)
+            add(QStringLiteral("level"), level < Choices ? LevelNames[level] : NoValue,
+                counts.levels[level]);
+    }
+    for (int letter = 0; letter <= Choices; ++letter) {
+        if (letter < Choices)
+            add(QStringLiteral("correct answer"), letterName(letter), counts.letters[letter],
+                QStringLiteral("%1%").arg(counts.share(letter), 0, 'f', 1));
+        else if (counts.letters[letter] > 0)
+            add(QStringLiteral("correct answer"), NoValue, counts.letters[letter]);
+    }
+    if (counts.notDecoded > 0)
+        add(QStringLiteral("not decoded"), QString(), counts.notDecoded);
+
+    grdCounts->setColumnCount(4);
+    grdCounts->setHorizontalHeaderLabels({QStringLiteral("Group"), QStringLiteral("Name"),
+                                          QStringLiteral("Count"), QStringLiteral("Share")});
+    grdCounts->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < 4; ++column) {
+            auto* item = new QTableWidgetItem(rows[row][column]);
+            if (column >= 2)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdCounts->setItem(row, column, item);
+        }
+    }
+    grdCounts->verticalHeader()->hide();
+    grdCounts->horizontalHeader()->setStretchLastSection(true);
+}
+
+QStringList TfrmStatistics::findWarnings(const QuestionStatistics& counts) const
+{
+    QStringList found;
+    for (int letter = 0; letter < Choices; ++letter) {
+        if (counts.isUneven(letter))
+            found << QStringLiteral("Uneven correct answers: %1 is %2% of the questions.")
+                         .arg(letterName(letter))
+                         .arg(counts.share(letter), 0, 'f', 1);
+    }
+    for (int book = 0; book < BookCount; ++book) {
+        if (counts.books[book] == 0)
+            continue;
+        QStringList missing;
+        for (int level = 0; level < Choices; ++level) {
+            if (counts.bookLevels[book][level] == 0)
+                missing << LevelNames[level];
+        }
+        if (!missing.isEmpty())
+            found << QStringLiteral("%1 has no %2 questions.")
+                         .arg(bookName(book), missing.join(QStringLiteral(", ")));
+    }
+    return found;
+}
+
+QWidget* TfrmStatistics::charts(const QuestionStatistics& counts)
+{
+    QList<Bar> books, levels, letters;
+    for (int book = 0; book <= BookCount; ++book) {
+        if (counts.books[book] > 0)
+            books << Bar{bookName(book), counts.books[book]};
+    }
+    for (int level = 0; level < Choices; ++level)
+        levels << Bar{LevelNames[level], counts.levels[level]};
+    for (int letter = 0; letter < Choices; ++letter)
+        letters << Bar{
+            QStringLiteral("%1 (%2%)").arg(letterName(letter)).arg(counts.share(letter), 0, 'f', 1),
+            counts.letters[letter]};
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(barChart(QStringLiteral("Questions by book"), books), 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(barChart(QStringLiteral("By level"), levels));
+    row->addWidget(barChart(QStringLiteral("By correct answer"), letters));
+    layout->addLayout(row, 1);
+    return page;
+}
+
+QString TfrmStatistics::tableText() const
+{
+    QStringList lines;
+    for (int row = 0; row < grdCounts->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grdCounts->columnCount(); ++column)
+            cells << grdCounts->item(row, column)->text();
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+QString TfrmStatistics::warnings() const
+{
+    return lblWarnings->text();
+}
