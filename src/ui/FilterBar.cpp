@@ -39,6 +39,7 @@ FilterBar::FilterBar(const QuestionDocument& document, QuestionGridModel& model,
     m_book = new QComboBox(this);
     m_book->setObjectName(QStringLiteral("cbxFilterBook"));
     m_book->addItem(QStringLiteral("Any book"), -1);
+    m_book->setMaxVisibleItems(20);
     for (int book = 0; book < BookCount; ++book)
         m_book->addItem(Windows1252::toUnicode(BookAbbreviation(book)), book);
     m_level = new QComboBox(this);

@@ -101,6 +101,9 @@ void ProblemsDock::finished()
     if (future.isCanceled() || future.resultCount() == 0)
         return;
     m_problems->setProblems(future.result());
+    // A check that found nothing says so, not just an empty list.
+    setWindowTitle(m_problems->rowCount() == 0 ? QStringLiteral("Problems: none found")
+                                               : QStringLiteral("Problems"));
     show();
     raise();
     emit checkFinished();

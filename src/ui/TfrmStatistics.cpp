@@ -11,9 +11,11 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -39,32 +41,43 @@ QString letterName(int letter)
 struct Bar
 {
     QString name;
-    int count;
+    double value;
 };
 
-QChartView* barChart(const QString& title, const QList<Bar>& bars)
+// labels: the format of the value shown on each bar, or empty for none;
+// angle: of the category names, turned when there are many.
+QChartView* barChart(const QString& title, const QList<Bar>& bars, const QString& labels = {},
+                     int angle = 0)
 {
     auto* set = new QBarSet(title);
     QStringList names;
-    int highest = 0;
+    double highest = 0;
     for (const Bar& bar : bars) {
-        *set << bar.count;
+        *set << bar.value;
         names << bar.name;
-        highest = std::max(highest, bar.count);
+        highest = std::max(highest, bar.value);
     }
     auto* series = new QBarSeries;
     series->append(set);
+    if (!labels.isEmpty()) {
+        series->setLabelsVisible(true);
+        series->setLabelsFormat(labels);
+        series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+        series->setLabelsPrecision(3);
+    }
     auto* chart = new QChart;
     chart->addSeries(series);
     chart->setTitle(title);
     chart->legend()->hide();
     auto* categories = new QBarCategoryAxis;
     categories->append(names);
+    categories->setLabelsAngle(angle);
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto* values = new QValueAxis;
-    values->setRange(0, std::max(highest, 1));
-    values->setLabelFormat(QStringLiteral("%d"));
+    values->setRange(0, std::max(highest, 1.0));
+    values->applyNiceNumbers();
+    values->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
     auto* view = new QChartView(chart);
@@ -79,20 +92,20 @@ TfrmStatistics::TfrmStatistics(const QuestionList& list, QWidget* parent) : QDia
 {
     setObjectName(QStringLiteral("frmStatistics"));
     setWindowTitle(QStringLiteral("Statistics"));
-    resize(760, 620);
+    resize(980, 700);
     const QuestionStatistics counts(list);
 
     grdCounts = new QTableWidget(this);
     grdCounts->setObjectName(QStringLiteral("grdCounts"));
     grdCounts->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fillTable(counts);
-    lblWarnings = new QLabel(this);
-    lblWarnings->setObjectName(QStringLiteral("lblWarnings"));
-    lblWarnings->setWordWrap(true);
-    lblWarnings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mmoWarnings = new QPlainTextEdit(this);
+    mmoWarnings->setObjectName(QStringLiteral("mmoWarnings"));
+    mmoWarnings->setReadOnly(true);
+    mmoWarnings->setMaximumHeight(90);
     const QStringList flagged = findWarnings(counts);
-    lblWarnings->setText(flagged.isEmpty() ? QStringLiteral("The spread looks even.")
-                                           : flagged.join(u'\n'));
+    mmoWarnings->setPlainText(flagged.isEmpty() ? QStringLiteral("The spread looks even.")
+                                                : flagged.join(u'\n'));
 
     auto* tabs = new QTabWidget(this);
     tabs->addTab(charts(counts), QStringLiteral("Charts"));
@@ -108,7 +121,7 @@ TfrmStatistics::TfrmStatistics(const QuestionList& list, QWidget* parent) : QDia
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs, 1);
-    layout->addWidget(lblWarnings);
+    layout->addWidget(mmoWarnings);
     layout->addWidget(buttons);
 }
 
@@ -190,15 +203,22 @@ QWidget* TfrmStatistics::charts(const QuestionStatistics& counts)
     for (int level = 0; level < Choices; ++level)
         levels << Bar{LevelNames[level], counts.levels[level]};
     for (int letter = 0; letter < Choices; ++letter)
-        letters << Bar{
-            QStringLiteral("%1 (%2%)").arg(letterName(letter)).arg(counts.share(letter), 0, 'f', 1),
-            counts.letters[letter]};
+        letters << Bar{letterName(letter), counts.share(letter)};
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(barChart(QStringLiteral("Questions by book"), books), 1);
+    // Every book's name needs room: many books scroll sideways.
+    QChartView* byBook = barChart(QStringLiteral("Questions by book"), books,
+                                  QStringLiteral("@value"), books.size() > 12 ? -90 : 0);
+    byBook->setMinimumWidth(int(books.size()) * 34 + 80);
+    auto* scroll = new QScrollArea(page);
+    scroll->setWidget(byBook);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scroll, 1);
     auto* row = new QHBoxLayout;
-    row->addWidget(barChart(QStringLiteral("By level"), levels));
-    row->addWidget(barChart(QStringLiteral("By correct answer"), letters));
+    row->addWidget(barChart(QStringLiteral("By level"), levels, QStringLiteral("@value")));
+    row->addWidget(barChart(QStringLiteral("Share of each correct answer (%)"), letters,
+                            QStringLiteral("@value%")));
     layout->addLayout(row, 1);
     return page;
 }
@@ -217,5 +237,5 @@ QString TfrmStatistics::tableText() const
 
 QString TfrmStatistics::warnings() const
 {
-    return lblWarnings->text();
+    return mmoWarnings->toPlainText();
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QLabel;
+class QPlainTextEdit;
 class QTableWidget;
 class QuestionList;
 class QuestionStatistics;
@@ -23,7 +23,7 @@ public:
     QString warnings() const;
 
     QTableWidget* grdCounts;
-    QLabel* lblWarnings;
+    QPlainTextEdit* mmoWarnings;
 
 private:
     void fillTable(const QuestionStatistics& counts);
