@@ -81,8 +81,12 @@ FilterBar::FilterBar(const QuestionDocument& document, QuestionGridModel& model,
             applyNow();
     });
     connect(&document, &QuestionDocument::listReset, this, [this] {
-        if (isVisible())
-            applyNow();
+        if (!isVisible())
+            return;
+        // The new list's problems are not known yet.
+        if (m_problemsOnly->isChecked())
+            m_problems.startCheck();
+        applyNow();
     });
     connect(&m_watcher, &QFutureWatcherBase::finished, this, &FilterBar::filtered);
     hide();

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QtConcurrent>
+#include <climits>
+#include <utility>
 
 namespace {
 
@@ -72,14 +74,19 @@ ProblemsDock::ProblemsDock(const QuestionDocument& document, const ValidationTab
     connect(&document, &QuestionDocument::rowsChanged, this, &ProblemsDock::questionsChanged);
     connect(&document, &QuestionDocument::listReset, this, [this] {
         cancelCheck();
+        m_changedFirst = INT_MAX;
+        m_changedLast = -1;
         m_problems->clear();
     });
 }
 
 void ProblemsDock::startCheck()
 {
-    if (isChecking())
+    // A cancelled check still winding down is followed by the new one.
+    if (isChecking()) {
+        m_restart = m_restart || m_watcher.isCanceled();
         return;
+    }
     m_progress->setValue(0);
     m_progress->show();
     m_cancel->show();
@@ -96,6 +103,12 @@ void ProblemsDock::finished()
 {
     m_progress->hide();
     m_cancel->hide();
+    const int changedFirst = std::exchange(m_changedFirst, INT_MAX);
+    const int changedLast = std::exchange(m_changedLast, -1);
+    if (std::exchange(m_restart, false)) {
+        startCheck();
+        return;
+    }
     const QFuture<Problems> future = m_watcher.future();
     // A cancelled check leaves the last complete list in place.
     if (future.isCanceled() || future.resultCount() == 0)
@@ -104,6 +117,8 @@ void ProblemsDock::finished()
     // A check that found nothing says so, not just an empty list.
     setWindowTitle(m_problems->rowCount() == 0 ? QStringLiteral("Problems: none found")
                                                : QStringLiteral("Problems"));
+    if (changedFirst <= changedLast)
+        questionsChanged(changedFirst, changedLast);
     show();
     raise();
     emit checkFinished();
@@ -111,6 +126,13 @@ void ProblemsDock::finished()
 
 void ProblemsDock::questionsChanged(int first, int last)
 {
+    // The running check reads the list as it was when it started: what
+    // changes meanwhile is checked again when it ends.
+    if (isChecking()) {
+        m_changedFirst = std::min(m_changedFirst, first);
+        m_changedLast = std::max(m_changedLast, last);
+        return;
+    }
     if (!m_problems->hasChecked())
         return;
     // A change of many rows at once (Replace All, its undo) is checked

@@ -4,6 +4,7 @@
 
 #include <QDockWidget>
 #include <QFutureWatcher>
+#include <climits>
 #include <vector>
 
 class ProblemListModel;
@@ -47,4 +48,8 @@ private:
     QProgressBar* m_progress;
     QPushButton* m_cancel;
     QFutureWatcher<std::vector<BankCheck::Problem>> m_watcher;
+    // List indexes changed while a check ran; none when first > last.
+    int m_changedFirst = INT_MAX;
+    int m_changedLast = -1;
+    bool m_restart = false; // a check was asked for while a cancelled one ran
 };
