@@ -83,6 +83,30 @@ void QuestionDocument::restoreRow(int index, const QuestionList::SavedRow& row)
     changed(index, index, RecoveryJournal::rowRecord(index, row));
 }
 
+void QuestionDocument::storeCommittedLines(const std::vector<CommittedLine>& lines)
+{
+    if (lines.empty())
+        return;
+    QByteArray records;
+    for (const CommittedLine& committed : lines) {
+        m_list.StoreCommittedLine(committed.index, committed.line, committed.question);
+        records += RecoveryJournal::rowRecord(committed.index, m_list.savedRow(committed.index));
+    }
+    changed(lines.front().index, lines.back().index, records);
+}
+
+void QuestionDocument::restoreRows(const std::vector<std::pair<int, QuestionList::SavedRow>>& rows)
+{
+    if (rows.empty())
+        return;
+    QByteArray records;
+    for (const auto& [index, row] : rows) {
+        m_list.restoreRow(index, row);
+        records += RecoveryJournal::rowRecord(index, row);
+    }
+    changed(rows.front().first, rows.back().first, records);
+}
+
 void QuestionDocument::setMarks(int first, const std::vector<quint8>& marks)
 {
     QByteArray records;

@@ -42,6 +42,16 @@ public:
     int appendRow();
     void removeLastRow();
     void restoreRow(int index, const QuestionList::SavedRow& row);
+    // Many rows at once, announced and journalled as one change; indexes
+    // ascending.
+    struct CommittedLine
+    {
+        int index = 0;
+        QByteArray line;
+        QByteArray question;
+    };
+    void storeCommittedLines(const std::vector<CommittedLine>& lines);
+    void restoreRows(const std::vector<std::pair<int, QuestionList::SavedRow>>& rows);
     // Rows first.. (list indexes) get these marks.
     void setMarks(int first, const std::vector<quint8>& marks);
     void toggleDeleteMarks(int firstGridRow, int lastGridRow);

@@ -1,5 +1,7 @@
 #include "QuestionGrid.h"
 
+#include "QuestionGridModel.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,7 +39,7 @@ int QuestionGrid::selectionFirstRow() const
     int first = rows.first().row();
     for (const QModelIndex& index : rows)
         first = std::min(first, index.row());
-    return first + 1;
+    return gridRowOf(first);
 }
 
 int QuestionGrid::selectionLastRow() const
@@ -47,34 +49,56 @@ int QuestionGrid::selectionLastRow() const
     int last = -1;
     for (const QModelIndex& index : rows)
         last = std::max(last, index.row());
-    return last + 1;
+    return last < 0 ? 0 : gridRowOf(last);
 }
 
 int QuestionGrid::currentGridRow() const
 {
     const QModelIndex current = currentIndex();
-    return current.isValid() ? current.row() + 1 : 0;
+    return current.isValid() ? gridRowOf(current.row()) : 0;
 }
 
 int QuestionGrid::rowCountWithHeader() const
 {
+    const auto* rows = qobject_cast<const QuestionGridModel*>(model());
+    if (rows)
+        return rows->listCount() + 1;
     return (model() ? model()->rowCount() : 0) + 1;
+}
+
+int QuestionGrid::gridRowOf(int modelRow) const
+{
+    const auto* rows = qobject_cast<const QuestionGridModel*>(model());
+    return (rows ? rows->listIndex(modelRow) : modelRow) + 1;
+}
+
+int QuestionGrid::modelRowOf(int gridRow, bool reveal) const
+{
+    auto* rows = qobject_cast<QuestionGridModel*>(model());
+    if (!rows)
+        return gridRow - 1;
+    // A question the commands select is shown even when the filter hid it.
+    if (reveal)
+        rows->reveal(gridRow - 1);
+    return rows->modelRow(gridRow - 1);
 }
 
 void QuestionGrid::selectGridRow(int row)
 {
-    if (!model() || row < 1 || row > model()->rowCount())
+    const int modelRow = row < 1 ? -1 : modelRowOf(row, true);
+    if (!model() || modelRow < 0 || modelRow >= model()->rowCount())
         return;
-    const QModelIndex index = model()->index(row - 1, 3);
+    const QModelIndex index = model()->index(modelRow, 3);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                  QItemSelectionModel::Rows);
 }
 
 void QuestionGrid::setTopRow(int row)
 {
-    if (!model() || row < 1 || row > model()->rowCount())
+    const int modelRow = row < 1 ? -1 : modelRowOf(row, false);
+    if (!model() || modelRow < 0 || modelRow >= model()->rowCount())
         return;
-    scrollTo(model()->index(row - 1, 0), QAbstractItemView::PositionAtTop);
+    scrollTo(model()->index(modelRow, 0), QAbstractItemView::PositionAtTop);
 }
 
 void QuestionGrid::setColumnWidths()

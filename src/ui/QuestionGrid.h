@@ -4,7 +4,8 @@
 
 // The question grid. Rows are counted as the editor counts them: row 0 is the
 // header, question k is row k. The user selects whole rows in one range; the
-// header can never become current.
+// header can never become current. While a filter hides rows, the grid
+// still speaks in file rows: the rows shown keep their numbers.
 class QuestionGrid : public QTableView
 {
     Q_OBJECT
@@ -36,5 +37,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // File row of a model row, and the model row showing a file row (-1
+    // when hidden).
+    int gridRowOf(int modelRow) const;
+    int modelRowOf(int gridRow, bool reveal) const;
+
     bool m_leftPressed = false;
 };

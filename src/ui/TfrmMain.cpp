@@ -1,5 +1,6 @@
 #include "TfrmMain.h"
 
+#include "BankTools.h"
 #include "BookTable.h"
 #include "BuilderLibrary.h"
 #include "DetailPanel.h"
@@ -85,6 +86,7 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     connectHistory();
     new ScriptureLink(*this, *pnlDetails, *mnuTools);
     new SpellingLink(*pnlDetails, *mnuTools, m_prompts, this);
+    new BankTools(*this, *m_model, m_prompts);
     EnableFileCommands(false);
     qApp->installEventFilter(this);
 
@@ -451,8 +453,7 @@ TableLocations TfrmMain::tableLocations() const
 
 void TfrmMain::LoadValTable()
 {
-    reportValTable(
-        m_table.LoadValTable(tableLocations().lookupFolder(), m_environment.builder));
+    reportValTable(m_table.LoadValTable(tableLocations().lookupFolder(), m_environment.builder));
 }
 
 void TfrmMain::mnuOptionsRebuildValidationTableClick()
@@ -549,8 +550,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
+        // The bank tools' controls handle their own Escape.
         if (key->key() != Qt::Key_Escape || key->isAutoRepeat() || !widget ||
-            widget->window() != this)
+            widget->window() != this || widget->property("handlesEscape").toBool())
             break;
         // Escape acts on its release, and only when it was pressed here too,
         // not in a dialog it just closed.

@@ -37,12 +37,15 @@ BankCheck::BankCheck(const ValidationTable& table, bool validate)
 {
 }
 
-int BankCheck::checkList(const QuestionList& list, const Found& found)
+int BankCheck::checkList(const QuestionList& list, const Found& found, const Progress& progress)
 {
+    constexpr int ProgressStep = 4096;
     m_firstWithTexts.clear();
     m_firstWithTexts.reserve(std::size_t(list.count()));
     int withProblems = 0;
     for (int index = 0; index < list.count(); ++index) {
+        if (progress && index % ProgressStep == 0 && !progress(index))
+            break;
         bool problem = checkQuestion(index + 1, list.line(index), found);
         // A line without a question has been reported as such; it repeats
         // nothing.

@@ -22,13 +22,16 @@ public:
         QString text;
     };
     using Found = std::function<void(const Problem& problem)>;
+    // Told how many questions were checked so far; false stops the check.
+    using Progress = std::function<bool(int checked)>;
 
     BankCheck(const ValidationTable& table, bool validate);
 
     // Checks questions in file order, telling each problem as it is found
     // (a question's repeat after its own problems); returns how many
-    // questions had a problem.
-    int checkList(const QuestionList& list, const Found& found);
+    // questions had a problem. Progress, when given, is told every few
+    // thousand questions.
+    int checkList(const QuestionList& list, const Found& found, const Progress& progress = {});
 
     // One question's own problems, without the repeat test; true when it
     // had any.

@@ -2,14 +2,11 @@
 
 #include "BookTable.h"
 #include "QuestionFileReader.h"
-#include "QuestionLineCodec.h"
-#include "QvedError.h"
+#include "QuestionStatistics.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
-#include <array>
-#include <numeric>
 
 namespace {
 
@@ -17,13 +14,7 @@ const QString LevelNames[] = {QStringLiteral("Single"), QStringLiteral("Double")
                               QStringLiteral("Triple"), QStringLiteral("Home Run")};
 const QString NoValue = QStringLiteral("(none)");
 constexpr int NameWidth = 10;
-constexpr int Choices = 4;
-
-// Index into a count table whose last entry stands for "none".
-std::size_t slot(int value, int size)
-{
-    return std::size_t(value >= 0 && value < size ? value : size);
-}
+constexpr int Choices = QuestionStatistics::Choices;
 
 } // namespace
 
@@ -44,24 +35,11 @@ int ToolStats::run(const QStringList& arguments)
     QuestionList list;
     if (!QuestionFileReader::read(file, list))
         return ToolCommandLine::Failure;
-    // The last entry of each counts the questions with no value in range.
-    std::array<int, BookCount + 1> books{};
-    std::array<int, Choices + 1> levels{};
-    std::array<int, Choices + 1> letters{};
-    int notDecoded = 0;
-    QuestionRecord record;
-    for (int i = 0; i < list.count(); ++i) {
-        ClearQuestionRecord(record);
-        try {
-            DecodeQuestionLine(list.line(i), record, DecodeMode::QuestionOnly);
-        } catch (const QvedError&) {
-            ++notDecoded;
-            continue;
-        }
-        ++books[slot(record.Book, BookCount)];
-        ++levels[slot(record.Level, Choices)];
-        ++letters[slot(record.Correct, Choices)];
-    }
+    const QuestionStatistics counts(list);
+    const auto& books = counts.books;
+    const auto& levels = counts.levels;
+    const auto& letters = counts.letters;
+    const int notDecoded = counts.notDecoded;
 
     Utf8Output out;
     const int width = int(QString::number(list.count()).size());
@@ -81,11 +59,9 @@ int ToolStats::run(const QStringList& arguments)
             row(level < Choices ? LevelNames[level] : NoValue, levels[level]);
     }
     out.raw("by correct answer:\n");
-    const int lettered = std::accumulate(letters.begin(), letters.end() - 1, 0);
     for (int letter = 0; letter < Choices; ++letter) {
-        const double share = lettered > 0 ? 100.0 * letters[letter] / lettered : 0.0;
         row(QString(QChar(u'A' + letter)), letters[letter],
-            QStringLiteral(" %1%\n").arg(share, 6, 'f', 1));
+            QStringLiteral(" %1%\n").arg(counts.share(letter), 6, 'f', 1));
     }
     if (letters[Choices] > 0)
         row(NoValue, letters[Choices]);

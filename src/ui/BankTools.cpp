@@ -1,0 +1,61 @@
+#include "BankTools.h"
+
+#include "FilterBar.h"
+#include "ProblemsDock.h"
+#include "QuestionGrid.h"
+#include "TfrmFindReplace.h"
+#include "TfrmMain.h"
+#include "TfrmStatistics.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+BankTools::BankTools(TfrmMain& window, QuestionGridModel& model, UserPrompts& prompts)
+    : QObject(&window), m_window(window)
+{
+    m_problems = new ProblemsDock(window.document(), window.table(), *window.statusBar(), &window);
+    window.addDockWidget(Qt::BottomDockWidgetArea, m_problems);
+    m_problems->hide();
+    connect(m_problems, &ProblemsDock::questionChosen, &window, [&window](int number) {
+        window.runCommand([&window, number] { window.goToRow(number); });
+    });
+
+    m_filter = new FilterBar(window.document(), model, *window.stgQuestions, *m_problems,
+                             window.centralWidget());
+    // Above the grid, which the central area's layout holds first.
+    if (auto* layout = qobject_cast<QVBoxLayout*>(window.centralWidget()->layout()))
+        layout->insertWidget(0, m_filter);
+
+    mnuToolsCheckFile = window.mnuTools->addAction(QStringLiteral("&Check File"));
+    mnuToolsCheckFile->setObjectName(QStringLiteral("mnuToolsCheckFile"));
+    mnuToolsCheckFile->setShortcut(Qt::Key_F7);
+    mnuToolsCheckFile->setStatusTip(QStringLiteral("Check every question of the list"));
+    connect(mnuToolsCheckFile, &QAction::triggered, m_problems, &ProblemsDock::startCheck);
+
+    mnuToolsFilter = window.mnuTools->addAction(QStringLiteral("&Filter"));
+    mnuToolsFilter->setObjectName(QStringLiteral("mnuToolsFilter"));
+    mnuToolsFilter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuToolsFilter->setStatusTip(QStringLiteral("Show only the questions that match"));
+    connect(mnuToolsFilter, &QAction::triggered, m_filter, &FilterBar::open);
+
+    m_findReplace = new TfrmFindReplace(window, prompts);
+    mnuToolsFindReplace = window.mnuTools->addAction(QStringLiteral("Find and &Replace..."));
+    mnuToolsFindReplace->setObjectName(QStringLiteral("mnuToolsFindReplace"));
+    mnuToolsFindReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuToolsFindReplace->setStatusTip(QStringLiteral("Find and replace text in the questions"));
+    connect(mnuToolsFindReplace, &QAction::triggered, m_findReplace, &TfrmFindReplace::open);
+
+    mnuToolsStatistics = window.mnuTools->addAction(QStringLiteral("S&tatistics"));
+    mnuToolsStatistics->setObjectName(QStringLiteral("mnuToolsStatistics"));
+    mnuToolsStatistics->setStatusTip(
+        QStringLiteral("Count the questions by book, level and answer"));
+    connect(mnuToolsStatistics, &QAction::triggered, this, &BankTools::mnuToolsStatisticsClick);
+}
+
+void BankTools::mnuToolsStatisticsClick()
+{
+    TfrmStatistics statistics(m_window.document().list(), &m_window);
+    statistics.exec();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "LocatorSearch.h"
+#include "QuestionDocument.h"
+#include "RecordChecks.h"
+
+#include <QList>
+#include <QRegularExpression>
+#include <optional>
+#include <vector>
+
+class QuestionList;
+
+// Find and replace in a question's texts: the question, the answers or the
+// reference, as the panel shows them. A replacement never breaks a line: a
+// double quote becomes an apostrophe and a line break a blank.
+class FieldReplacer
+{
+public:
+    enum class Fields
+    {
+        All,
+        Question,
+        Answers,
+        Reference
+    };
+    struct Options
+    {
+        QString find;
+        QString replaceWith;
+        Fields in = Fields::All;
+        bool matchCase = false;
+        bool wholeWords = false;
+    };
+
+    explicit FieldReplacer(const Options& options);
+
+    // Why nothing can be replaced (no text to find, a replacement the files
+    // cannot hold), or empty.
+    const QString& refusal() const { return m_refusal; }
+
+    bool matches(const PanelValues& values) const;
+    bool lineMayMatch(QByteArrayView line) const;
+
+    // Replaces in the chosen texts; answers how many. A text that would
+    // pass its length (90, 25 for the reference) leaves the values as they
+    // were and sets tooLong.
+    int replaceIn(PanelValues& values, bool& tooLong) const;
+
+    struct Outcome
+    {
+        std::vector<QuestionDocument::CommittedLine> lines;
+        int replacements = 0;
+        QList<int> tooLong; // question numbers left unchanged
+    };
+    // Every question of the list; lines that do not decode are left alone.
+    Outcome replaceAll(const QuestionList& list) const;
+
+private:
+    std::vector<QString*> fieldsOf(PanelValues& values) const;
+
+    QRegularExpression m_pattern;
+    QString m_replacement;
+    QString m_refusal;
+    Fields m_in;
+    // A byte search over the stored line, a quick first test when the text
+    // is plain ASCII.
+    std::optional<LocatorSearch> m_prefilter;
+};

@@ -1,0 +1,241 @@
+#include "TfrmStatistics.h"
+
+#include "QuestionStatistics.h"
+#include "Windows1252.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace {
+
+const QString LevelNames[] = {QStringLiteral("Single"), QStringLiteral("Double"),
+                              QStringLiteral("Triple"), QStringLiteral("Home Run")};
+const QString NoValue = QStringLiteral("(none)");
+constexpr int Choices = QuestionStatistics::Choices;
+
+QString bookName(int book)
+{
+    return book < BookCount ? Windows1252::toUnicode(BookAbbreviation(book)) : NoValue;
+}
+
+QString letterName(int letter)
+{
+    return letter < Choices ? QString(QChar(u'A' + letter)) : NoValue;
+}
+
+struct Bar
+{
+    QString name;
+    double value;
+};
+
+// labels: the format of the value shown on each bar, or empty for none;
+// angle: of the category names, turned when there are many.
+QChartView* barChart(const QString& title, const QList<Bar>& bars, const QString& labels = {},
+                     int angle = 0)
+{
+    auto* set = new QBarSet(title);
+    QStringList names;
+    double highest = 0;
+    for (const Bar& bar : bars) {
+        *set << bar.value;
+        names << bar.name;
+        highest = std::max(highest, bar.value);
+    }
+    auto* series = new QBarSeries;
+    series->append(set);
+    if (!labels.isEmpty()) {
+        series->setLabelsVisible(true);
+        series->setLabelsFormat(labels);
+        series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+        series->setLabelsPrecision(3);
+    }
+    auto* chart = new QChart;
+    chart->addSeries(series);
+    chart->setTitle(title);
+    chart->legend()->hide();
+    auto* categories = new QBarCategoryAxis;
+    categories->append(names);
+    categories->setLabelsAngle(angle);
+    chart->addAxis(categories, Qt::AlignBottom);
+    series->attachAxis(categories);
+    auto* values = new QValueAxis;
+    values->setRange(0, std::max(highest, 1.0));
+    values->applyNiceNumbers();
+    values->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(values);
+    auto* view = new QChartView(chart);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(220);
+    return view;
+}
+
+} // namespace
+
+TfrmStatistics::TfrmStatistics(const QuestionList& list, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmStatistics"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    resize(980, 700);
+    const QuestionStatistics counts(list);
+
+    grdCounts = new QTableWidget(this);
+    grdCounts->setObjectName(QStringLiteral("grdCounts"));
+    grdCounts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fillTable(counts);
+    mmoWarnings = new QPlainTextEdit(this);
+    mmoWarnings->setObjectName(QStringLiteral("mmoWarnings"));
+    mmoWarnings->setReadOnly(true);
+    mmoWarnings->setMaximumHeight(90);
+    const QStringList flagged = findWarnings(counts);
+    mmoWarnings->setPlainText(flagged.isEmpty() ? QStringLiteral("The spread looks even.")
+                                                : flagged.join(u'\n'));
+
+    auto* tabs = new QTabWidget(this);
+    tabs->addTab(charts(counts), QStringLiteral("Charts"));
+    tabs->addTab(grdCounts, QStringLiteral("Table"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* copy =
+        buttons->addButton(QStringLiteral("&Copy Table"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("btnCopyTable"));
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(tableText()); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs, 1);
+    layout->addWidget(mmoWarnings);
+    layout->addWidget(buttons);
+}
+
+void TfrmStatistics::fillTable(const QuestionStatistics& counts)
+{
+    QList<QStringList> rows;
+    auto add = [&rows](const QString& group, const QString& name, int count,
+                       const QString& share = {}) {
+        rows << QStringList{group, name, QString::number(count), share};
+    };
+    // The rows `qvedtool stats` prints, in its order.
+    add(QStringLiteral("questions"), QString(), counts.questions);
+    for (int book = 0; book <= BookCount; ++book) {
+        if (counts.books[book] > 0)
+            add(QStringLiteral("book"), bookName(book), counts.books[book]);
+    }
+    for (int level = 0; level <= Choices; ++level) {
+        if (level < Choices || counts.levels[level] > 0)
+            add(QStringLiteral("level"), level < Choices ? LevelNames[level] : NoValue,
+                counts.levels[level]);
+    }
+    for (int letter = 0; letter <= Choices; ++letter) {
+        if (letter < Choices)
+            add(QStringLiteral("correct answer"), letterName(letter), counts.letters[letter],
+                QStringLiteral("%1%").arg(counts.share(letter), 0, 'f', 1));
+        else if (counts.letters[letter] > 0)
+            add(QStringLiteral("correct answer"), NoValue, counts.letters[letter]);
+    }
+    if (counts.notDecoded > 0)
+        add(QStringLiteral("not decoded"), QString(), counts.notDecoded);
+
+    grdCounts->setColumnCount(4);
+    grdCounts->setHorizontalHeaderLabels({QStringLiteral("Group"), QStringLiteral("Name"),
+                                          QStringLiteral("Count"), QStringLiteral("Share")});
+    grdCounts->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < 4; ++column) {
+            auto* item = new QTableWidgetItem(rows[row][column]);
+            if (column >= 2)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdCounts->setItem(row, column, item);
+        }
+    }
+    grdCounts->verticalHeader()->hide();
+    grdCounts->horizontalHeader()->setStretchLastSection(true);
+}
+
+QStringList TfrmStatistics::findWarnings(const QuestionStatistics& counts) const
+{
+    QStringList found;
+    for (int letter = 0; letter < Choices; ++letter) {
+        if (counts.isUneven(letter))
+            found << QStringLiteral("Uneven correct answers: %1 is %2% of the questions.")
+                         .arg(letterName(letter))
+                         .arg(counts.share(letter), 0, 'f', 1);
+    }
+    for (int book = 0; book < BookCount; ++book) {
+        if (counts.books[book] == 0)
+            continue;
+        QStringList missing;
+        for (int level = 0; level < Choices; ++level) {
+            if (counts.bookLevels[book][level] == 0)
+                missing << LevelNames[level];
+        }
+        if (!missing.isEmpty())
+            found << QStringLiteral("%1 has no %2 questions.")
+                         .arg(bookName(book), missing.join(QStringLiteral(", ")));
+    }
+    return found;
+}
+
+QWidget* TfrmStatistics::charts(const QuestionStatistics& counts)
+{
+    QList<Bar> books, levels, letters;
+    for (int book = 0; book <= BookCount; ++book) {
+        if (counts.books[book] > 0)
+            books << Bar{bookName(book), double(counts.books[book])};
+    }
+    for (int level = 0; level < Choices; ++level)
+        levels << Bar{LevelNames[level], double(counts.levels[level])};
+    for (int letter = 0; letter < Choices; ++letter)
+        letters << Bar{letterName(letter), counts.share(letter)};
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    // Every book's name needs room: many books scroll sideways.
+    QChartView* byBook = barChart(QStringLiteral("Questions by book"), books,
+                                  QStringLiteral("@value"), books.size() > 12 ? -90 : 0);
+    byBook->setMinimumWidth(int(books.size()) * 34 + 80);
+    auto* scroll = new QScrollArea(page);
+    scroll->setWidget(byBook);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(scroll, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(barChart(QStringLiteral("By level"), levels, QStringLiteral("@value")));
+    row->addWidget(barChart(QStringLiteral("Share of each correct answer (%)"), letters,
+                            QStringLiteral("@value%")));
+    layout->addLayout(row, 1);
+    return page;
+}
+
+QString TfrmStatistics::tableText() const
+{
+    QStringList lines;
+    for (int row = 0; row < grdCounts->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grdCounts->columnCount(); ++column)
+            cells << grdCounts->item(row, column)->text();
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+QString TfrmStatistics::warnings() const
+{
+    return mmoWarnings->toPlainText();
+}
