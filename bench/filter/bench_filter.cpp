@@ -4,6 +4,7 @@
 // ratio (target: at most 2). Also times Replace All over the same lines
 // (target: a few seconds).
 #include "FieldReplacer.h"
+#include "GrepBaseline.h"
 #include "QuestionFileGenerator.h"
 #include "QuestionFilter.h"
 #include "QuestionList.h"
@@ -11,7 +12,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -73,29 +73,7 @@ int main(int argc, char** argv)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
 
-        // grep in the C locale, its fastest setting, makes the stricter baseline.
-        benchmark::RegisterBenchmark(
-            ("GrepCount/" + text).constData(),
-            [&path, text](benchmark::State& state) {
-                QProcess grep;
-                QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-                environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-                grep.setProcessEnvironment(environment);
-                QElapsedTimer clock;
-                for (auto _ : state) {
-                    clock.start();
-                    grep.start(QStringLiteral("grep"),
-                               {"-c", "-i", "-F", QString::fromLatin1(text), path});
-                    grep.waitForFinished(-1);
-                    const double seconds = clock.nsecsElapsed() / 1e9;
-                    state.SetIterationTime(seconds);
-                    fastest[text].grep = std::min(fastest[text].grep, seconds);
-                    if (grep.exitStatus() != QProcess::NormalExit)
-                        state.SkipWithError("grep did not run");
-                }
-            })
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
+        RegisterGrepCount("GrepCount/" + text.toStdString(), path, text, fastest[text].grep);
     }
 
     // A word most generated lines hold, in every text of the question.
