@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -42,12 +41,8 @@ int main(int argc, char** argv)
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("questions.qus"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(QuestionFileGenerator().content(Questions)) < 0)
-            qFatal("cannot write %s", qPrintable(path));
-    }
+    if (!QuestionFileGenerator().writeFile(path, Questions))
+        qFatal("cannot write %s", qPrintable(path));
     QuestionList lines;
     QuestionRecord record;
     lines.FillQuestionList(path, record, DecodeMode::QuestionOnly);

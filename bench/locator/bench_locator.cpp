@@ -38,12 +38,8 @@ int main(int argc, char** argv)
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("questions.qus"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(QuestionFileGenerator().content(Questions)) < 0)
-            qFatal("cannot write %s", qPrintable(path));
-    }
+    if (!QuestionFileGenerator().writeFile(path, Questions))
+        qFatal("cannot write %s", qPrintable(path));
     QuestionList lines;
     QuestionRecord record;
     lines.FillQuestionList(path, record, DecodeMode::QuestionOnly);
