@@ -17,6 +17,11 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 #include "RadioGroup.h"
 
 namespace {
@@ -67,6 +72,7 @@ private slots:
     void openMakesBackupCopy();
     void openWhoseBackupFailsKeepsPreviousFile();
     void openOfUnreadableFileKeepsPreviousName();
+    void openWithoutMemoryKeepsPreviousFile();
     void openOfEmptyFileShowsEmptyGrid();
     void lineThatDoesNotDecodeKeepsThePreviousFile();
     void clickBelowTheLastRowKeepsTheSelection();
@@ -213,6 +219,47 @@ void MainWindowTest::openWhoseBackupFailsKeepsPreviousFile()
     QCOMPARE(w.document().list().count(), 2);
     QCOMPARE(w.preferences().lastOpenDir, f.folder());
     QVERIFY(w.mnuFileOpen->isEnabled() && w.mnuFileNew->isEnabled());
+}
+
+// Too little memory for the file opened: the box says so, and the list, its
+// name and marks stay, so a save cannot write them over the large file.
+void MainWindowTest::openWithoutMemoryKeepsPreviousFile()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs /proc/self/statm to leave the process a little room");
+#else
+    WindowFixture f;
+    const QString first = f.writeFile("first.qus", {f.question(1), f.question(2)});
+    const QString large = f.path("large.qus");
+    {
+        QFile file(large);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray block = QByteArray(f.question(3)).append("\r\n").repeated(20000);
+        for (int i = 0; i < 80; ++i)
+            QVERIFY(file.write(block) == block.size());
+    }
+    TfrmMain& w = f.start({first});
+    w.stgQuestions->selectGridRow(2);
+    w.editing().popToggleDeleteClick();
+    f.prompts.answers.enqueue(UserPrompts::Answer::No); // not saved before the open
+
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    QVERIFY(statm.open(QIODevice::ReadOnly));
+    const rlim_t used = statm.readAll().split(' ').first().toULongLong() * rlim_t(getpagesize());
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_AS, &saved), 0);
+    rlimit limited = saved;
+    limited.rlim_cur = used + (64u << 20); // room for the messages, not for the file
+    QCOMPARE(setrlimit(RLIMIT_AS, &limited), 0);
+    f.open(large);
+    setrlimit(RLIMIT_AS, &saved);
+
+    QCOMPARE(f.prompts.shown.last(),
+             "error: Not enough memory to open " + QDir::toNativeSeparators(large) + ".");
+    QCOMPARE(w.document().fileName(), first);
+    QCOMPARE(w.document().list().count(), 2);
+    QVERIFY(w.document().list().isDeleted(1));
+#endif
 }
 
 void MainWindowTest::openOfUnreadableFileKeepsPreviousName()
