@@ -84,9 +84,18 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
                                m_prompts, this);
     connectCommands();
     connectHistory();
+    // Tools: the whole-bank tools, then the verse and spelling, then the test.
+    new BankTools(*this, *m_model, m_prompts);
+    mnuTools->addSeparator();
     new ScriptureLink(*this, *pnlDetails, *mnuTools);
     new SpellingLink(*pnlDetails, *mnuTools, m_prompts, this);
-    new BankTools(*this, *m_model, m_prompts);
+    mnuTools->addSeparator();
+    QAction* buildTest = mnuTools->addAction(QStringLiteral("&Build Test..."), this, [this] {
+        TfrmBuildTest(m_document->list(), m_table, m_prompts,
+                      m_document->isUntitled() ? QString() : m_document->fileName(), this)
+            .exec();
+    });
+    buildTest->setObjectName(QStringLiteral("mnuToolsBuildTest"));
     EnableFileCommands(false);
     qApp->installEventFilter(this);
 
@@ -255,12 +264,6 @@ void TfrmMain::buildMenus()
     // The whole-bank tools; each tool adds its own commands.
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    QAction* buildTest = mnuTools->addAction(QStringLiteral("&Build Test..."), this, [this] {
-        TfrmBuildTest(m_document->list(), m_table, m_prompts,
-                      m_document->isUntitled() ? QString() : m_document->fileName(), this)
-            .exec();
-    });
-    buildTest->setObjectName(QStringLiteral("mnuToolsBuildTest"));
 
     menuBar()->addAction(mnuReports);
 
