@@ -257,7 +257,8 @@ void FileCommands::mnuFileNewClick()
 
 bool FileCommands::FormCloseQuery()
 {
-    if (m_grid.rowCountWithHeader() < 3)
+    // However short the list, unsaved work is never closed without asking.
+    if (!m_document.isModified() && !m_editing.IsQuestionChanged())
         return true;
     bool canClose = m_editing.ResolvePendingEdit();
     if (!m_document.isModified())

@@ -345,8 +345,16 @@ void TfrmMain::connectCommands()
     FileCommands* files = m_files;
     route({mnuFileOpen, btnOpen}, [files] { files->mnuFileOpenClick(); });
     route({mnuFileNew}, [files] { files->mnuFileNewClick(); });
-    route({mnuFileSave, btnSave}, [files] { files->mnuFileSaveClick(); });
-    route({mnuFileSaveAs}, [files] { files->mnuFileSaveAsClick(); });
+    // A save stores the panel's pending edit first, as moving to another
+    // question would, so what the author typed is in the file.
+    route({mnuFileSave, btnSave}, [files, editing] {
+        if (editing->ResolvePendingEdit())
+            files->mnuFileSaveClick();
+    });
+    route({mnuFileSaveAs}, [files, editing] {
+        if (editing->ResolvePendingEdit())
+            files->mnuFileSaveAsClick();
+    });
     route({mnuFileExit, btnExit}, [this] { close(); });
     route({mnuActionsAdd, btnAdd, popAdd}, [editing] { editing->popAddClick(); });
     route({mnuActionsEdit, btnEdit, popEdit}, [editing] { editing->popEditClick(); });

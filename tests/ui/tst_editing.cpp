@@ -54,6 +54,7 @@ private slots:
     void referenceThatIsNotANumberStoresNothing_data();
     void referenceThatIsNotANumberStoresNothing();
     void autosaveCommitsOnMove();
+    void saveStoresThePanelEdit();
     void pendingEditQuestion_data();
     void pendingEditQuestion();
     void untitledListNeverAsks();
@@ -92,16 +93,16 @@ void EditingTest::emptyPanelReportsEveryField()
     w.pnlDetails->rgpCorrect->setItemIndex(-1);
     f.prompts.answers.enqueue(Answer::Ok);
     w.pnlDetails->btnSaveNew->click();
-    QCOMPARE(f.prompts.shown,
-             QStringList{"report: " + CheckReportHeading + "Reference book not specified.\r\n"
-                         "Reference location not specified.\r\n"
-                         "Difficulty level not specified.\r\n"
-                         "Correct answer not specified.\r\n"
-                         "The question is empty.\r\n"
-                         "Answer A is empty.\r\n"
-                         "Answer B is empty.\r\n"
-                         "Answer C is empty.\r\n"
-                         "Answer D is empty.\r\n"});
+    QCOMPARE(f.prompts.shown, QStringList{"report: " + CheckReportHeading +
+                                          "Reference book not specified.\r\n"
+                                          "Reference location not specified.\r\n"
+                                          "Difficulty level not specified.\r\n"
+                                          "Correct answer not specified.\r\n"
+                                          "The question is empty.\r\n"
+                                          "Answer A is empty.\r\n"
+                                          "Answer B is empty.\r\n"
+                                          "Answer C is empty.\r\n"
+                                          "Answer D is empty.\r\n"});
     QCOMPARE(w.document().list().count(), 0);
     QVERIFY(w.pnlDetails->btnSaveNew->isVisible());
 }
@@ -167,6 +168,22 @@ void EditingTest::referenceThatIsNotANumberStoresNothing()
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 1"));
 }
 
+// Typing in the panel and pressing Save stores what was typed, as moving to
+// another question would, instead of reloading the panel over it.
+void EditingTest::saveStoresThePanelEdit()
+{
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
+    TfrmMain& w = f.start({file});
+    w.pnlDetails->edtAnsA->setText("Typed before saving");
+    w.mnuFileSave->trigger();
+    QVERIFY(f.readFile(file).startsWith(EncodeQuestionLine(0, 1, 2, "1:1", "Question 1?",
+                                                           "Typed before saving", "Beta", "Gamma",
+                                                           "Delta") +
+                                        "\r\n"));
+    QCOMPARE(w.pnlDetails->edtAnsA->text(), QStringLiteral("Typed before saving"));
+}
+
 void EditingTest::autosaveCommitsOnMove()
 {
     WindowFixture f;
@@ -182,9 +199,9 @@ void EditingTest::autosaveCommitsOnMove()
     QCOMPARE(cell(w, 1, 1), QStringLiteral("D"));
     QCOMPARE(cell(w, 1, 2), QStringLiteral("M"));
     QCOMPARE(cell(w, 1, 3), QStringLiteral("Changed question?"));
-    QCOMPARE(w.document().list().line(0).toByteArray(),
-             EncodeQuestionLine(0, 1, 2, "1:1", "Changed question?", "Alpha", "Beta", "Gamma",
-                                "Delta"));
+    QCOMPARE(
+        w.document().list().line(0).toByteArray(),
+        EncodeQuestionLine(0, 1, 2, "1:1", "Changed question?", "Alpha", "Beta", "Gamma", "Delta"));
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), QStringLiteral("# 2"));
 }
 
@@ -211,8 +228,9 @@ void EditingTest::pendingEditQuestion()
     f.prompts.answers.enqueue(Answer(answer));
     f.clickRow(2);
 
-    QCOMPARE(f.prompts.shown,
-             QStringList{"confirm: Do you wish to save the changes to this record before continuing?"});
+    QCOMPARE(
+        f.prompts.shown,
+        QStringList{"confirm: Do you wish to save the changes to this record before continuing?"});
     QCOMPARE(w.document().list().isModified(0), stored);
     QCOMPARE(w.pnlDetails->lblQuestionNbr->text(), shownRow);
     QCOMPARE(w.stgQuestions->selectionFirstRow(), 2);

@@ -446,8 +446,9 @@ void MainWindowTest::closeCheck_data()
     QTest::addColumn<bool>("saved");
     QTest::addColumn<bool>("saveFails");
     using A = UserPrompts::Answer;
-    QTest::newRow("one question asks nothing")
-        << 1 << QList<int>{} << false << true << false << false;
+    // A list of one question closes without asking only when nothing changed.
+    QTest::newRow("one question with a change asks")
+        << 1 << QList<int>{int(A::No)} << false << true << false << false;
     QTest::newRow("two questions, yes")
         << 2 << QList<int>{int(A::Yes)} << false << true << true << false;
     QTest::newRow("two questions, no")
