@@ -116,6 +116,13 @@ int FieldReplacer::replaceIn(PanelValues& values, bool& tooLong) const
     return count;
 }
 
+QByteArray FieldReplacer::encoded(const PanelValues& values)
+{
+    return EncodeQuestionLine(values.book, values.level, values.correct, bytes(values.reference),
+                              bytes(values.question), bytes(values.answerA), bytes(values.answerB),
+                              bytes(values.answerC), bytes(values.answerD));
+}
+
 FieldReplacer::Outcome FieldReplacer::replaceAll(const QuestionList& list) const
 {
     Outcome outcome;
@@ -130,21 +137,21 @@ FieldReplacer::Outcome FieldReplacer::replaceAll(const QuestionList& list) const
         } catch (const QvedError&) {
             continue;
         }
-        PanelValues values = PanelValuesOf(record);
+        const PanelValues stored = PanelValuesOf(record);
+        PanelValues values = stored;
         bool tooLong = false;
         const int count = replaceIn(values, tooLong);
         if (tooLong)
             outcome.tooLong << index + 1;
         if (count == 0)
             continue;
+        if (encoded(stored) != line) {
+            outcome.notAsStored << index + 1;
+            continue;
+        }
         outcome.replacements += count;
         // Stored as a commit from the panel would store it.
-        outcome.lines.push_back({index,
-                                 EncodeQuestionLine(values.book, values.level, values.correct,
-                                                    bytes(values.reference), bytes(values.question),
-                                                    bytes(values.answerA), bytes(values.answerB),
-                                                    bytes(values.answerC), bytes(values.answerD)),
-                                 bytes(values.question)});
+        outcome.lines.push_back({index, encoded(values), bytes(values.question)});
     }
     return outcome;
 }

@@ -52,11 +52,17 @@ public:
         std::vector<QuestionDocument::CommittedLine> lines;
         int replacements = 0;
         QList<int> tooLong; // question numbers left unchanged
+        // Lines the panel would store otherwise (a text past its length, a
+        // level outside 1 to 4, another tool's spacing): rewriting them
+        // would change what was not asked for, so they are left unchanged.
+        QList<int> notAsStored;
     };
     // Every question of the list; lines that do not decode are left alone.
     Outcome replaceAll(const QuestionList& list) const;
 
 private:
+    // The line a commit of these values stores.
+    static QByteArray encoded(const PanelValues& values);
     std::vector<QString*> fieldsOf(PanelValues& values) const;
 
     QRegularExpression m_pattern;

@@ -184,14 +184,19 @@ void TfrmFindReplace::btnReplaceAllClick()
 
     QString message =
         QStringLiteral("%1 replacements in %2 questions.").arg(outcome.replacements).arg(questions);
-    if (!outcome.tooLong.isEmpty()) {
+    const auto list = [](const QList<int>& questions) {
         QStringList numbers;
-        for (const int number :
-             outcome.tooLong.first(std::min<qsizetype>(outcome.tooLong.size(), 50)))
+        for (const int number : questions.first(std::min<qsizetype>(questions.size(), 50)))
             numbers << QString::number(number);
-        message += QStringLiteral("\nLeft unchanged, a text would be too long: %1%2")
-                       .arg(numbers.join(QStringLiteral(", ")),
-                            outcome.tooLong.size() > 50 ? QStringLiteral(", ...") : QString());
-    }
+        return numbers.join(QStringLiteral(", ")) +
+               (questions.size() > 50 ? QStringLiteral(", ...") : QString());
+    };
+    if (!outcome.tooLong.isEmpty())
+        message += QStringLiteral("\nLeft unchanged, a text would be too long: %1")
+                       .arg(list(outcome.tooLong));
+    if (!outcome.notAsStored.isEmpty())
+        message += QStringLiteral("\nLeft unchanged, the line holds more than the panel would "
+                                  "store (edit it there): %1")
+                       .arg(list(outcome.notAsStored));
     m_prompts.information(this, message);
 }

@@ -203,6 +203,7 @@ void BankToolsTest::replaceAll_data()
     QTest::addColumn<int>("in"); // 0 All texts, 1 Question, 2 Answers, 3 Reference
     QTest::addColumn<bool>("matchCase");
     QTest::addColumn<bool>("wholeWords");
+    QTest::addColumn<QByteArray>("extra"); // a line after the bank's, when not empty
     QTest::addColumn<QList<QByteArray>>("lines");
     QTest::addColumn<QString>("message");
     const QList<QByteArray> before = bank();
@@ -213,7 +214,7 @@ void BankToolsTest::replaceAll_data()
     };
     QTest::newRow("quote becomes apostrophe")
         << "beta"
-        << "B\"t" << 2 << false << false
+        << "B\"t" << 2 << false << false << QByteArray()
         << QList<QByteArray>{line(0, 0, "1:1", "Who made the heaven?", "B't"),
                              line(0, 1, "2:7", "Of what was man formed?", "B't"),
                              line(1, 0, "3:2", "Who spoke from the bush?", "B't"),
@@ -222,19 +223,35 @@ void BankToolsTest::replaceAll_data()
         << "info: 5 replacements in 5 questions.";
     QTest::newRow("whole words, match case, line break")
         << "the"
-        << "THE\nvery" << 0 << true << true
+        << "THE\nvery" << 0 << true << true << QByteArray()
         << QList<QByteArray>{line(0, 0, "1:1", "Who made THE very heaven?"), before[1],
                              line(1, 0, "3:2", "Who spoke from THE very bush?"),
                              line(1, 3, "14:21", "What parted THE very sea?"), before[4]}
         << "info: 3 replacements in 3 questions.";
     QTest::newRow("too long is left and listed")
         << "1"
-        << "one two three four five six" << 3 << false << false << before
+        << "one two three four five six" << 3 << false << false << QByteArray() << before
         << "info: 0 replacements in 0 questions.\nLeft unchanged, a text would be too long: 1, 4, "
            "5";
-    QTest::newRow("outside the code page") << "Beta" << u8"\u0101" << 0 << false << false << before
-                                           << u8"info: The replacement holds '\u0101', which "
-                                              "question files cannot hold.";
+    // Another tool's line with a 120-character answer: rewriting it as the
+    // panel stores it would cut the answer the author never asked to change.
+    const QByteArray longAnswer =
+        R"("C1","1","A","Gen. 1:1","Q","a","Beta",")" + QByteArray(120, 'c') + R"(","d")";
+    QTest::newRow("a line the panel would store otherwise is left and listed")
+        << "Beta"
+        << "B't" << 2 << false << false << longAnswer
+        << QList<QByteArray>{line(0, 0, "1:1", "Who made the heaven?", "B't"),
+                             line(0, 1, "2:7", "Of what was man formed?", "B't"),
+                             line(1, 0, "3:2", "Who spoke from the bush?", "B't"),
+                             line(1, 3, "14:21", "What parted the sea?", "B't"),
+                             line(39, 1, "2:1", "Where was Jesus born, Bethlehem?", "B't"),
+                             longAnswer}
+        << "info: 5 replacements in 5 questions.\nLeft unchanged, the line holds more than the "
+           "panel would store (edit it there): 6";
+    QTest::newRow("outside the code page")
+        << "Beta" << u8"\u0101" << 0 << false << false << QByteArray() << before
+        << u8"info: The replacement holds '\u0101', which "
+           "question files cannot hold.";
 }
 
 void BankToolsTest::replaceAll()
@@ -244,10 +261,14 @@ void BankToolsTest::replaceAll()
     QFETCH(int, in);
     QFETCH(bool, matchCase);
     QFETCH(bool, wholeWords);
+    QFETCH(QByteArray, extra);
     QFETCH(QList<QByteArray>, lines);
     QFETCH(QString, message);
+    QList<QByteArray> file = bank();
+    if (!extra.isEmpty())
+        file << extra;
     WindowFixture f;
-    TfrmMain& w = f.start({f.writeFile("quiz.qus", bank())});
+    TfrmMain& w = f.start({f.writeFile("quiz.qus", file)});
     w.findChild<QAction*>(QStringLiteral("mnuToolsFindReplace"))->trigger();
     TfrmFindReplace& dialog = tools(w).findReplace();
     QVERIFY(dialog.isVisible());
@@ -265,16 +286,16 @@ void BankToolsTest::replaceAll()
     for (int index = 0; index < w.document().list().count(); ++index)
         stored << w.document().list().line(index).toByteArray();
     QCOMPARE(stored, lines);
-    const bool changed = lines != bank();
+    const bool changed = lines != file;
     QCOMPARE(w.history().count(), steps + (changed ? 1 : 0));
     if (!changed)
         return;
     QCOMPARE(w.stgQuestions->model()->index(0, QuestionGridModel::ModifiedColumn).data(),
-             QVariant(lines[0] != bank()[0] ? "M" : ""));
+             QVariant(lines[0] != file[0] ? "M" : ""));
     // One step takes every change back.
     w.editing().mnuActionsUndoClick();
     for (int index = 0; index < lines.size(); ++index)
-        QCOMPARE(w.document().list().line(index).toByteArray(), bank()[index]);
+        QCOMPARE(w.document().list().line(index).toByteArray(), file[index]);
 }
 
 void BankToolsTest::statisticsMatchTool()
