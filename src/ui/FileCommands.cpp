@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QScopeGuard>
 #include <QUndoStack>
+#include <utility>
 
 const QString FileCommands::OpenFilter =
     QStringLiteral("Question Files (*.qus);;Question Backup Files (*.qbk);;All Files (*)");
@@ -55,6 +56,8 @@ QuestionList FileCommands::readList(const QString& path, QuestionRecord& record)
 void FileCommands::install(QuestionList list, const QuestionRecord& record, const QString& path,
                            bool recovered)
 {
+    if (std::exchange(m_journalDeclined, false))
+        m_document.discardJournal();
     m_document.replace(std::move(list), path, recovered);
     m_editing.setCurrentRecord(record);
     emit fileCommandsEnabled(true);
@@ -152,7 +155,7 @@ bool FileCommands::offerToSave(const QString& question)
         // A save that did not happen stops the command: the list stays.
         return mnuFileSaveClick();
     case UserPrompts::Answer::No:
-        m_document.discardJournal();
+        m_journalDeclined = true;
         return true;
     default:
         return false;
@@ -166,7 +169,10 @@ void FileCommands::mnuFileOpenClick()
     if (!offerToSave(QStringLiteral("Do you want to save your changes before opening a new file?")))
         return;
 
-    const auto hideSaveNew = qScopeGuard([this] { m_editing.hideSaveNew(); });
+    const auto hideSaveNew = qScopeGuard([this] {
+        m_editing.hideSaveNew();
+        m_journalDeclined = false; // an open that stopped keeps the list and its journal
+    });
     const QString chosen = m_prompts.openFileName(m_window, m_preferences.lastOpenDir, OpenFilter);
     if (!chosen.isEmpty()) {
         m_preferences.lastOpenDir = folderOf(chosen);
@@ -176,7 +182,12 @@ void FileCommands::mnuFileOpenClick()
             m_prompts.information(m_window, backupError);
             emit fileCommandsEnabled(false);
         } else {
-            OpenQuestionFile(QFileInfo(chosen).absoluteFilePath());
+            const QString path = QFileInfo(chosen).absoluteFilePath();
+            // Opening the same file again: the changes just declined are not
+            // offered back.
+            if (m_journalDeclined && path == m_document.fileName())
+                m_document.discardJournal();
+            OpenQuestionFile(path);
         }
     }
 }
@@ -248,6 +259,8 @@ void FileCommands::mnuFileNewClick()
         return;
     if (!offerToSave(QStringLiteral("Do you want to save your changes before exiting?")))
         return;
+    if (std::exchange(m_journalDeclined, false))
+        m_document.discardJournal();
     m_document.clear();
     m_history.clear();
     m_editing.ClearQuestionPanel();

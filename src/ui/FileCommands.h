@@ -71,4 +71,7 @@ private:
     QuestionGrid& m_grid;
     UserPrompts& m_prompts;
     QWidget* m_window;
+    // The author declined to save: the open list's journal goes once the
+    // list is replaced, and stays while the command may still stop.
+    bool m_journalDeclined = false;
 };

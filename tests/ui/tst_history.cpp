@@ -37,6 +37,7 @@ private slots:
     void journalReplaysUnsavedWork_data();
     void journalReplaysUnsavedWork();
     void damagedJournalIsRefused();
+    void declinedJournalStaysUntilTheListIsReplaced();
 };
 
 void HistoryTest::stepsPutRowsBackExactly_data()
@@ -177,4 +178,27 @@ void HistoryTest::damagedJournalIsRefused()
 }
 
 QTEST_MAIN(HistoryTest)
+// "No" to saving before Open, then no file chosen: the list stays, and so
+// must the journal of its unsaved changes.
+void HistoryTest::declinedJournalStaysUntilTheListIsReplaced()
+{
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
+    TfrmMain& w = f.start({file});
+    w.stgQuestions->selectGridRow(1);
+    w.editing().popToggleDeleteClick();
+    const QString journal = RecoveryJournal::journalPathOf(file);
+    QVERIFY(QFile::exists(journal));
+
+    f.prompts.answers.enqueue(Answer::No);
+    f.open(QString()); // the file dialog cancelled
+    QVERIFY(w.document().isModified());
+    QVERIFY(QFile::exists(journal));
+
+    f.prompts.answers.enqueue(Answer::No);
+    f.open(f.writeFile("other.qus", {f.question(3)}));
+    QCOMPARE(w.document().list().count(), 1);
+    QVERIFY(!QFile::exists(journal));
+}
+
 #include "tst_history.moc"
