@@ -222,7 +222,21 @@ bool FileCommands::WriteQuestionFile(const QString& path)
         rowsDropped = m_document.list().isDeleted(index);
     m_document.discardJournal();
     QuestionRecord record = m_editing.currentRecord();
-    QuestionList loaded = readList(path, record);
+    QuestionList loaded;
+    try {
+        loaded = readList(path, record);
+    } catch (const QvedError& error) {
+        // Every byte is on disk; only the list could not be read back. The
+        // window lets go of it rather than keep it under the old name.
+        m_prompts.information(m_window, QStringLiteral("%1 was saved, but it could not be read "
+                                                       "back: %2\r\nOpen it again to go on.")
+                                            .arg(QDir::toNativeSeparators(path), error.message()));
+        m_document.clear();
+        m_history.clear();
+        m_editing.showNoQuestion();
+        emit fileCommandsEnabled(false);
+        return true;
+    }
     if (rowsDropped)
         m_history.clear();
     install(std::move(loaded), record, path, false);
