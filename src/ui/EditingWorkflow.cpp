@@ -288,7 +288,16 @@ void EditingWorkflow::mnuActionsRedoClick()
 
 void EditingWorkflow::stepHistory(bool back)
 {
-    if (!(back ? m_history.canUndo() : m_history.canRedo()) || !ResolvePendingEdit())
+    if (!(back ? m_history.canUndo() : m_history.canRedo()))
+        return;
+    // Storing a pending edit is a new step, which would drop the steps to
+    // redo: the author decides about the edit first.
+    if (!back && IsQuestionChanged()) {
+        m_prompts.information(m_window, QStringLiteral("Store the change in the panel, or "
+                                                       "cancel it, before Redo."));
+        return;
+    }
+    if (!ResolvePendingEdit())
         return;
     m_lastChangedRow = -1;
     if (back)
