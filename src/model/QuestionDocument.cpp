@@ -63,10 +63,22 @@ void QuestionDocument::storeCommittedLine(int index, QByteArrayView line, QByteA
     changed(index, index, RecoveryJournal::rowRecord(index, m_list.savedRow(index)));
 }
 
-int QuestionDocument::appendRow()
+int QuestionDocument::appendRow(QByteArrayView line, QByteArrayView question)
 {
     const int index = m_list.AppendQuestionRow();
-    changed(index, index, RecoveryJournal::appendRecord());
+    m_list.StoreCommittedLine(index, line, question);
+    // One journal write: a crash can never leave the new row without its line.
+    changed(index, index,
+            RecoveryJournal::appendRecord() +
+                RecoveryJournal::rowRecord(index, m_list.savedRow(index)));
+    return index;
+}
+
+int QuestionDocument::appendRow(const QuestionList::SavedRow& row)
+{
+    const int index = m_list.AppendQuestionRow();
+    m_list.restoreRow(index, row);
+    changed(index, index, RecoveryJournal::appendRecord() + RecoveryJournal::rowRecord(index, row));
     return index;
 }
 

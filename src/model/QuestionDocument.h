@@ -39,7 +39,10 @@ public:
 
     // The changes, each announced and journalled.
     void storeCommittedLine(int index, QByteArrayView line, QByteArrayView question);
-    int appendRow();
+    // A new last row holding a committed line, or a row as it was saved;
+    // returns its index.
+    int appendRow(QByteArrayView line, QByteArrayView question);
+    int appendRow(const QuestionList::SavedRow& row);
     void removeLastRow();
     void restoreRow(int index, const QuestionList::SavedRow& row);
     // Many rows at once, announced and journalled as one change; indexes

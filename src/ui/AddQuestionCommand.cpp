@@ -11,12 +11,11 @@ AddQuestionCommand::AddQuestionCommand(QuestionDocument& document, QByteArray li
 
 void AddQuestionCommand::redo()
 {
-    const int index = m_document.appendRow();
     if (m_done) {
-        m_document.restoreRow(index, m_added);
+        m_document.appendRow(m_added);
         return;
     }
-    m_document.storeCommittedLine(index, m_line, m_question);
+    const int index = m_document.appendRow(m_line, m_question);
     m_added = m_document.list().savedRow(index);
     m_done = true;
 }
