@@ -30,6 +30,34 @@ QString unableToCopy(const WriteResult& result)
     return QStringLiteral("Unable to make a backup copy of this file.\r\n") + result.platformText;
 }
 
+// Why no backup may be written to that name; empty when one may.
+QString refusal(const QString& path, const QString& backup)
+{
+    const QFileInfo source(path);
+    const QFileInfo target(backup);
+    if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath())
+        return QStringLiteral("%1 and its backup copy %2 are the same file. Rename one of them "
+                              "before opening it.")
+            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup));
+    if (target.isFile() && !(target.permissions() & QFileDevice::WriteOwner))
+        return QStringLiteral("Unable to make a backup copy of this file. A previous backup copy "
+                              "may be set to read only. You can check this in Explorer.");
+    return {};
+}
+
+// The backup is as private as the question file; its owner may always
+// write it, so the next Open can replace it.
+bool openLike(SafeFileWriter& out, const QString& path)
+{
+    constexpr QFileDevice::Permissions modeBits =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const QFileDevice::Permissions source = QFile::permissions(path) & modeBits;
+    return out.open() &&
+           (source.toInt() == 0 || out.setPermissions(source | QFileDevice::WriteOwner));
+}
+
 } // namespace
 
 namespace BackupCopy {
@@ -53,16 +81,8 @@ bool isBackupFileName(const QString& path)
 QString makeBackup(const QString& path)
 {
     const QString backup = backupFileName(path);
-    const QFileInfo source(path);
-    const QFileInfo target(backup);
-    if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath())
-        return QStringLiteral("%1 and its backup copy %2 are the same file. Rename one of them "
-                              "before opening it.")
-            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup));
-    if (target.isFile() && !(target.permissions() & QFileDevice::WriteOwner))
-        return QStringLiteral("Unable to make a backup copy of this file. A previous backup copy "
-                              "may be set to read only. You can check this in Explorer.");
-
+    if (const QString refused = refusal(path, backup); !refused.isEmpty())
+        return refused;
     if (const QString reason = NotAFileReason(path); !reason.isEmpty())
         return QvedError::cannotOpenFile(path, reason).message();
     QFile in(path);
@@ -70,7 +90,7 @@ QString makeBackup(const QString& path)
     if (!in.open(QIODevice::ReadOnly))
         return QvedError::cannotOpenFile(path, qt_error_string(errno)).message();
     SafeFileWriter out(backup);
-    if (!out.open())
+    if (!openLike(out, path))
         return unableToCopy(out.result());
     QByteArray block;
     while (!in.atEnd()) {
@@ -82,6 +102,17 @@ QString makeBackup(const QString& path)
             return unableToCopy(out.result());
     }
     if (!out.commit())
+        return unableToCopy(out.result());
+    return {};
+}
+
+QString makeBackup(const QString& path, QByteArrayView content)
+{
+    const QString backup = backupFileName(path);
+    if (const QString refused = refusal(path, backup); !refused.isEmpty())
+        return refused;
+    SafeFileWriter out(backup);
+    if (!openLike(out, path) || !out.write(content) || !out.commit())
         return unableToCopy(out.result());
     return {};
 }

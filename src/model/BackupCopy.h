@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 // The rules for the ".qbk" backup copy made when a question file is opened.
@@ -21,5 +22,9 @@ bool isBackupFileName(const QString& path);
 // user is told. A backup that would be the question file itself, whatever
 // links lead there, is refused.
 QString makeBackup(const QString& path);
+// The same, from the bytes the file was just read as, so the backup is
+// exactly what was loaded. Either way the backup gets the question file's
+// permissions.
+QString makeBackup(const QString& path, QByteArrayView content);
 
 } // namespace BackupCopy

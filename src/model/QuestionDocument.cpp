@@ -10,11 +10,16 @@ void QuestionDocument::setFileName(const QString& fileName)
     emit fileNameChanged(m_fileName);
 }
 
-void QuestionDocument::replace(QuestionList list, const QString& fileName, bool recovered)
+void QuestionDocument::replace(QuestionList list, const QString& fileName, bool recovered,
+                               bool readOnly)
 {
     m_list = std::move(list);
     m_loadedFile = FileStamp::of(fileName);
-    m_journal.attach(fileName, m_loadedFile, recovered);
+    m_readOnly = readOnly;
+    if (readOnly)
+        m_journal.detach();
+    else
+        m_journal.attach(fileName, m_loadedFile, recovered);
     emit listReset();
     setFileName(fileName);
     if (m_modified != recovered) {
@@ -27,6 +32,7 @@ void QuestionDocument::clear()
 {
     m_list.clear();
     m_loadedFile = {};
+    m_readOnly = false;
     m_journal.detach();
     emit listReset();
     setFileName(Untitled);

@@ -25,10 +25,14 @@ public:
     // The file as it was when last read; a stamp never taken when untitled.
     const FileStamp& loadedFile() const { return m_loadedFile; }
     bool isModified() const { return m_modified; }
+    // Another editor holds the file: it is shown, never changed or journalled.
+    bool isReadOnly() const { return m_readOnly; }
 
     // The list read from the file replaces the open one. recovered: the list
     // holds a replayed journal, so it is unsaved and its journal goes on.
-    void replace(QuestionList list, const QString& fileName, bool recovered = false);
+    // readOnly: the journal is another editor's and is left alone.
+    void replace(QuestionList list, const QString& fileName, bool recovered = false,
+                 bool readOnly = false);
     // An empty untitled list.
     void clear();
     // False when the changes were saved or all taken back; the journal then
@@ -77,5 +81,6 @@ private:
     QString m_fileName = Untitled;
     FileStamp m_loadedFile;
     bool m_modified = false;
+    bool m_readOnly = false;
     RecoveryJournal m_journal;
 };

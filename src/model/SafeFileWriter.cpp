@@ -101,6 +101,16 @@ bool SafeFileWriter::open()
     return false;
 }
 
+bool SafeFileWriter::setPermissions(QFileDevice::Permissions permissions)
+{
+    if (!m_result.ok || !m_file.isOpen())
+        return false;
+    errno = 0;
+    if (m_file.setPermissions(permissions))
+        return true;
+    return fail(errno ? errno : EPERM, false);
+}
+
 bool SafeFileWriter::write(QByteArrayView bytes)
 {
     if (!m_result.ok || !m_file.isOpen())

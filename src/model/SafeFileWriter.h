@@ -20,6 +20,9 @@ public:
     ~SafeFileWriter(); // an uncommitted file is discarded
 
     bool open();
+    // Gives the file these permissions (after open, before any byte), so a
+    // private file never shows, even for a moment, with wider ones.
+    bool setPermissions(QFileDevice::Permissions permissions);
     bool write(QByteArrayView bytes);
     // Flushes to disk and replaces the target; false when any step failed.
     bool commit();

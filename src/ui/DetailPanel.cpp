@@ -192,3 +192,12 @@ PanelValues DetailPanel::values() const
     panel.answerD = edtAnsD->text();
     return panel;
 }
+
+void DetailPanel::setEditable(bool editable)
+{
+    for (QLineEdit* box : {edtRef, edtAnsA, edtAnsB, edtAnsC, edtAnsD})
+        box->setReadOnly(!editable);
+    mmoQuestion->setReadOnly(!editable);
+    for (QWidget* choice : std::initializer_list<QWidget*>{cbxBook, rgpLevel, rgpCorrect})
+        choice->setEnabled(editable);
+}

@@ -27,6 +27,9 @@ public:
     void setQuestionText(const QString& text);
     // Save New is offered only while a new question is being entered.
     void showSaveNew(bool shown);
+    // A read-only file's questions are shown, but nothing can be typed or
+    // chosen.
+    void setEditable(bool editable);
 
     QLabel* Label1;
     QComboBox* cbxBook;

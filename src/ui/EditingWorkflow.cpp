@@ -91,7 +91,8 @@ void EditingWorkflow::ShowQuestion(int gridRow)
 
 bool EditingWorkflow::IsQuestionChanged() const
 {
-    if (m_document.isUntitled())
+    // A read-only file has nothing pending: nothing of it can be stored.
+    if (m_document.isUntitled() || m_document.isReadOnly())
         return false;
     const QuestionRecord& record = m_record;
     return m_panel.cbxBook->currentIndex() != record.Book ||
@@ -118,7 +119,7 @@ bool EditingWorkflow::CheckRecord()
 
 bool EditingWorkflow::CommitQuestion()
 {
-    if (!CheckRecord())
+    if (m_document.isReadOnly() || !CheckRecord())
         return false;
     const PanelValues panel = m_panel.values();
     QByteArray line = EncodeQuestionLine(
@@ -256,7 +257,7 @@ void EditingWorkflow::popToggleDeleteClick()
 {
     const int first = m_grid.selectionFirstRow();
     const int last = m_grid.selectionLastRow();
-    if (first == last && first < 1)
+    if ((first == last && first < 1) || m_document.isReadOnly())
         return;
     m_history.push(new ToggleDeleteCommand(m_document, first, last));
 }

@@ -54,11 +54,11 @@ QuestionList FileCommands::readList(const QString& path, QuestionRecord& record)
 }
 
 void FileCommands::install(QuestionList list, const QuestionRecord& record, const QString& path,
-                           bool recovered)
+                           bool recovered, bool readOnly)
 {
     if (std::exchange(m_journalDeclined, false))
         m_document.discardJournal();
-    m_document.replace(std::move(list), path, recovered);
+    m_document.replace(std::move(list), path, recovered, readOnly);
     m_editing.setCurrentRecord(record);
     emit fileCommandsEnabled(true);
     if (m_document.list().isEmpty()) {
@@ -72,22 +72,10 @@ void FileCommands::install(QuestionList list, const QuestionRecord& record, cons
     }
 }
 
-void FileCommands::LoadQuestionFile(const QString& path)
+bool FileCommands::replayJournal(const QString& path, QuestionList& list)
 {
-    // The line decoder works on a copy of the record: the panel may still
-    // show it, and it must match the panel if the load fails.
-    QuestionRecord record = m_editing.currentRecord();
-    QuestionList loaded = readList(path, record);
-    m_history.clear();
-    install(std::move(loaded), record, path, false);
-}
-
-bool FileCommands::recover(const QString& path)
-{
-    QuestionRecord record = m_editing.currentRecord();
-    QuestionList loaded = readList(path, record);
     try {
-        RecoveryJournal::replay(path, loaded);
+        RecoveryJournal::replay(path, list);
     } catch (const QvedError& error) {
         const QString aside = RecoveryJournal::setAside(path);
         m_prompts.information(
@@ -100,16 +88,30 @@ bool FileCommands::recover(const QString& path)
                                                  .arg(aside)));
         return false;
     }
-    m_history.clear();
-    install(std::move(loaded), record, path, true);
-    // Nothing on the stack leads back to the file as saved.
-    m_history.resetClean();
     return true;
 }
 
 void FileCommands::OpenQuestionFile(const QString& path)
 {
-    const RecoveryJournal::Found journal = RecoveryJournal::find(path);
+    // Reopening the file held here keeps its lock.
+    const bool keepsLock = m_lock.holds(path);
+    EditorLock lock;
+    bool readOnly = false;
+    if (!keepsLock && lock.acquire(path) == EditorLock::Outcome::HeldByOther) {
+        if (m_prompts.offerReadOnly(
+                m_window, QStringLiteral("%1 is already open for editing in %2.\r\nOpen it "
+                                         "read-only?")
+                              .arg(QDir::toNativeSeparators(path), lock.holder().text())) !=
+            UserPrompts::Answer::Yes)
+            return;
+        readOnly = true;
+    }
+
+    // A journal is offered only to the editor that holds the file: another
+    // live editor's journal is its own work in progress.
+    bool recovering = false;
+    const RecoveryJournal::Found journal =
+        readOnly ? RecoveryJournal::Found{} : RecoveryJournal::find(path);
     if (journal.exists) {
         const QString question =
             QStringLiteral("%1 has unsaved changes from %2 that were not saved.")
@@ -120,8 +122,7 @@ void FileCommands::OpenQuestionFile(const QString& path)
             QStringLiteral(" Recover them?");
         switch (m_prompts.confirm(m_window, question)) {
         case UserPrompts::Answer::Yes:
-            if (recover(path))
-                return;
+            recovering = true;
             break;
         case UserPrompts::Answer::No: {
             const QString failure = RecoveryJournal::setAside(path);
@@ -136,7 +137,49 @@ void FileCommands::OpenQuestionFile(const QString& path)
             return;
         }
     }
-    LoadQuestionFile(path);
+
+    // The line decoder works on a copy of the record: the panel may still
+    // show it, and it must match the panel if the load fails.
+    QuestionRecord record = m_editing.currentRecord();
+    QuestionList loaded = readList(path, record);
+    if (recovering && !replayJournal(path, loaded)) {
+        // The replay changed part of the list: it is read again.
+        recovering = false;
+        record = m_editing.currentRecord();
+        loaded = readList(path, record);
+    }
+    // Only a file read completely replaces its backup, and with the very
+    // bytes read. A read-only window leaves the other editor's files alone.
+    if (!readOnly && BackupCopy::needsBackup(path)) {
+        const QString failure = BackupCopy::makeBackup(path, loaded.sourceBytes());
+        if (!failure.isEmpty()) {
+            m_prompts.information(m_window, failure);
+            emit fileCommandsEnabled(false);
+            return;
+        }
+    }
+    m_history.clear();
+    if (!keepsLock)
+        m_lock = std::move(lock); // the file shown before is let go
+    install(std::move(loaded), record, path, recovering, readOnly);
+    // Nothing on the stack leads back to the file as saved.
+    if (recovering)
+        m_history.resetClean();
+}
+
+void FileCommands::openCommandLineFile(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return;
+    const QString& file = arguments.first();
+    if (QFileInfo(file).isFile()) {
+        OpenQuestionFile(file);
+        return;
+    }
+    m_prompts.information(m_window,
+                          QStringLiteral("The question file specified on the command line could "
+                                         "not be found. Please re-check and try again or load it "
+                                         "manually from the menu or toolbar."));
 }
 
 void FileCommands::showBackupMessage()
@@ -176,19 +219,12 @@ void FileCommands::mnuFileOpenClick()
     const QString chosen = m_prompts.openFileName(m_window, m_preferences.lastOpenDir, OpenFilter);
     if (!chosen.isEmpty()) {
         m_preferences.lastOpenDir = folderOf(chosen);
-        const QString backupError =
-            BackupCopy::needsBackup(chosen) ? BackupCopy::makeBackup(chosen) : QString();
-        if (!backupError.isEmpty()) {
-            m_prompts.information(m_window, backupError);
-            emit fileCommandsEnabled(false);
-        } else {
-            const QString path = QFileInfo(chosen).absoluteFilePath();
-            // Opening the same file again: the changes just declined are not
-            // offered back.
-            if (m_journalDeclined && path == m_document.fileName())
-                m_document.discardJournal();
-            OpenQuestionFile(path);
-        }
+        const QString path = QFileInfo(chosen).absoluteFilePath();
+        // Opening the same file again: the changes just declined are not
+        // offered back.
+        if (m_journalDeclined && path == m_document.fileName())
+            m_document.discardJournal();
+        OpenQuestionFile(path);
     }
 }
 
@@ -202,7 +238,7 @@ bool FileCommands::confirmOverwriteOfChangedFile(const QString& path)
                                  .arg(QDir::toNativeSeparators(path))) == UserPrompts::Answer::Yes;
 }
 
-bool FileCommands::WriteQuestionFile(const QString& path)
+bool FileCommands::WriteQuestionFile(const QString& path, EditorLock* newLock)
 {
     if (!confirmOverwriteOfChangedFile(path))
         return false;
@@ -232,6 +268,7 @@ bool FileCommands::WriteQuestionFile(const QString& path)
                                                        "back: %2\r\nOpen it again to go on.")
                                             .arg(QDir::toNativeSeparators(path), error.message()));
         m_document.clear();
+        m_lock.release();
         m_history.clear();
         m_editing.showNoQuestion();
         emit fileCommandsEnabled(false);
@@ -239,6 +276,8 @@ bool FileCommands::WriteQuestionFile(const QString& path)
     }
     if (rowsDropped)
         m_history.clear();
+    if (newLock)
+        m_lock = std::move(*newLock);
     install(std::move(loaded), record, path, false);
     m_history.setClean();
     return true;
@@ -246,6 +285,9 @@ bool FileCommands::WriteQuestionFile(const QString& path)
 
 bool FileCommands::mnuFileSaveClick()
 {
+    // Read only: the file is another editor's to write.
+    if (m_document.isReadOnly())
+        return false;
     if (BackupCopy::isBackupFileName(m_document.fileName())) {
         showBackupMessage();
         return false;
@@ -263,8 +305,20 @@ bool FileCommands::mnuFileSaveAsClick()
     if (chosen.isEmpty())
         return false;
     m_preferences.lastSaveDir = folderOf(chosen);
-    // The list keeps its name until the new file is written.
-    return WriteQuestionFile(QFileInfo(chosen).absoluteFilePath());
+    // The list keeps its name until the new file is written, and is never
+    // written over a file another editor holds.
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    if (m_lock.holds(path))
+        return WriteQuestionFile(path);
+    EditorLock lock;
+    if (lock.acquire(path) == EditorLock::Outcome::HeldByOther) {
+        m_prompts.information(m_window,
+                              QStringLiteral("%1 is open for editing in %2. Save the list under "
+                                             "another name.")
+                                  .arg(QDir::toNativeSeparators(path), lock.holder().text()));
+        return false;
+    }
+    return WriteQuestionFile(path, &lock);
 }
 
 void FileCommands::mnuFileNewClick()
@@ -276,6 +330,7 @@ void FileCommands::mnuFileNewClick()
     if (std::exchange(m_journalDeclined, false))
         m_document.discardJournal();
     m_document.clear();
+    m_lock.release();
     m_history.clear();
     m_editing.ClearQuestionPanel();
     m_editing.startNewEntry();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EditorLock.h"
+
 #include <QObject>
 
 class EditingWorkflow;
@@ -25,14 +27,18 @@ public:
     static const QString OpenFilter;
     static const QString SaveFilter;
 
-    // Reads the file into a new list; only when all of it was read does the
-    // list replace the open one and the file become the current file. Any
-    // failure throws and leaves the open list, its name and the panel as
-    // they were.
-    void LoadQuestionFile(const QString& path);
-    // Opens a file the author chose: when it has a journal of unsaved
-    // changes, the author is asked whether to recover them first.
+    // Opens a file the author chose (File > Open or the command line). A
+    // file another editor holds is offered read-only or not at all; else,
+    // when it has a journal of unsaved changes, the author is asked whether
+    // to recover them. Only when all of the file was read does the list
+    // replace the open one and the file become the current file; any failure
+    // throws and leaves the open list, its name and the panel as they were.
+    // Once the file has read completely its backup is made
+    // from the bytes read; a failed read leaves the backup as it was.
     void OpenQuestionFile(const QString& path);
+    // The file named first on the command line, or the message that there
+    // is none.
+    void openCommandLineFile(const QStringList& arguments);
 
     void mnuFileOpenClick();
     // True when the list was written (or had nothing to write).
@@ -50,13 +56,14 @@ private:
     QuestionList readList(const QString& path, QuestionRecord& record);
     // The read list becomes the open one and its first question is shown.
     void install(QuestionList list, const QuestionRecord& record, const QString& path,
-                 bool recovered);
-    // The journal is replayed over the file; false, with the reason shown,
-    // when it is damaged.
-    bool recover(const QString& path);
+                 bool recovered, bool readOnly = false);
+    // The journal is replayed over the list read from the file; false, with
+    // the reason shown and the journal set aside, when it is damaged.
+    bool replayJournal(const QString& path, QuestionList& list);
     // Writes the list to the path and reloads it from there; false, with
-    // the message shown, when anything failed.
-    bool WriteQuestionFile(const QString& path);
+    // the message shown, when anything failed. newLock: the lock of a new
+    // name, held from then on.
+    bool WriteQuestionFile(const QString& path, EditorLock* newLock = nullptr);
     // False when the file changed on disk since it was read and the author
     // does not want it overwritten.
     bool confirmOverwriteOfChangedFile(const QString& path);
@@ -71,6 +78,8 @@ private:
     QuestionGrid& m_grid;
     UserPrompts& m_prompts;
     QWidget* m_window;
+    // Held while the open file is edited here.
+    EditorLock m_lock;
     // The author declined to save: the open list's journal goes once the
     // list is replaced, and stays while the command may still stop.
     bool m_journalDeclined = false;

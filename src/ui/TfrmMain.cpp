@@ -99,19 +99,9 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     EnableFileCommands(false);
     qApp->installEventFilter(this);
 
-    // A file named on the command line is opened without a backup copy and
+    // A file named on the command line is opened as File > Open opens it and
     // shown with the options' built-in states; the settings come last.
-    if (!arguments.isEmpty()) {
-        const QString& file = arguments.first();
-        if (QFileInfo(file).isFile()) {
-            runCommand([this, file] { m_files->OpenQuestionFile(file); });
-        } else {
-            m_prompts.information(
-                this, QStringLiteral("The question file specified on the command line could not "
-                                     "be found. Please re-check and try again or load it "
-                                     "manually from the menu or toolbar."));
-        }
-    }
+    runCommand([this, &arguments] { m_files->openCommandLineFile(arguments); });
     readSettings();
 }
 
@@ -426,7 +416,9 @@ void TfrmMain::connectHistory()
 
 void TfrmMain::updateCaption()
 {
-    setWindowTitle(QStringLiteral("Quorvale Question Editor - %1[*]").arg(m_document->fileName()));
+    setWindowTitle(QStringLiteral("Quorvale Question Editor - %1%2[*]")
+                       .arg(m_document->fileName(),
+                            m_document->isReadOnly() ? QStringLiteral(" (read only)") : QString()));
     setWindowModified(m_document->isModified());
 }
 
@@ -447,6 +439,17 @@ void TfrmMain::EnableFileCommands(bool on)
                           mnuActionsEdit, btnDelete, mnuActionsDelete, btnCancelEdit,
                           mnuActionsCancelEdit, btnGoTo, mnuActionsSearch, btnReports, mnuReports})
         item->setEnabled(on);
+    // A file another editor holds is looked at, never changed here.
+    const bool storing = !m_document->isReadOnly();
+    for (QAction* item : {btnSave, mnuFileSave, btnAdd, mnuActionsAdd, btnEdit, mnuActionsEdit,
+                          btnDelete, mnuActionsDelete})
+        item->setEnabled(on && storing);
+    for (QAction* item : {popAdd, popEdit, popToggleDelete,
+                          findChild<QAction*>(QStringLiteral("mnuToolsFindReplace"))}) {
+        if (item)
+            item->setEnabled(storing);
+    }
+    pnlDetails->setEditable(storing);
 }
 
 void TfrmMain::tmrTimeTimer()

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -51,6 +52,18 @@ UserPrompts::Answer QtUserPrompts::checkReport(QWidget* parent, const QString& t
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+UserPrompts::Answer QtUserPrompts::offerReadOnly(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, applicationTitle(), shown(text), QMessageBox::NoButton,
+                    parent);
+    QPushButton* readOnly =
+        box.addButton(QStringLiteral("Open Read-Only"), QMessageBox::AcceptRole);
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.setDefaultButton(readOnly);
+    box.exec();
+    return box.clickedButton() == readOnly ? Answer::Yes : Answer::Cancel;
 }
 
 void QtUserPrompts::error(QWidget* parent, const QString& text)

@@ -9,6 +9,7 @@ public:
     void information(QWidget* parent, const QString& text) override;
     Answer confirm(QWidget* parent, const QString& text) override;
     Answer checkReport(QWidget* parent, const QString& text) override;
+    Answer offerReadOnly(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& folder, const QString& filter) override;

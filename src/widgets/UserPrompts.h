@@ -26,6 +26,9 @@ public:
     virtual Answer confirm(QWidget* parent, const QString& text) = 0;
     // The check report: OK (default) and Cancel, captioned "Question Editor".
     virtual Answer checkReport(QWidget* parent, const QString& text) = 0;
+    // A file another editor holds: "Open Read-Only" (Yes) or "Cancel", captioned
+    // with the application title; closing the box is Cancel.
+    virtual Answer offerReadOnly(QWidget* parent, const QString& text) = 0;
     // An application-wide error report for a failure that ended a command.
     virtual void error(QWidget* parent, const QString& text) = 0;
 

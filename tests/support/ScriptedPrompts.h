@@ -11,7 +11,7 @@
 class ScriptedPrompts : public UserPrompts
 {
 public:
-    QQueue<Answer> answers;    // for confirm() and checkReport()
+    QQueue<Answer> answers;    // for confirm(), checkReport() and offerReadOnly()
     QQueue<QString> fileNames; // for openFileName() and saveFileName(); "" cancels
     QQueue<QString> choices;   // for chooseItem(); "" cancels
     QStringList shown;         // every text shown, in order, prefixed by its kind
@@ -32,6 +32,11 @@ public:
     Answer checkReport(QWidget*, const QString& text) override
     {
         shown << "report: " + text;
+        return next(text);
+    }
+    Answer offerReadOnly(QWidget*, const QString& text) override
+    {
+        shown << "read-only: " + text;
         return next(text);
     }
     QString openFileName(QWidget*, const QString& folder, const QString& filter) override
