@@ -88,6 +88,7 @@ private slots:
             QFile lockFile(lockPath);
             QVERIFY(lockFile.open(QIODevice::WriteOnly));
             QCOMPARE(lockFile.write(content), content.size());
+            QVERIFY(lockFile.flush());
             QVERIFY(lockFile.setFileTime(since, QFileDevice::FileModificationTime));
         } else if (other == "killed") {
             lockFromAKilledEditor(lockPath);
