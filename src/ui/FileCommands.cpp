@@ -72,6 +72,14 @@ void FileCommands::install(QuestionList list, const QuestionRecord& record, cons
     }
 }
 
+void FileCommands::LoadQuestionFile(const QString& path)
+{
+    QuestionRecord record = m_editing.currentRecord();
+    QuestionList loaded = readList(path, record);
+    m_history.clear();
+    install(std::move(loaded), record, path, false);
+}
+
 bool FileCommands::replayJournal(const QString& path, QuestionList& list)
 {
     try {

@@ -27,6 +27,12 @@ public:
     static const QString OpenFilter;
     static const QString SaveFilter;
 
+    // Reads the file into a new list; only when all of it was read does the
+    // list replace the open one and the file become the current file. Any
+    // failure throws and leaves the open list, its name and the panel as
+    // they were. The bare load, as the reload after a save: no lock, backup
+    // or recovery question.
+    void LoadQuestionFile(const QString& path);
     // Opens a file the author chose (File > Open or the command line). A
     // file another editor holds is offered read-only or not at all; else,
     // when it has a journal of unsaved changes, the author is asked whether
