@@ -80,6 +80,7 @@ private slots:
     void secondEditorIsTold_data();
     void secondEditorIsTold();
     void liveEditorsJournalIsNotOffered();
+    void killedEditorsJournalIsOffered();
     void lockIsLetGo_data();
     void lockIsLetGo();
     void saveAsNeverWritesOverAHeldFile();
@@ -200,6 +201,29 @@ void EditorLockTest::liveEditorsJournalIsNotOffered()
     second.window.reset();
     QCOMPARE(WindowFixture::readFile(journal), journalled);
     QVERIFY(editor.document().list().isDeleted(1));
+}
+
+// The editor that was killed left its lock and its journal: the next one
+// takes the lock over and offers the unsaved work back.
+void EditorLockTest::killedEditorsJournalIsOffered()
+{
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {f.question(1), f.question(2)});
+    {
+        TfrmMain& killed = f.start({file});
+        killed.stgQuestions->selectGridRow(2);
+        killed.editing().popToggleDeleteClick();
+        f.window.reset();
+    }
+    lockFromAKilledEditor(file);
+    QVERIFY(QFile::exists(RecoveryJournal::journalPathOf(file)));
+    f.prompts.answers.enqueue(Answer::Yes);
+    TfrmMain& w = f.start({file});
+    QCOMPARE(f.prompts.shown.size(), 1);
+    QVERIFY2(f.prompts.shown[0].startsWith("confirm: "), qPrintable(f.prompts.shown[0]));
+    QVERIFY(w.document().list().isDeleted(1));
+    QVERIFY(!w.document().isReadOnly());
+    QVERIFY(!isFree(file));
 }
 
 void EditorLockTest::lockIsLetGo_data()
