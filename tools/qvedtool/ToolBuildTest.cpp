@@ -3,7 +3,6 @@
 #include "BuilderLibrary.h"
 #include "IntegerConversion.h"
 #include "QuestionFileReader.h"
-#include "ReportOutputFile.h"
 #include "TableLocations.h"
 #include "TestBuilder.h"
 #include "TestFiles.h"
@@ -127,11 +126,9 @@ int ToolBuildTest::run(const QStringList& arguments)
         return ToolCommandLine::usageError(
             Command, QStringLiteral("build-test reads a question file, not standard input."));
     // Whatever --force says: writing over the question file would lose it.
-    for (const QString& output : TestFiles::names(name, choices.versions)) {
-        const QString path = QDir(folder).filePath(output);
-        if (const QString refused = ReportOutputFile::refusal(file, path); !refused.isEmpty())
-            return ToolCommandLine::usageError(Command, refused);
-    }
+    if (const QString refused = TestFiles::questionFileAmong(folder, name, choices.versions, file);
+        !refused.isEmpty())
+        return ToolCommandLine::usageError(Command, refused);
 
     QuestionList list;
     if (!QuestionFileReader::read(file, list))
