@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// Where a command's output goes (a report's PDF, a built test's files). It
-// never replaces the question file, and an older PDF is never left to pass
-// for a report that was not made.
+// Where a report's PDF goes. It never replaces the question file (the check
+// build-test's files get from TestFiles too), and an older PDF is never left
+// to pass for a report that was not made.
 class ReportOutputFile
 {
 public:
