@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include "FileIdentity.h"
 #include "QuestionList.h"
 #include "ReportPdf.h"
 #include "ReportRun.h"
@@ -41,6 +42,21 @@ QStringList TestFiles::existing(const QString& folder, const QString& name, int 
             found << dir.filePath(file);
     }
     return found;
+}
+
+QString TestFiles::questionFileAmong(const QString& folder, const QString& name, int versions,
+                                     const QString& questionFile)
+{
+    if (questionFile.isEmpty())
+        return {};
+    const QDir dir(folder);
+    for (const QString& file : names(name, versions)) {
+        const QString path = dir.filePath(file);
+        if (FileIdentity::same(questionFile, path))
+            return QStringLiteral("The output file %1 is the question file; choose another name.")
+                .arg(QDir::toNativeSeparators(path));
+    }
+    return {};
 }
 
 QString TestFiles::write(const std::vector<TestBuilder::Version>& versions, const QString& folder,

@@ -17,6 +17,11 @@ public:
     static QStringList names(const QString& name, int versions);
     // The paths among them that already exist in the folder.
     static QStringList existing(const QString& folder, const QString& name, int versions);
+    // Why the files may not be written: one of them is the question file
+    // (questionFile "-" is standard input) under any name or link, which
+    // replacing would lose. Empty when none is, or questionFile is empty.
+    static QString questionFileAmong(const QString& folder, const QString& name, int versions,
+                                     const QString& questionFile);
 
     // Writes every version's files, replacing any there; the paths written
     // go to written. The PDFs carry created as their date, so the same

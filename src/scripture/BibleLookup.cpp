@@ -101,10 +101,27 @@ Passage BibleLookup::passage(QStringView text, int book) const
     };
     if (!m_sword->module)
         return fail(Passage::Outcome::NoModule, noModuleMessage());
-    const auto reference = ScriptureReference::parse(text);
-    if (!reference.has_value())
+    ScriptureReference::Refusal refusal = ScriptureReference::Refusal::NoReference;
+    const auto reference = ScriptureReference::parse(text, &refusal);
+    if (!reference.has_value()) {
+        const QString typed = text.trimmed().toString();
+        switch (refusal) {
+        case ScriptureReference::Refusal::List:
+            return fail(Passage::Outcome::Unknown,
+                        QStringLiteral("'%1' is a list of references; look up one verse, range "
+                                       "or chapter at a time.")
+                            .arg(typed));
+        case ScriptureReference::Refusal::SeveralChapters:
+            return fail(Passage::Outcome::Unknown,
+                        QStringLiteral("'%1' spans several chapters; look up one chapter at a "
+                                       "time.")
+                            .arg(typed));
+        case ScriptureReference::Refusal::NoReference:
+            break;
+        }
         return fail(Passage::Outcome::Unknown,
-                    QStringLiteral("'%1' is not a reference.").arg(text.trimmed()));
+                    QStringLiteral("'%1' is not a reference.").arg(typed));
+    }
     if (!reference->bookName.isEmpty()) {
         book = ScriptureReference::bookTableIndex(reference->bookName);
         if (book < 0)
@@ -135,16 +152,21 @@ Passage BibleLookup::passage(QStringView text, int book) const
     key->setChapter(1);
     key->setVerse(1);
     const QString bookName = QString::fromUtf8(key->getBookName());
-    if (reference->chapter > key->getChapterMax())
+    // The message names the number as typed, however long.
+    if (reference->chapter < 1 || reference->chapter > key->getChapterMax())
         return fail(Passage::Outcome::NoSuchVerse,
-                    QStringLiteral("%1 has no chapter %2.").arg(bookName).arg(reference->chapter));
+                    QStringLiteral("%1 has no chapter %2.").arg(bookName, reference->chapterText));
     key->setChapter(reference->chapter);
     const int verseMax = key->getVerseMax();
-    if (reference->lastVerse > verseMax)
-        return fail(Passage::Outcome::NoSuchVerse, QStringLiteral("%1 %2 has %3 verses.")
-                                                       .arg(bookName)
-                                                       .arg(reference->chapter)
-                                                       .arg(verseMax));
+    if (!reference->wholeChapter()) {
+        const bool firstPast = reference->firstVerse < 1 || reference->firstVerse > verseMax;
+        if (firstPast || reference->lastVerse > verseMax)
+            return fail(Passage::Outcome::NoSuchVerse,
+                        QStringLiteral("%1 %2 has no verse %3; it has %4 verses.")
+                            .arg(bookName, reference->chapterText,
+                                 firstPast ? reference->firstVerseText : reference->lastVerseText)
+                            .arg(verseMax));
+    }
 
     const int first = reference->wholeChapter() ? 1 : reference->firstVerse;
     const int last = reference->wholeChapter() ? verseMax : reference->lastVerse;

@@ -3,24 +3,70 @@
 #include "BookTable.h"
 
 #include <QRegularExpression>
+#include <limits>
 
-std::optional<ScriptureReference> ScriptureReference::parse(QStringView text)
+namespace {
+
+// The digits without leading zeros ("0" for zero).
+QString withoutLeadingZeros(const QString& digits)
 {
-    // The shortest book name wins, so "Ps. 119" is chapter 119, and a
-    // leading digit stays with the name in "1 John 3".
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^\s*(.*?)\s*(\d{1,3})(?:\s*:\s*(\d{1,3})(?:\s*-\s*(\d{1,3}))?)?\s*$)"));
-    const auto match = pattern.match(text.toString());
-    if (!match.hasMatch())
+    qsizetype start = 0;
+    while (start + 1 < digits.size() && digits[start] == u'0')
+        ++start;
+    return digits.mid(start);
+}
+
+int numberOf(const QString& digits)
+{
+    bool ok = false;
+    const int value = digits.toInt(&ok);
+    return ok ? value : std::numeric_limits<int>::max();
+}
+
+// Compares numbers of any length given without leading zeros.
+bool isBelow(const QString& a, const QString& b)
+{
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+} // namespace
+
+std::optional<ScriptureReference> ScriptureReference::parse(QStringView text, Refusal* refusal)
+{
+    auto refuse = [refusal](Refusal why) -> std::optional<ScriptureReference> {
+        if (refusal)
+            *refusal = why;
         return std::nullopt;
+    };
+    // The shortest book name wins, so "Ps. 119" is chapter 119; a book
+    // name holds a letter, so a leading number is a book's only in
+    // "1 John 3", never a chapter ("1 2:3") or a sign ("Gen. -1").
+    static const QString book = QStringLiteral(R"((?:[0-9]+\s*)?\p{L}[\p{L}.\s]*?)");
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*(?:(%1)\s*)?([0-9]+)(?:\s*:\s*([0-9]+)(?:\s*-\s*([0-9]+))?)?\s*$)")
+            .arg(book));
+    static const QRegularExpression chapters(
+        QStringLiteral(R"(^\s*(?:(%1)\s*)?[0-9]+\s*-\s*[0-9]+\s*$)").arg(book));
+    if (text.contains(u';') || text.contains(u','))
+        return refuse(Refusal::List);
+    const QString whole = text.toString();
+    const auto match = pattern.match(whole);
+    if (!match.hasMatch())
+        return refuse(chapters.match(whole).hasMatch() ? Refusal::SeveralChapters
+                                                       : Refusal::NoReference);
     ScriptureReference reference;
     reference.bookName = match.captured(1);
-    reference.chapter = match.captured(2).toInt();
-    reference.firstVerse = match.captured(3).toInt();
-    reference.lastVerse = match.hasCaptured(4) ? match.captured(4).toInt() : reference.firstVerse;
-    if (reference.chapter == 0 || (match.hasCaptured(3) && reference.firstVerse == 0) ||
-        reference.lastVerse < reference.firstVerse)
-        return std::nullopt;
+    reference.chapterText = withoutLeadingZeros(match.captured(2));
+    reference.chapter = numberOf(reference.chapterText);
+    if (match.hasCaptured(3)) {
+        reference.firstVerseText = withoutLeadingZeros(match.captured(3));
+        reference.lastVerseText = match.hasCaptured(4) ? withoutLeadingZeros(match.captured(4))
+                                                       : reference.firstVerseText;
+        reference.firstVerse = numberOf(reference.firstVerseText);
+        reference.lastVerse = numberOf(reference.lastVerseText);
+        if (isBelow(reference.lastVerseText, reference.firstVerseText))
+            return refuse(Refusal::NoReference);
+    }
     return reference;
 }
 

@@ -45,7 +45,7 @@ QString previewOf(const TestBuilder::Version& version)
 
 TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& table,
                              UserPrompts& prompts, const QString& questionFile, QWidget* parent)
-    : QDialog(parent), m_builder(list, table), m_prompts(prompts),
+    : QDialog(parent), m_builder(list, table), m_prompts(prompts), m_questionFile(questionFile),
       m_fileDate(questionFile.isEmpty() ? QDateTime() : QFileInfo(questionFile).lastModified())
 {
     setObjectName(QStringLiteral("frmBuildTest"));
@@ -221,6 +221,14 @@ void TfrmBuildTest::btnBuildClick()
     const auto versions = m_builder.build(*chosen, problem);
     if (versions.empty()) {
         m_prompts.information(this, problem);
+        return;
+    }
+    // Not even when the author agrees to replace: the open list's file
+    // would be gone from the disk.
+    if (const QString refused =
+            TestFiles::questionFileAmong(folder, name, chosen->versions, m_questionFile);
+        !refused.isEmpty()) {
+        m_prompts.information(this, refused);
         return;
     }
     const QStringList there = TestFiles::existing(folder, name, chosen->versions);

@@ -43,6 +43,7 @@ private:
 
     const TestBuilder m_builder;
     UserPrompts& m_prompts;
+    QString m_questionFile;
     QDateTime m_fileDate; // the question file's, dating the PDFs
     QLineEdit* edtBooks;
     QCheckBox* chkLevels[TestBuilder::LevelCount];

@@ -652,6 +652,12 @@ private slots:
         // Opening a FIFO would hang until another program wrote to it.
         QTest::newRow("FIFO") << "fifo"
                               << "it is not a regular file";
+        // Read whole, /dev/zero would grow the list until memory ran out.
+        QTest::newRow("device") << "device"
+                                << "it is not a regular file";
+        QTest::newRow("past the bound")
+            << "huge"
+            << "it is larger than 1 GiB, the most a file read whole may hold";
     }
 
     void unreadableFileKeepsTheList()
@@ -659,11 +665,17 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = dir.filePath("quiz.qus");
+        const QString path = kind == "device" ? QString("/dev/zero") : dir.filePath("quiz.qus");
         if (kind == "folder")
             QVERIFY(QDir(dir.path()).mkdir("quiz.qus"));
         if (kind == "fifo")
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == "huge") {
+            // Sparse: one byte past the bound costs no disk.
+            QFile huge(path);
+            QVERIFY(huge.open(QIODevice::WriteOnly));
+            QVERIFY(huge.resize((qint64(1) << 30) + 1));
+        }
         QuestionList list = loaded(line("q1"));
         list.ToggleDeleteMark(1);
         QuestionRecord record;

@@ -55,6 +55,22 @@ private slots:
             << "Hezekiah 1:1" << -1 << int(Passage::Outcome::Unknown) << "" << QList<int>{} << "";
         QTest::newRow("backwards range")
             << "Gen. 1:3-1" << -1 << int(Passage::Outcome::Unknown) << "" << QList<int>{} << "";
+        QTest::newRow("book name of several words")
+            << "Song of Solomon 2:1" << -1 << found << "Song of Solomon 2:1" << QList<int>{1}
+            << "I am the rose of Sharon, and the lily of the valleys.";
+        // Each of these once showed another passage, or named another
+        // number, than the one typed.
+        const auto unknown = int(Passage::Outcome::Unknown);
+        QTest::newRow("number where the book goes")
+            << "1 2:3" << -1 << unknown << "" << QList<int>{} << "";
+        QTest::newRow("sign before the chapter")
+            << "Gen. -1:1" << -1 << unknown << "" << QList<int>{} << "";
+        QTest::newRow("list of references")
+            << "Genesis 1:1;2:3" << -1 << unknown << "" << QList<int>{} << "";
+        QTest::newRow("list of verses, panel book")
+            << "1:1,3" << 0 << unknown << "" << QList<int>{} << "";
+        QTest::newRow("range of chapters, panel book")
+            << "1-2" << 0 << unknown << "" << QList<int>{} << "";
     }
 
     void lookup()
@@ -75,6 +91,34 @@ private slots:
         if (!lastText.isEmpty())
             QCOMPARE(passage.verses.last().text, lastText);
         QCOMPARE(passage.message.isEmpty(), passage.outcome == Passage::Outcome::Found);
+    }
+
+    // The message names the number that is not there, as typed, however long.
+    void missingNumberIsNamed_data()
+    {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("twenty-digit chapter") << "Gen. 12345678901234567890:1"
+                                              << "Genesis has no chapter 12345678901234567890.";
+        QTest::newRow("four-digit verse") << "Gen. 1:1234"
+                                          << "Genesis 1 has no verse 1234; it has 31 verses.";
+        QTest::newRow("range beginning past the end")
+            << "Gen. 2:30-40"
+            << "Genesis 2 has no verse 30; it has 25 verses.";
+        QTest::newRow("range ending past the end")
+            << "Gen. 2:20-40"
+            << "Genesis 2 has no verse 40; it has 25 verses.";
+        QTest::newRow("chapter 0") << "Ps. 0"
+                                   << "Psalms has no chapter 0.";
+    }
+
+    void missingNumberIsNamed()
+    {
+        QFETCH(QString, reference);
+        QFETCH(QString, message);
+        const Passage passage = m_bible.passage(reference);
+        QCOMPARE(int(passage.outcome), int(Passage::Outcome::NoSuchVerse));
+        QCOMPARE(passage.message, message);
     }
 
     // Names and old forms the plain dictionary refuses pass once the

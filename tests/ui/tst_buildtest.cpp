@@ -17,6 +17,7 @@ class BuildTestDialogTest : public QObject
 
 private slots:
     void buildAsksBeforeReplacing();
+    void buildNeverReplacesTheQuestionFile();
 };
 
 // The eligible count follows the levels, Build writes every version's three
@@ -74,6 +75,39 @@ void BuildTestDialogTest::buildAsksBeforeReplacing()
     QCOMPARE(opened, QStringList{folder.path()});
     QVERIFY(prompts.unexpected.isEmpty());
     QVERIFY(prompts.errors().isEmpty());
+}
+
+// The open file carries a test's name: Build says so and writes nothing,
+// even though the author would agree to replace what is there.
+void BuildTestDialogTest::buildNeverReplacesTheQuestionFile()
+{
+    const QString sample = qEnvironmentVariable("QVED_SOURCE_DIR") + "/samples/sample.qus";
+    QTemporaryDir folder;
+    const QString questionFile = folder.filePath("bank-A.qus");
+    QVERIFY(QFile::copy(sample, questionFile));
+    QFile file(questionFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QuestionList list;
+    QuestionRecord record;
+    list.FillQuestionList(questionFile, record, DecodeMode::QuestionOnly);
+
+    ScriptedPrompts prompts;
+    const ValidationTable table;
+    TfrmBuildTest dialog(list, table, prompts, questionFile);
+    dialog.openFolder = [](const QString&) {};
+    dialog.findChild<QLineEdit*>("edtName")->setText("bank");
+    dialog.findChild<QSpinBox*>("spnCount")->setValue(5);
+    prompts.answers << UserPrompts::Answer::Yes << UserPrompts::Answer::Yes;
+    dialog.btnBuildClick();
+    QCOMPARE(prompts.informations(),
+             QStringList{QStringLiteral("The output file %1 is the question file; choose "
+                                        "another name.")
+                             .arg(QDir::toNativeSeparators(questionFile))});
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"bank-A.qus"});
 }
 
 QTEST_MAIN(BuildTestDialogTest)

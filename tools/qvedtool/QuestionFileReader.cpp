@@ -1,37 +1,60 @@
 #include "QuestionFileReader.h"
 
 #include "QvedError.h"
+#include "ReadWholeFile.h"
 #include "Utf8Output.h"
 
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
-// A pipe or a terminal ("/dev/stdin", a shell's "<(...)") is read to its end
-// as the tool's input; the editor opens regular files only.
-QByteArray readStream(const QString& path)
+const QString StandardInputName = QStringLiteral("standard input");
+
+// Standard input as the shell gave it: a device other than a terminal
+// (< /dev/zero) is no question file and might never end.
+QByteArray readStandardInput()
 {
-    QFile stream(path);
-    if (!stream.open(QIODevice::ReadOnly))
-        throw QvedError::cannotOpenFile(path, stream.errorString());
-    QByteArray content = stream.readAll();
-    if (stream.error() != QFileDevice::NoError)
-        throw QvedError::cannotOpenFile(path, stream.errorString());
-    return content;
+#ifndef Q_OS_WIN
+    struct stat status;
+    if (::fstat(STDIN_FILENO, &status) == 0 &&
+        (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) && !::isatty(STDIN_FILENO))
+        throw QvedError::cannotOpenFile(StandardInputName,
+                                        QStringLiteral("it is a device, not a question file"));
+#endif
+    QFile stream;
+    if (!stream.open(stdin, QIODevice::ReadOnly))
+        throw QvedError::cannotOpenFile(StandardInputName, stream.errorString());
+    return ReadWholeStream(stream, StandardInputName);
 }
 
 } // namespace
 
+QString QuestionFileReader::displayName(const QString& path)
+{
+    return isStandardInput(path) ? StandardInputName : QDir::toNativeSeparators(path);
+}
+
 bool QuestionFileReader::read(const QString& path, QuestionList& list, QString* firstBadLine)
 {
     QuestionRecord record;
-    const QFileInfo info(path);
     try {
-        if (info.exists() && !info.isFile() && !info.isDir())
-            list.fillFromContent(readStream(path), record, DecodeMode::QuestionOnly);
-        else
+        if (isStandardInput(path)) {
+            try {
+                list.fillFromContent(readStandardInput(), record, DecodeMode::QuestionOnly);
+            } catch (const QvedError& e) {
+                if (e.kind() != QvedError::Kind::Conversion)
+                    throw;
+                throw QvedError(e.kind(), StandardInputName + QStringLiteral(", ") + e.message());
+            }
+        } else {
             list.FillQuestionList(path, record, DecodeMode::QuestionOnly);
+        }
     } catch (const QvedError& e) {
         if (e.kind() != QvedError::Kind::Conversion) {
             Utf8Output::error(e.message());

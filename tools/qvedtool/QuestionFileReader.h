@@ -10,8 +10,18 @@
 class QuestionFileReader
 {
 public:
-    // False, with the message on standard error, when the file cannot be read.
-    // The first line that does not decode is named in firstBadLine, when
-    // given ("FILE, line N: ..."); empty when every line decodes.
+    // Whether path is "-", which reads standard input instead of a file.
+    static bool isStandardInput(const QString& path) { return path == u"-"; }
+
+    // False, with the message on standard error, when the file cannot be read:
+    // a path that is no regular file (a folder, a FIFO, a device) or a file
+    // past the editor's bound is refused as the editor's Open refuses it.
+    // path "-" reads standard input (a pipe, a terminal or a redirected
+    // file, to the same bound). The first line that does not decode is
+    // named in firstBadLine, when given ("FILE, line N: ..."); empty when
+    // every line decodes.
     static bool read(const QString& path, QuestionList& list, QString* firstBadLine = nullptr);
+
+    // How path is named in messages: "standard input" for "-".
+    static QString displayName(const QString& path);
 };

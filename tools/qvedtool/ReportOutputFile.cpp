@@ -1,13 +1,16 @@
 #include "ReportOutputFile.h"
 
+#include "FileIdentity.h"
+#include "QuestionFileReader.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 QString ReportOutputFile::refusal(const QString& questionFile, const QString& output)
 {
-    // The same file under any name, through any links.
-    const QString input = QFileInfo(questionFile).canonicalFilePath();
-    if (!input.isEmpty() && input == QFileInfo(output).canonicalFilePath())
+    // A safe write replaces the name it writes to: under the question
+    // file's own name the author's questions would be gone.
+    if (FileIdentity::same(questionFile, output))
         return QStringLiteral("The output file %1 is the question file; choose another name.")
             .arg(QDir::toNativeSeparators(output));
     return {};
@@ -16,7 +19,7 @@ QString ReportOutputFile::refusal(const QString& questionFile, const QString& ou
 QString ReportOutputFile::notWritten(const QString& questionFile, const QString& output)
 {
     QString message = QStringLiteral("%1 has no questions; no PDF was written.")
-                          .arg(QDir::toNativeSeparators(questionFile));
+                          .arg(QuestionFileReader::displayName(questionFile));
     if (QFileInfo::exists(output))
         message += QStringLiteral(" %1 is an older file, not a report of it.")
                        .arg(QDir::toNativeSeparators(output));

@@ -33,7 +33,9 @@ int ToolBuildTest::run(const QStringList& arguments)
         "VERSIONS versions, each with its questions and answers in its own order and its "
         "correct letters spread evenly. Questions marked deleted or failing the editor's checks "
         "are never chosen. Writes NAME-V.qus, NAME-V-test.pdf and NAME-V-key.pdf for each "
-        "version V (A, B, ...) into DIR and prints the seed, which builds the same test again."));
+        "version V (A, B, ...) into DIR and prints the seed, which builds the same test again. "
+        "An output file that is FILE itself, under any name or link, is refused, --force or "
+        "not."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
                                  QStringLiteral("build-test FILE"));
     const QCommandLineOption countOption(
@@ -118,6 +120,15 @@ int ToolBuildTest::run(const QStringList& arguments)
     if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
         return ToolCommandLine::usageError(
             Command, QStringLiteral("The name '%1' cannot name a file.").arg(name));
+    // The files are dated as the question file, so the same seed writes the
+    // same bytes again: standard input has no date.
+    if (QuestionFileReader::isStandardInput(file))
+        return ToolCommandLine::usageError(
+            Command, QStringLiteral("build-test reads a question file, not standard input."));
+    // Whatever --force says: writing over the question file would lose it.
+    if (const QString refused = TestFiles::questionFileAmong(folder, name, choices.versions, file);
+        !refused.isEmpty())
+        return ToolCommandLine::usageError(Command, refused);
 
     QuestionList list;
     if (!QuestionFileReader::read(file, list))

@@ -32,6 +32,9 @@ QString ToolCommandLine::helpText()
         "Run \"qvedtool COMMAND --help\" for the options of a command,\n"
         "\"qvedtool --version\" for the version.\n"
         "Output is UTF-8 text on standard output; messages go to standard error.\n"
+        "FILE is a question file, or \"-\" to read standard input (not for build-test).\n"
+        "A folder, a FIFO, a device or a file over 1 GiB is refused, as the editor\n"
+        "refuses to open it; standard input is read to the same bound.\n"
         "Exit status: 0 success or everything passed, 1 the check found problems,\n"
         "2 bad usage or a file that cannot be read or written.\n");
 }

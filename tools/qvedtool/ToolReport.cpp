@@ -87,7 +87,7 @@ int ToolReport::run(const QStringList& arguments)
         Utf8Output::error(QStringLiteral("The range %1 begins past the last question (%2 in %3).")
                               .arg(parser.value(rangeOption))
                               .arg(list.count())
-                              .arg(QDir::toNativeSeparators(file)));
+                              .arg(QuestionFileReader::displayName(file)));
         return ToolCommandLine::Failure;
     }
 

@@ -12,7 +12,10 @@ int ToolVerse::run(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Prints the text of the verse, verses or chapter REFERENCE names, such as \"Gen. 2:7\", "
         "\"3 John 1:14\", \"Genesis 2:7-9\" or \"Ps. 23\", read from an installed SWORD Bible "
-        "module. Books are named by the editor's abbreviations or by SWORD's own names."));
+        "module. Books are named by the editor's abbreviations or by SWORD's own names. One "
+        "reference at a time: a list (\"Gen. 1:1;2:3\", \"Gen. 1:1,3\") or a range of "
+        "chapters (\"Gen. 1-2\") is refused, as is a chapter or verse the book does not have, "
+        "each with a message and exit status 2."));
     parser.addPositionalArgument(QStringLiteral("REFERENCE"), QStringLiteral("The reference."),
                                  QStringLiteral("verse REFERENCE"));
     const QCommandLineOption moduleOption(
