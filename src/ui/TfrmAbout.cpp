@@ -67,7 +67,8 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     QLabel* Copyright =
         label("Copyright", QStringLiteral("Copyright (c) Marrowfield Software"), Panel1);
     Copyright->setFixedWidth(304);
-    QLabel* Label1 = label("Label1", QStringLiteral("1999-2026. All rights reserved."), Panel1);
+    QLabel* Label1 =
+        label("Label1", QStringLiteral("1999-2026. Free software, GPL 2 or later."), Panel1);
 
     auto* panel1Layout = new QGridLayout(Panel1);
     panel1Layout->setContentsMargins(8, 8, 8, 8);

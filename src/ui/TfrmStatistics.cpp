@@ -1,14 +1,10 @@
 #include "TfrmStatistics.h"
 
+#include "BarChart.h"
 #include "QuestionStatistics.h"
 #include "Windows1252.h"
 
 #include <QApplication>
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -19,7 +15,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 namespace {
 
@@ -38,52 +33,15 @@ QString letterName(int letter)
     return letter < Choices ? QString(QChar(u'A' + letter)) : NoValue;
 }
 
-struct Bar
+// One of the dialog's charts, already filled.
+BarChart* barChart(const QString& title, const QList<BarChart::Bar>& bars,
+                   Qt::Orientation orientation, QWidget* parent)
 {
-    QString name;
-    double value;
-};
-
-// labels: the format of the value shown on each bar, or empty for none;
-// angle: of the category names, turned when there are many.
-QChartView* barChart(const QString& title, const QList<Bar>& bars, const QString& labels = {},
-                     int angle = 0)
-{
-    auto* set = new QBarSet(title);
-    QStringList names;
-    double highest = 0;
-    for (const Bar& bar : bars) {
-        *set << bar.value;
-        names << bar.name;
-        highest = std::max(highest, bar.value);
-    }
-    auto* series = new QBarSeries;
-    series->append(set);
-    if (!labels.isEmpty()) {
-        series->setLabelsVisible(true);
-        series->setLabelsFormat(labels);
-        series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
-        series->setLabelsPrecision(3);
-    }
-    auto* chart = new QChart;
-    chart->addSeries(series);
+    auto* chart = new BarChart(parent);
     chart->setTitle(title);
-    chart->legend()->hide();
-    auto* categories = new QBarCategoryAxis;
-    categories->append(names);
-    categories->setLabelsAngle(angle);
-    chart->addAxis(categories, Qt::AlignBottom);
-    series->attachAxis(categories);
-    auto* values = new QValueAxis;
-    values->setRange(0, std::max(highest, 1.0));
-    values->applyNiceNumbers();
-    values->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(values, Qt::AlignLeft);
-    series->attachAxis(values);
-    auto* view = new QChartView(chart);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(220);
-    return view;
+    chart->setOrientation(orientation);
+    chart->setBars(bars);
+    return chart;
 }
 
 } // namespace
@@ -195,30 +153,36 @@ QStringList TfrmStatistics::findWarnings(const QuestionStatistics& counts) const
 
 QWidget* TfrmStatistics::charts(const QuestionStatistics& counts)
 {
-    QList<Bar> books, levels, letters;
+    QList<BarChart::Bar> books, levels, letters;
     for (int book = 0; book <= BookCount; ++book) {
         if (counts.books[book] > 0)
-            books << Bar{bookName(book), double(counts.books[book])};
+            books << BarChart::Bar{bookName(book), double(counts.books[book]), {}};
     }
     for (int level = 0; level < Choices; ++level)
-        levels << Bar{LevelNames[level], double(counts.levels[level])};
+        levels << BarChart::Bar{LevelNames[level], double(counts.levels[level]), {}};
     for (int letter = 0; letter < Choices; ++letter)
-        letters << Bar{letterName(letter), counts.share(letter)};
+        letters << BarChart::Bar{letterName(letter), counts.share(letter),
+                                 QStringLiteral("%1%").arg(counts.share(letter), 0, 'f', 1)};
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     // Every book's name needs room: many books scroll sideways.
-    QChartView* byBook = barChart(QStringLiteral("Questions by book"), books,
-                                  QStringLiteral("@value"), books.size() > 12 ? -90 : 0);
-    byBook->setMinimumWidth(int(books.size()) * 34 + 80);
     auto* scroll = new QScrollArea(page);
-    scroll->setWidget(byBook);
+    scroll->setWidget(barChart(QStringLiteral("Questions by book"), books, Qt::Vertical, scroll));
+    scroll->widget()->setObjectName(QStringLiteral("chtBooks"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // On the page's own background, like the charts beside it.
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->widget()->setAutoFillBackground(false);
     layout->addWidget(scroll, 1);
     auto* row = new QHBoxLayout;
-    row->addWidget(barChart(QStringLiteral("By level"), levels, QStringLiteral("@value")));
-    row->addWidget(barChart(QStringLiteral("Share of each correct answer (%)"), letters,
-                            QStringLiteral("@value%")));
+    BarChart* byLevel = barChart(QStringLiteral("By level"), levels, Qt::Horizontal, page);
+    byLevel->setObjectName(QStringLiteral("chtLevels"));
+    BarChart* byLetter =
+        barChart(QStringLiteral("Share of each correct answer (%)"), letters, Qt::Vertical, page);
+    byLetter->setObjectName(QStringLiteral("chtLetters"));
+    row->addWidget(byLevel);
+    row->addWidget(byLetter);
     layout->addLayout(row, 1);
     return page;
 }

@@ -1,6 +1,7 @@
 // The whole-bank tools of the Tools menu: the filter bar over the grid, the
 // Problems dock and Statistics against qvedtool, and Replace All.
 #include "BankTools.h"
+#include "BarChart.h"
 #include "FilterBar.h"
 #include "ProblemListModel.h"
 #include "ProblemsDock.h"
@@ -330,6 +331,23 @@ void BankToolsTest::statisticsMatchTool()
         }
     }
     QCOMPARE(statistics.tableText().split(u'\n', Qt::SkipEmptyParts), expected);
+    // The charts read aloud the tool's books and the shares of the four
+    // letters, in its order.
+    QStringList books, shares;
+    for (const QString& row : expected) {
+        const QStringList cells = row.split(u'\t');
+        if (cells[0] == QStringLiteral("book"))
+            books << cells[1] + QStringLiteral(": ") + cells[2];
+        else if (cells[0] == QStringLiteral("correct answer") && !cells[3].isEmpty())
+            shares << cells[1] + QStringLiteral(": ") + cells[3];
+    }
+    QCOMPARE(shares.size(), 4);
+    auto readAloud = [&statistics](const char* name) {
+        auto* chart = statistics.findChild<BarChart*>(QLatin1String(name));
+        return chart ? chart->accessibleDescription() : QStringLiteral("no chart %1").arg(name);
+    };
+    QCOMPARE(readAloud("chtBooks"), books.join(QStringLiteral("; ")));
+    QCOMPARE(readAloud("chtLetters"), shares.join(QStringLiteral("; ")));
     // Every lettered question is on A; Gen. lacks two levels.
     QVERIFY(statistics.warnings().contains(QStringLiteral("A is 100.0%")));
     QVERIFY(
