@@ -13,10 +13,11 @@ namespace {
 // A word pair shared by more questions than this says nothing about any of
 // them; leaving it out keeps the candidates of a question few.
 constexpr qsizetype CommonPosting = 2000;
+// Likewise for the words of the questions left to pair between two banks.
+constexpr qsizetype CommonToken = 200;
 // Two questions are the same question edited when this share of their tagged
 // tokens is shared.
 constexpr double EditedAlike = 0.5;
-constexpr int ProgressStep = 1024;
 
 quint64 combine(quint64 seed, quint64 value)
 {
@@ -27,11 +28,6 @@ quint32 narrow(quint64 hash)
 {
     const auto folded = quint32(hash ^ (hash >> 32));
     return folded == 0 ? 1 : folded; // 0 means none
-}
-
-quint64 hashOf(const QString& text)
-{
-    return qHash(QStringView(text), size_t(0));
 }
 
 double jaccard(int shared, int a, int b)
@@ -65,7 +61,8 @@ struct UnionFind
 // Calls found(other, shared) for each index that shares keys with the given
 // sorted keys in the index, with how many it shares.
 template <typename Index, typename Found>
-void tally(const std::vector<quint32>& keys, const Index& index, Found found)
+void tally(const std::vector<quint32>& keys, const Index& index, Found found,
+           qsizetype common = CommonPosting)
 {
     std::unordered_map<int, int> shared;
     for (quint32 key : keys) {
@@ -73,7 +70,7 @@ void tally(const std::vector<quint32>& keys, const Index& index, Found found)
                                            [](const auto& posting, quint32 k) { return posting.key < k; });
         const auto to = std::upper_bound(from, index.end(), key,
                                          [](quint32 k, const auto& posting) { return k < posting.key; });
-        if (to - from > CommonPosting)
+        if (to - from > common)
             continue;
         for (auto at = from; at != to; ++at)
             ++shared[at->index];
@@ -90,22 +87,28 @@ QuestionMatcher::QuestionMatcher(const QuestionList& list, bool skipDeleted) : m
     for (int index = 0; index < list.count(); ++index) {
         Question& question = m_questions[std::size_t(index)];
         question.included = !(skipDeleted && list.isDeleted(index));
+        question.exact = qHash(list.line(index), size_t(0));
+    }
+}
+
+void QuestionMatcher::readWording() const
+{
+    if (std::exchange(m_wordingRead, true))
+        return;
+    for (int index = 0; index < count(); ++index) {
+        Question& question = m_questions[std::size_t(index)];
         if (!question.included)
             continue;
-        const QuestionFields fields = QuestionFields::fromLine(list.line(index));
+        const QuestionFields fields = this->fields(index);
         question.same = sameKey(fields);
-        quint64 exact = 0;
-        for (const QByteArray& text : fields.texts)
-            exact = combine(exact, qHash(text, size_t(0)));
-        question.exact = combine(exact, quint64(fields.found));
-        const QString answer = TextFold::folded(fields.rightAnswer());
-        question.answer = answer.isEmpty() ? 0 : narrow(hashOf(answer));
-        const QString reference = TextFold::folded(fields.texts[QuestionFields::Reference]);
+        const quint64 answer = TextFold::foldedHash(fields.rightAnswer());
+        question.answer = fields.rightAnswer().isEmpty() ? 0 : narrow(answer);
+        const QByteArray& reference = fields.texts[QuestionFields::Reference];
         question.reference =
             reference.isEmpty()
                 ? 0
                 : narrow(combine(qHash(fields.texts[QuestionFields::Book], size_t(0)),
-                                 hashOf(reference)));
+                                 TextFold::foldedHash(reference)));
         const std::vector<quint32> pairs = shingles(fields.texts[QuestionFields::Question]);
         question.firstShingle = quint32(m_shingles.size());
         question.shingleCount = quint16(std::min<std::size_t>(pairs.size(), 0xffff));
@@ -124,9 +127,9 @@ quint64 QuestionMatcher::sameKey(const QuestionFields& question)
 {
     std::array<quint64, 4> answers{};
     for (int answer = 0; answer < 4; ++answer)
-        answers[answer] = hashOf(TextFold::folded(question.texts[QuestionFields::AnswerA + answer]));
+        answers[answer] = TextFold::foldedHash(question.texts[QuestionFields::AnswerA + answer]);
     std::sort(answers.begin(), answers.end());
-    quint64 key = hashOf(TextFold::folded(question.texts[QuestionFields::Question]));
+    quint64 key = TextFold::foldedHash(question.texts[QuestionFields::Question]);
     for (quint64 answer : answers)
         key = combine(key, answer);
     return key;
@@ -134,17 +137,23 @@ quint64 QuestionMatcher::sameKey(const QuestionFields& question)
 
 bool QuestionMatcher::holdsSame(const QuestionFields& question) const
 {
+    readWording();
     return std::binary_search(m_sameKeys.begin(), m_sameKeys.end(), sameKey(question));
 }
 
 std::vector<quint32> QuestionMatcher::shingles(QByteArrayView question)
 {
-    const QStringList words = TextFold::words(question);
     std::vector<quint32> result;
-    if (words.size() == 1)
-        result.push_back(narrow(hashOf(words.first())));
-    for (qsizetype at = 1; at < words.size(); ++at)
-        result.push_back(narrow(combine(hashOf(words[at - 1]), hashOf(words[at]))));
+    quint64 previous = 0;
+    int words = 0;
+    TextFold::forEachWord(question, [&](QStringView word) {
+        const quint64 hash = qHash(word, size_t(0));
+        if (words++ > 0)
+            result.push_back(narrow(combine(previous, hash)));
+        previous = hash;
+    });
+    if (words == 1)
+        result.push_back(narrow(previous));
     std::sort(result.begin(), result.end());
     result.erase(std::unique(result.begin(), result.end()), result.end());
     return result;
@@ -163,50 +172,72 @@ double QuestionMatcher::wordingSimilarity(QByteArrayView a, QByteArrayView b)
 std::vector<QuestionMatcher::Group> QuestionMatcher::duplicateGroups(double threshold,
                                                                      const Progress& progress) const
 {
+    readWording();
     const int total = count();
     UnionFind groups(total);
-    // The same question, and the same reference with the same right answer.
-    std::unordered_map<quint64, int> firstSame;
-    std::unordered_map<quint64, int> firstReference;
-    std::vector<Posting> pairs; // word pairs under their right answer
+    // The same question, and the same reference with the same right answer:
+    // equal keys side by side once sorted.
+    std::vector<std::pair<quint64, int>> same;
+    std::vector<std::pair<quint64, int>> references;
+    std::vector<std::pair<quint32, int>> byAnswer; // questions with a right answer
     for (int index = 0; index < total; ++index) {
         const Question& question = m_questions[std::size_t(index)];
         if (!question.included)
             continue;
-        if (auto [at, added] = firstSame.try_emplace(question.same, index); !added)
-            groups.join(at->second, index);
+        same.emplace_back(question.same, index);
         if (question.answer == 0)
             continue;
-        if (question.reference != 0) {
-            const quint64 key = combine(question.reference, question.answer);
-            if (auto [at, added] = firstReference.try_emplace(key, index); !added)
-                groups.join(at->second, index);
-        }
-        for (quint32 at = 0; at < question.shingleCount; ++at) {
-            const quint32 shingle = m_shingles[question.firstShingle + at];
-            pairs.push_back({narrow(combine(question.answer, shingle)), index});
-        }
+        byAnswer.emplace_back(question.answer, index);
+        if (question.reference != 0)
+            references.emplace_back(combine(question.reference, question.answer), index);
     }
-    std::sort(pairs.begin(), pairs.end());
+    for (auto* keys : {&same, &references}) {
+        std::sort(keys->begin(), keys->end());
+        for (std::size_t at = 1; at < keys->size(); ++at) {
+            if ((*keys)[at].first == (*keys)[at - 1].first)
+                groups.join((*keys)[at - 1].second, (*keys)[at].second);
+        }
+        keys->clear();
+        keys->shrink_to_fit();
+    }
 
-    // Similar wording: every question against those sharing a word pair with it.
-    for (int index = 0; index < total; ++index) {
-        if (progress && index % ProgressStep == 0 && !progress(index, total))
+    // Similar wording among the questions with the same right answer: each
+    // against those sharing a word pair with it.
+    std::sort(byAnswer.begin(), byAnswer.end());
+    std::vector<Posting> postings;
+    int done = 0;
+    for (std::size_t first = 0; first < byAnswer.size();) {
+        std::size_t last = first + 1;
+        while (last < byAnswer.size() && byAnswer[last].first == byAnswer[first].first)
+            ++last;
+        if (progress && !progress(done, total))
             return {};
-        const Question& question = m_questions[std::size_t(index)];
-        if (!question.included || question.answer == 0 || question.shingleCount == 0)
-            continue;
-        std::vector<quint32> keys;
-        for (quint32 at = 0; at < question.shingleCount; ++at)
-            keys.push_back(
-                narrow(combine(question.answer, m_shingles[question.firstShingle + at])));
-        tally(keys, pairs, [&](int other, int shared) {
-            if (other <= index)
-                return;
-            const int size = m_questions[std::size_t(other)].shingleCount;
-            if (jaccard(shared, question.shingleCount, size) >= threshold)
-                groups.join(index, other);
-        });
+        done += int(last - first);
+        if (last - first > 1) {
+            postings.clear();
+            for (std::size_t at = first; at < last; ++at) {
+                const Question& question = m_questions[std::size_t(byAnswer[at].second)];
+                for (quint32 shingle = 0; shingle < question.shingleCount; ++shingle)
+                    postings.push_back(
+                        {m_shingles[question.firstShingle + shingle], byAnswer[at].second});
+            }
+            std::sort(postings.begin(), postings.end());
+            for (std::size_t at = first; at < last; ++at) {
+                const int index = byAnswer[at].second;
+                const Question& question = m_questions[std::size_t(index)];
+                const std::vector<quint32> keys(
+                    m_shingles.begin() + question.firstShingle,
+                    m_shingles.begin() + question.firstShingle + question.shingleCount);
+                tally(keys, postings, [&](int other, int shared) {
+                    if (other <= index)
+                        return;
+                    const int size = m_questions[std::size_t(other)].shingleCount;
+                    if (jaccard(shared, question.shingleCount, size) >= threshold)
+                        groups.join(index, other);
+                });
+            }
+        }
+        first = last;
     }
     if (progress && !progress(total, total))
         return {};
@@ -233,6 +264,7 @@ std::vector<QuestionMatcher::Group> QuestionMatcher::duplicateGroups(double thre
 QuestionMatcher::Similar QuestionMatcher::closest(QByteArrayView question, double threshold,
                                                   int except) const
 {
+    readWording();
     if (m_wordingIndex.empty()) {
         for (int index = 0; index < count(); ++index) {
             const Question& entry = m_questions[std::size_t(index)];
@@ -263,12 +295,12 @@ std::vector<quint32> QuestionMatcher::tokens(int index) const
     std::vector<quint32> result;
     for (int field = 0; field < QuestionFields::Count; ++field) {
         const QByteArray& text = question.texts[std::size_t(field)];
-        if (field < QuestionFields::Reference) {
-            result.push_back(narrow(combine(quint64(field), qHash(text, size_t(0)))));
+        // The book, level and letter are shared by too many to tell any apart.
+        if (field < QuestionFields::Reference)
             continue;
-        }
-        for (const QString& word : TextFold::words(text))
-            result.push_back(narrow(combine(quint64(field), hashOf(word))));
+        TextFold::forEachWord(text, [&](QStringView word) {
+            result.push_back(narrow(combine(quint64(field), qHash(word, size_t(0)))));
+        });
     }
     std::sort(result.begin(), result.end());
     result.erase(std::unique(result.begin(), result.end()), result.end());
@@ -299,7 +331,7 @@ std::vector<QuestionMatcher::Pair> QuestionMatcher::pairWith(const QuestionMatch
         } else if (theirs[b].first < mine[a].first) {
             ++b;
         } else {
-            if (fields(mine[a].second) == other.fields(theirs[b].second)) {
+            if (m_list.line(mine[a].second) == other.m_list.line(theirs[b].second)) {
                 result.push_back({mine[a].second, theirs[b].second, true});
                 minePaired[std::size_t(mine[a].second)] = true;
                 theirsPaired[std::size_t(theirs[b].second)] = true;
@@ -336,7 +368,7 @@ std::vector<QuestionMatcher::Pair> QuestionMatcher::pairWith(const QuestionMatch
             const double score = jaccard(shared, int(keys.size()), tokenCount[std::size_t(them)]);
             if (score >= EditedAlike)
                 candidates.push_back({score, at, them});
-        });
+        }, CommonToken);
     }
     std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
         if (a.score != b.score)

@@ -21,7 +21,8 @@ class QuestionList;
 // never by comparing every pair of questions.
 //
 // The matcher reads the list's lines and keeps a few words of each; the list
-// must outlive it and stay unchanged while it is used.
+// must outlive it and stay unchanged while it is used. Its const functions
+// may read the wording the first time: one thread at a time.
 class QuestionMatcher
 {
 public:
@@ -76,7 +77,7 @@ private:
     struct Question
     {
         quint64 same = 0;
-        quint64 exact = 0;     // every field
+        quint64 exact = 0;     // the whole line
         quint32 answer = 0;    // the right answer's folded text; 0 when none
         quint32 reference = 0; // book and reference; 0 when none
         quint32 firstShingle = 0;
@@ -94,12 +95,16 @@ private:
     };
 
     static std::vector<quint32> shingles(QByteArrayView question);
+    // Reads the wording of every question, once: what duplicates and the
+    // wording lookup need, and comparing banks does not.
+    void readWording() const;
     // The tokens of every field, each tagged with its field.
     std::vector<quint32> tokens(int index) const;
 
     const QuestionList& m_list;
-    std::vector<Question> m_questions;
-    std::vector<quint32> m_shingles; // each question's word pairs, sorted
-    std::vector<quint64> m_sameKeys; // of the included questions, sorted
+    mutable std::vector<Question> m_questions;
+    mutable bool m_wordingRead = false;
+    mutable std::vector<quint32> m_shingles; // each question's word pairs, sorted
+    mutable std::vector<quint64> m_sameKeys; // of the included questions, sorted
     mutable std::vector<Posting> m_wordingIndex;
 };
