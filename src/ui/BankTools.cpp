@@ -1,8 +1,10 @@
 #include "BankTools.h"
 
+#include "DuplicatesDialog.h"
 #include "FilterBar.h"
 #include "ProblemsDock.h"
 #include "QuestionGrid.h"
+#include "SimilarQuestionHint.h"
 #include "TfrmFindReplace.h"
 #include "TfrmMain.h"
 #include "TfrmStatistics.h"
@@ -52,6 +54,32 @@ BankTools::BankTools(TfrmMain& window, QuestionGridModel& model, UserPrompts& pr
     mnuToolsStatistics->setStatusTip(
         QStringLiteral("Count the questions by book, level and answer"));
     connect(mnuToolsStatistics, &QAction::triggered, this, &BankTools::mnuToolsStatisticsClick);
+
+    mnuToolsFindDuplicates = window.mnuTools->addAction(QStringLiteral("Find &Duplicates..."));
+    mnuToolsFindDuplicates->setObjectName(QStringLiteral("mnuToolsFindDuplicates"));
+    mnuToolsFindDuplicates->setStatusTip(
+        QStringLiteral("List the questions that are the same or nearly the same"));
+    connect(mnuToolsFindDuplicates, &QAction::triggered, this,
+            &BankTools::mnuToolsFindDuplicatesClick);
+
+    m_similar = new SimilarQuestionHint(window.document(), *window.pnlDetails, window.editing(),
+                                        this);
+    connect(m_similar, &SimilarQuestionHint::questionChosen, &window, [&window](int number) {
+        window.runCommand([&window, number] { window.goToRow(number); });
+    });
+}
+
+void BankTools::mnuToolsFindDuplicatesClick()
+{
+    if (!m_duplicates) {
+        m_duplicates = new DuplicatesDialog(m_window.document(), m_window.history(), &m_window);
+        connect(m_duplicates, &DuplicatesDialog::questionChosen, &m_window, [this](int number) {
+            m_window.runCommand([this, number] { m_window.goToRow(number); });
+        });
+    }
+    m_duplicates->show();
+    m_duplicates->raise();
+    m_duplicates->find();
 }
 
 void BankTools::mnuToolsStatisticsClick()
