@@ -1,5 +1,6 @@
 #include "BankTools.h"
 
+#include "CompareDock.h"
 #include "DuplicatesDialog.h"
 #include "FilterBar.h"
 #include "ProblemsDock.h"
@@ -8,6 +9,7 @@
 #include "TfrmFindReplace.h"
 #include "TfrmMain.h"
 #include "TfrmStatistics.h"
+#include "UserPrompts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -15,7 +17,7 @@
 #include <QVBoxLayout>
 
 BankTools::BankTools(TfrmMain& window, QuestionGridModel& model, UserPrompts& prompts)
-    : QObject(&window), m_window(window)
+    : QObject(&window), m_window(window), m_prompts(prompts)
 {
     m_problems = new ProblemsDock(window.document(), window.table(), *window.statusBar(), &window);
     window.addDockWidget(Qt::BottomDockWidgetArea, m_problems);
@@ -62,6 +64,18 @@ BankTools::BankTools(TfrmMain& window, QuestionGridModel& model, UserPrompts& pr
     connect(mnuToolsFindDuplicates, &QAction::triggered, this,
             &BankTools::mnuToolsFindDuplicatesClick);
 
+    m_compare = new CompareDock(window.document(), window.history(), &window);
+    window.addDockWidget(Qt::BottomDockWidgetArea, m_compare);
+    m_compare->hide();
+    connect(m_compare, &CompareDock::questionChosen, &window, [&window](int number) {
+        window.runCommand([&window, number] { window.goToRow(number); });
+    });
+    mnuToolsCompare = window.mnuTools->addAction(QStringLiteral("Compare with &File..."));
+    mnuToolsCompare->setObjectName(QStringLiteral("mnuToolsCompare"));
+    mnuToolsCompare->setStatusTip(
+        QStringLiteral("Show the questions another file adds, lacks or changes"));
+    connect(mnuToolsCompare, &QAction::triggered, this, &BankTools::mnuToolsCompareClick);
+
     m_similar = new SimilarQuestionHint(window.document(), *window.pnlDetails, window.editing(),
                                         this);
     connect(m_similar, &SimilarQuestionHint::questionChosen, &window, [&window](int number) {
@@ -86,4 +100,15 @@ void BankTools::mnuToolsStatisticsClick()
 {
     TfrmStatistics statistics(m_window.document().list(), &m_window);
     statistics.exec();
+}
+
+void BankTools::mnuToolsCompareClick()
+{
+    const QString path = m_prompts.openFileName(
+        &m_window, QString(), QStringLiteral("Question files (*.qus);;All Files (*)"));
+    if (path.isEmpty())
+        return;
+    const QString failure = m_compare->compareWith(path);
+    if (!failure.isEmpty())
+        m_prompts.error(&m_window, failure);
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class CompareDock;
 class DuplicatesDialog;
 class FilterBar;
 class ProblemsDock;
@@ -13,8 +14,8 @@ class TfrmMain;
 class UserPrompts;
 
 // The whole-bank tools of the Tools menu: the Problems dock, the filter bar,
-// Find and Replace, Statistics and Find Duplicates, and the panel's hint of
-// a similar question, wired into the main window.
+// Find and Replace, Statistics, Find Duplicates and Compare with File, and
+// the panel's hint of a similar question, wired into the main window.
 class BankTools : public QObject
 {
     Q_OBJECT
@@ -27,6 +28,8 @@ public:
     TfrmFindReplace& findReplace() { return *m_findReplace; }
     void mnuToolsStatisticsClick();
     void mnuToolsFindDuplicatesClick();
+    void mnuToolsCompareClick();
+    CompareDock& compare() { return *m_compare; }
     DuplicatesDialog* duplicates() const { return m_duplicates; }
     SimilarQuestionHint& similarHint() { return *m_similar; }
 
@@ -35,12 +38,15 @@ public:
     QAction* mnuToolsFindReplace;
     QAction* mnuToolsStatistics;
     QAction* mnuToolsFindDuplicates;
+    QAction* mnuToolsCompare;
 
 private:
     TfrmMain& m_window;
+    UserPrompts& m_prompts;
     ProblemsDock* m_problems;
     FilterBar* m_filter;
     TfrmFindReplace* m_findReplace;
     DuplicatesDialog* m_duplicates = nullptr; // made when first asked for
     SimilarQuestionHint* m_similar;
+    CompareDock* m_compare;
 };

@@ -1,4 +1,5 @@
 #include "BankTools.h"
+#include "CompareDock.h"
 #include "DuplicatesDialog.h"
 #include "SimilarQuestionHint.h"
 #include "WindowFixture.h"
@@ -44,6 +45,8 @@ class DuplicatesTest : public QObject
 private slots:
     void keepFirstDeletesTheOthersInOneStep();
     void panelNamesASimilarQuestion();
+    void takeTheirs_data();
+    void takeTheirs();
 };
 
 void DuplicatesTest::keepFirstDeletesTheOthersInOneStep()
@@ -111,6 +114,75 @@ void DuplicatesTest::panelNamesASimilarQuestion()
     w.pnlDetails->mmoQuestion->setPlainText(QStringLiteral("Who walked on the water?"));
     hint.refresh();
     QCOMPARE(hint.similarNumber(), 0);
+}
+
+// A colleague's copy: question 1 edited in one field, question 2 gone, a
+// new question at the end. Each "Take theirs" is one step.
+void DuplicatesTest::takeTheirs_data()
+{
+    QTest::addColumn<QString>("difference"); // the item taken: group, row, field row
+    QTest::addColumn<QByteArrayList>("after");
+
+    const QList<QByteArray> ours = bank();
+    const QByteArray built = line(2, "6:14", "Of what wood was Noah told to build the ark?",
+                                  "Cedar", "Acacia", "Gopher wood");
+    const QByteArray builtLater = line(2, "6:15", "Of what wood was Noah told to build the ark?",
+                                       "Cedar", "Acacia", "Gopher wood");
+    const QByteArray sandals = EncodeQuestionLine(1, 1, 1, "3:5", "What was Moses told to take off?",
+                                                  "His cloak", "His sandals", "His ring", "His belt");
+    QTest::newRow("a question only they have")
+        << "0/0" << QByteArrayList{ours[0], ours[1], ours[2], ours[3], sandals};
+    QTest::newRow("a question they removed")
+        << "1/0" << QByteArrayList{ours[0], ours[2], ours[3]};
+    QTest::newRow("their whole question")
+        << "2/0" << QByteArrayList{builtLater, ours[1], ours[2], ours[3]};
+    QTest::newRow("one field of their question")
+        << "2/0/1" << QByteArrayList{built, ours[1], ours[2], ours[3]};
+}
+
+void DuplicatesTest::takeTheirs()
+{
+    QFETCH(QString, difference);
+    QFETCH(QByteArrayList, after);
+    WindowFixture fixture;
+    TfrmMain& w = fixture.start();
+    QList<QByteArray> theirs = bank();
+    theirs[0] = line(2, "6:15", "Of what wood was Noah told to build the ark?", "Cedar", "Acacia",
+                     "Gopher wood");
+    theirs.removeAt(1);
+    theirs.append(EncodeQuestionLine(1, 1, 1, "3:5", "What was Moses told to take off?",
+                                     "His cloak", "His sandals", "His ring", "His belt"));
+    const QString other = fixture.writeFile(QStringLiteral("theirs.qus"), theirs);
+    fixture.open(fixture.writeFile(QStringLiteral("bank.qus"), bank()));
+
+    fixture.prompts.fileNames.enqueue(other);
+    tools(w).mnuToolsCompare->trigger();
+    CompareDock& dock = tools(w).compare();
+    QTRY_VERIFY(!dock.isComparing());
+    QTreeWidget& tree = *dock.changes();
+    QCOMPARE(tree.topLevelItemCount(), 3);
+    QCOMPARE(tree.topLevelItem(0)->childCount(), 1); // only theirs: the new question
+    QCOMPARE(tree.topLevelItem(1)->childCount(), 1); // only ours: question 2
+    QCOMPARE(tree.topLevelItem(2)->childCount(), 1); // changed: question 1
+    QCOMPARE(tree.topLevelItem(2)->child(0)->childCount(), 2); // the reference and the question
+
+    QTreeWidgetItem* item = nullptr;
+    for (const QString& step : difference.split(u'/'))
+        item = item ? item->child(step.toInt()) : tree.topLevelItem(step.toInt());
+    tree.setCurrentItem(item);
+    const int steps = w.history().count();
+    dock.takeTheirsButton()->click();
+    QCOMPARE(w.history().count(), steps + 1);
+    QByteArrayList lines;
+    for (int index = 0; index < w.document().list().count(); ++index) {
+        if (!w.document().list().isDeleted(index))
+            lines << w.document().list().line(index).toByteArray();
+    }
+    QCOMPARE(lines, after);
+    w.history().undo();
+    QCOMPARE(w.document().list().count(), 4);
+    QCOMPARE(w.document().list().line(0), bank()[0]);
+    QVERIFY(!w.document().list().isDeleted(1));
 }
 
 QTEST_MAIN(DuplicatesTest)
