@@ -1,9 +1,8 @@
 #include "QuestionLineCodec.h"
 
 #include "BookTable.h"
+#include "ForEachQuestionField.h"
 #include "IntegerConversion.h"
-
-#include <cstring>
 
 namespace {
 
@@ -70,27 +69,13 @@ int DecodeQuestionLine(QByteArrayView line, QuestionRecord& record, DecodeMode m
                        QByteArrayView* questionField)
 {
     const int lastField = mode == DecodeMode::QuestionOnly ? 5 : 9;
-    const char* const end = line.data() + line.size();
-    const char* from = line.data();
-    // Each field is the text between the next two double quotes.
-    auto nextQuote = [&end](const char* at) {
-        return static_cast<const char*>(std::memchr(at, '"', std::size_t(end - at)));
-    };
-    int fields = 0;
-    while (fields < lastField && from != end) {
-        const char* const opened = nextQuote(from);
-        const char* const closed = opened ? nextQuote(opened + 1) : nullptr;
-        if (!closed)
-            break;
+    return ForEachQuestionField(line, lastField, [&](int number, QByteArrayView text) {
         // Two adjacent quotes read as a text of one character: the closing
         // quote itself.
-        const qsizetype length = closed - opened - 1;
-        const QByteArrayView text =
-            length > 0 ? QByteArrayView(opened + 1, length) : QByteArrayView(closed, 1);
-        storeField(++fields, text, record, questionField);
-        from = closed + 1;
-    }
-    return fields;
+        if (text.isEmpty())
+            text = QByteArrayView(text.data(), 1);
+        storeField(number, text, record, questionField);
+    });
 }
 
 QByteArray EncodeQuestionLine(int book, int level, int correct, QByteArrayView reference,

@@ -1,11 +1,15 @@
 #include "BankTools.h"
 
+#include "CompareDock.h"
+#include "DuplicatesDialog.h"
 #include "FilterBar.h"
 #include "ProblemsDock.h"
 #include "QuestionGrid.h"
+#include "SimilarQuestionHint.h"
 #include "TfrmFindReplace.h"
 #include "TfrmMain.h"
 #include "TfrmStatistics.h"
+#include "UserPrompts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -13,7 +17,7 @@
 #include <QVBoxLayout>
 
 BankTools::BankTools(TfrmMain& window, QuestionGridModel& model, UserPrompts& prompts)
-    : QObject(&window), m_window(window)
+    : QObject(&window), m_window(window), m_prompts(prompts)
 {
     m_problems = new ProblemsDock(window.document(), window.table(), *window.statusBar(), &window);
     window.addDockWidget(Qt::BottomDockWidgetArea, m_problems);
@@ -52,10 +56,59 @@ BankTools::BankTools(TfrmMain& window, QuestionGridModel& model, UserPrompts& pr
     mnuToolsStatistics->setStatusTip(
         QStringLiteral("Count the questions by book, level and answer"));
     connect(mnuToolsStatistics, &QAction::triggered, this, &BankTools::mnuToolsStatisticsClick);
+
+    mnuToolsFindDuplicates = window.mnuTools->addAction(QStringLiteral("Find &Duplicates..."));
+    mnuToolsFindDuplicates->setObjectName(QStringLiteral("mnuToolsFindDuplicates"));
+    mnuToolsFindDuplicates->setStatusTip(
+        QStringLiteral("List the questions that are the same or nearly the same"));
+    connect(mnuToolsFindDuplicates, &QAction::triggered, this,
+            &BankTools::mnuToolsFindDuplicatesClick);
+
+    m_compare = new CompareDock(window.document(), window.history(), &window);
+    window.addDockWidget(Qt::BottomDockWidgetArea, m_compare);
+    m_compare->hide();
+    connect(m_compare, &CompareDock::questionChosen, &window, [&window](int number) {
+        window.runCommand([&window, number] { window.goToRow(number); });
+    });
+    mnuToolsCompare = window.mnuTools->addAction(QStringLiteral("Compare with &File..."));
+    mnuToolsCompare->setObjectName(QStringLiteral("mnuToolsCompare"));
+    mnuToolsCompare->setStatusTip(
+        QStringLiteral("Show the questions another file adds, lacks or changes"));
+    connect(mnuToolsCompare, &QAction::triggered, this, &BankTools::mnuToolsCompareClick);
+
+    m_similar = new SimilarQuestionHint(window.document(), *window.pnlDetails, window.editing(),
+                                        this);
+    connect(m_similar, &SimilarQuestionHint::questionChosen, &window, [&window](int number) {
+        window.runCommand([&window, number] { window.goToRow(number); });
+    });
+}
+
+void BankTools::mnuToolsFindDuplicatesClick()
+{
+    if (!m_duplicates) {
+        m_duplicates = new DuplicatesDialog(m_window.document(), m_window.history(), &m_window);
+        connect(m_duplicates, &DuplicatesDialog::questionChosen, &m_window, [this](int number) {
+            m_window.runCommand([this, number] { m_window.goToRow(number); });
+        });
+    }
+    m_duplicates->show();
+    m_duplicates->raise();
+    m_duplicates->find();
 }
 
 void BankTools::mnuToolsStatisticsClick()
 {
     TfrmStatistics statistics(m_window.document().list(), &m_window);
     statistics.exec();
+}
+
+void BankTools::mnuToolsCompareClick()
+{
+    const QString path = m_prompts.openFileName(
+        &m_window, QString(), QStringLiteral("Question files (*.qus);;All Files (*)"));
+    if (path.isEmpty())
+        return;
+    const QString failure = m_compare->compareWith(path);
+    if (!failure.isEmpty())
+        m_prompts.error(&m_window, failure);
 }

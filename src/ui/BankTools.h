@@ -2,16 +2,20 @@
 
 #include <QObject>
 
+class CompareDock;
+class DuplicatesDialog;
 class FilterBar;
 class ProblemsDock;
 class QAction;
 class QuestionGridModel;
+class SimilarQuestionHint;
 class TfrmFindReplace;
 class TfrmMain;
 class UserPrompts;
 
 // The whole-bank tools of the Tools menu: the Problems dock, the filter bar,
-// Find and Replace and Statistics, wired into the main window.
+// Find and Replace, Statistics, Find Duplicates and Compare with File, and
+// the panel's hint of a similar question, wired into the main window.
 class BankTools : public QObject
 {
     Q_OBJECT
@@ -23,15 +27,26 @@ public:
     FilterBar& filterBar() { return *m_filter; }
     TfrmFindReplace& findReplace() { return *m_findReplace; }
     void mnuToolsStatisticsClick();
+    void mnuToolsFindDuplicatesClick();
+    void mnuToolsCompareClick();
+    CompareDock& compare() { return *m_compare; }
+    DuplicatesDialog* duplicates() const { return m_duplicates; }
+    SimilarQuestionHint& similarHint() { return *m_similar; }
 
     QAction* mnuToolsCheckFile;
     QAction* mnuToolsFilter;
     QAction* mnuToolsFindReplace;
     QAction* mnuToolsStatistics;
+    QAction* mnuToolsFindDuplicates;
+    QAction* mnuToolsCompare;
 
 private:
     TfrmMain& m_window;
+    UserPrompts& m_prompts;
     ProblemsDock* m_problems;
     FilterBar* m_filter;
     TfrmFindReplace* m_findReplace;
+    DuplicatesDialog* m_duplicates = nullptr; // made when first asked for
+    SimilarQuestionHint* m_similar;
+    CompareDock* m_compare;
 };

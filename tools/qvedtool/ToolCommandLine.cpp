@@ -18,8 +18,16 @@ QString ToolCommandLine::helpText()
         "      Builds a test in shuffled versions: question lines, test and key PDFs.\n"
         "  check FILE [--no-validate] [--table PATH]\n"
         "      Runs the editor's checks on every question and lists the problems.\n"
+        "  diff OLD NEW [--format json] | diff --textconv FILE\n"
+        "      Lists the questions added, removed and changed, matched by content.\n"
+        "  dups FILE [--threshold T] [--format json]\n"
+        "      Lists the groups of questions that are the same or nearly the same.\n"
         "  export FILE [--format json|csv]\n"
         "      Writes every question as JSON (the default) or CSV.\n"
+        "  git-setup\n"
+        "      Sets up git's diff and merge drivers for question files in this repository.\n"
+        "  merge BASE OURS THEIRS [-o OUT]\n"
+        "      Merges two banks that grew from one, question by question and field by field.\n"
         "  report FILE --layout key|test|list [--range B-E] -o OUT.pdf\n"
         "      Writes a test with answer key, a test or a question list to a PDF file.\n"
         "  stats FILE\n"
@@ -42,6 +50,17 @@ QString ToolCommandLine::helpText()
 std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStringList& arguments,
                                           QString& file, const QString& what)
 {
+    QStringList files;
+    const auto stop = parseFiles(parser, arguments, files, 1, what);
+    if (!stop)
+        file = files.first();
+    return stop;
+}
+
+std::optional<int> ToolCommandLine::parseFiles(QCommandLineParser& parser,
+                                               const QStringList& arguments, QStringList& files,
+                                               int count, const QString& what)
+{
     const QString command = arguments.value(1);
     parser.addHelpOption();
     if (!parser.parse(arguments))
@@ -59,12 +78,16 @@ std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStr
     }
     // The first positional argument is the command itself.
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() < 2)
-        return usageError(command, what == u"FILE" ? QStringLiteral("No question file given.")
-                                                   : QStringLiteral("No %1 given.").arg(what));
-    if (positional.size() > 2)
-        return usageError(command, QStringLiteral("Unexpected argument '%1'.").arg(positional[2]));
-    file = positional[1];
+    if (positional.size() < 1 + count) {
+        if (what == u"FILE")
+            return usageError(command, QStringLiteral("No question file given."));
+        return usageError(command, count == 1 ? QStringLiteral("No %1 given.").arg(what)
+                                              : QStringLiteral("%1 are needed.").arg(what));
+    }
+    if (positional.size() > 1 + count)
+        return usageError(command,
+                          QStringLiteral("Unexpected argument '%1'.").arg(positional[1 + count]));
+    files = positional.mid(1);
     return std::nullopt;
 }
 

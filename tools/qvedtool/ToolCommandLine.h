@@ -25,6 +25,11 @@ public:
     static std::optional<int> parse(QCommandLineParser& parser, const QStringList& arguments,
                                     QString& file, const QString& what = QStringLiteral("FILE"));
 
+    // As parse, for a command that takes exactly this many files, named in
+    // the usage line by what.
+    static std::optional<int> parseFiles(QCommandLineParser& parser, const QStringList& arguments,
+                                         QStringList& files, int count, const QString& what);
+
     // Reports a usage error and answers the exit status for it.
     static int usageError(const QString& command, const QString& message);
 

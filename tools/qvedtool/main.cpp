@@ -3,7 +3,11 @@
 #include "ToolBuildTest.h"
 #include "ToolCheck.h"
 #include "ToolCommandLine.h"
+#include "ToolDiff.h"
+#include "ToolDups.h"
 #include "ToolExport.h"
+#include "ToolGitSetup.h"
+#include "ToolMerge.h"
 #include "ToolReport.h"
 #include "ToolSpell.h"
 #include "ToolStats.h"
@@ -51,8 +55,16 @@ int runCommand(const QStringList& arguments)
         return ToolBuildTest::run(arguments);
     if (command == u"check")
         return ToolCheck::run(arguments);
+    if (command == u"diff")
+        return ToolDiff::run(arguments);
+    if (command == u"dups")
+        return ToolDups::run(arguments);
     if (command == u"export")
         return ToolExport::run(arguments);
+    if (command == u"git-setup")
+        return ToolGitSetup::run(arguments);
+    if (command == u"merge")
+        return ToolMerge::run(arguments);
     if (command == u"report")
         return ToolReport::run(arguments);
     if (command == u"spell")
