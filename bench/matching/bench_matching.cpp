@@ -1,15 +1,18 @@
 #include "BankDiff.h"
 #include "BankMerge.h"
 #include "PeakMemory.h"
+#include "QuestionFields.h"
 #include "QuestionFileGenerator.h"
 #include "QuestionList.h"
 #include "QuestionMatcher.h"
 #include "RatioReporter.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -18,6 +21,7 @@ constexpr int Questions = 100'000;
 constexpr double SecondsTarget = 2.0;
 constexpr double MemoryTarget = 3.0;
 constexpr double Threshold = 0.6;
+constexpr double LookupTargetMs = 10.0;
 
 // The generated bank, and one that grew from it: every 50th question edited,
 // every 200th removed, a hundred moved to the end and 2,000 added.
@@ -101,6 +105,28 @@ void BM_Merge(benchmark::State& state)
         benchmark::DoNotOptimize(BankMerge::merge(base, ours, theirs).lines.size());
 }
 
+// The panel's lookup of the closest wording while a question is typed: the
+// time of each lookup of a question's text cut after each of its words.
+std::vector<double> lookupMilliseconds()
+{
+    const QuestionList list = listOf(banks().base);
+    const QuestionMatcher matcher(list);
+    matcher.closest({}, 1); // the index, built in the background in the editor
+    std::vector<double> times;
+    QElapsedTimer timer;
+    for (int index = 0; index < 200; ++index) {
+        const QByteArray question =
+            QuestionFields::fromLine(list.line(index * 397)).texts[QuestionFields::Question];
+        for (qsizetype cut = question.indexOf(' '); cut > 0; cut = question.indexOf(' ', cut + 1)) {
+            timer.start();
+            benchmark::DoNotOptimize(matcher.closest(question.first(cut), Threshold).index);
+            times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+    }
+    std::sort(times.begin(), times.end());
+    return times;
+}
+
 // In a fresh process: the peak memory of finding the duplicates of a file.
 int measureDuplicates(const char* path)
 {
@@ -148,6 +174,13 @@ int main(int argc, char** argv)
                     SecondsTarget * 1000, verdict(seconds > 0 && seconds <= SecondsTarget),
                     load > 0 ? seconds / load : 0);
     }
+
+    const std::vector<double> lookups = lookupMilliseconds();
+    const double p99 = lookups[lookups.size() * 99 / 100];
+    std::printf("  similar lookup %zu times: median %.2f ms, 99th percentile %.2f ms (<= %.0f ms) %s, "
+                "longest %.2f ms\n",
+                lookups.size(), lookups[lookups.size() / 2], p99, LookupTargetMs,
+                verdict(p99 <= LookupTargetMs), lookups.back());
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bank.qus"));

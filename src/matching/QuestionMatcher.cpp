@@ -6,6 +6,7 @@
 #include <QHash>
 #include <algorithm>
 #include <numeric>
+#include <memory>
 #include <unordered_map>
 
 namespace {
@@ -13,8 +14,10 @@ namespace {
 // A word pair shared by more questions than this says nothing about any of
 // them; leaving it out keeps the candidates of a question few.
 constexpr qsizetype CommonPosting = 2000;
-// Likewise for the words of the questions left to pair between two banks.
+// Likewise for the words of the questions left to pair between two banks,
+// and for the word pairs of a question being typed, looked up in the bank.
 constexpr qsizetype CommonToken = 200;
+constexpr qsizetype CommonWording = 500;
 // Two questions are the same question edited when this share of their tagged
 // tokens is shared.
 constexpr double EditedAlike = 0.5;
@@ -60,25 +63,45 @@ struct UnionFind
 
 // Calls found(other, shared) for each index that shares keys with the given
 // sorted keys in the index, with how many it shares.
-template <typename Index, typename Found>
-void tally(const std::vector<quint32>& keys, const Index& index, Found found,
-           qsizetype common = CommonPosting)
-{
-    std::unordered_map<int, int> shared;
-    for (quint32 key : keys) {
-        const auto from = std::lower_bound(index.begin(), index.end(), key,
-                                           [](const auto& posting, quint32 k) { return posting.key < k; });
-        const auto to = std::upper_bound(from, index.end(), key,
-                                         [](quint32 k, const auto& posting) { return k < posting.key; });
-        if (to - from > common)
-            continue;
-        for (auto at = from; at != to; ++at)
-            ++shared[at->index];
-    }
-    for (const auto& [other, count] : shared)
-        found(other, count);
-}
+} // namespace
 
+// How many keys each question shares with the asked ones: counts in one
+// array as long as the bank, and the questions touched, so a lookup costs
+// what it finds rather than the size of the bank.
+class QuestionMatcher::SharedCount
+{
+public:
+    explicit SharedCount(int questions) : m_counts(std::size_t(questions)) {}
+
+    template <typename Index, typename Found>
+    void tally(const std::vector<quint32>& keys, const Index& index, qsizetype common, Found found)
+    {
+        for (quint32 key : keys) {
+            const auto from = std::lower_bound(
+                index.begin(), index.end(), key,
+                [](const auto& posting, quint32 k) { return posting.key < k; });
+            const auto to = std::upper_bound(
+                from, index.end(), key, [](quint32 k, const auto& posting) { return k < posting.key; });
+            if (to - from > common)
+                continue;
+            for (auto at = from; at != to; ++at) {
+                if (m_counts[std::size_t(at->index)]++ == 0)
+                    m_touched.push_back(at->index);
+            }
+        }
+        for (int other : m_touched) {
+            found(other, m_counts[std::size_t(other)]);
+            m_counts[std::size_t(other)] = 0;
+        }
+        m_touched.clear();
+    }
+
+private:
+    std::vector<int> m_counts;
+    std::vector<int> m_touched;
+};
+
+namespace {
 } // namespace
 
 QuestionMatcher::QuestionMatcher(const QuestionList& list, bool skipDeleted) : m_list(list)
@@ -90,6 +113,8 @@ QuestionMatcher::QuestionMatcher(const QuestionList& list, bool skipDeleted) : m
         question.exact = qHash(list.line(index), size_t(0));
     }
 }
+
+QuestionMatcher::~QuestionMatcher() = default;
 
 void QuestionMatcher::readWording() const
 {
@@ -205,6 +230,7 @@ std::vector<QuestionMatcher::Group> QuestionMatcher::duplicateGroups(double thre
     // against those sharing a word pair with it.
     std::sort(byAnswer.begin(), byAnswer.end());
     std::vector<Posting> postings;
+    SharedCount shared(total);
     int done = 0;
     for (std::size_t first = 0; first < byAnswer.size();) {
         std::size_t last = first + 1;
@@ -228,11 +254,11 @@ std::vector<QuestionMatcher::Group> QuestionMatcher::duplicateGroups(double thre
                 const std::vector<quint32> keys(
                     m_shingles.begin() + question.firstShingle,
                     m_shingles.begin() + question.firstShingle + question.shingleCount);
-                tally(keys, postings, [&](int other, int shared) {
+                shared.tally(keys, postings, CommonPosting, [&](int other, int count) {
                     if (other <= index)
                         return;
                     const int size = m_questions[std::size_t(other)].shingleCount;
-                    if (jaccard(shared, question.shingleCount, size) >= threshold)
+                    if (jaccard(count, question.shingleCount, size) >= threshold)
                         groups.join(index, other);
                 });
             }
@@ -274,8 +300,10 @@ QuestionMatcher::Similar QuestionMatcher::closest(QByteArrayView question, doubl
         std::sort(m_wordingIndex.begin(), m_wordingIndex.end());
     }
     const std::vector<quint32> keys = shingles(question);
+    if (!m_lookupCount)
+        m_lookupCount = std::make_unique<SharedCount>(count());
     Similar best;
-    tally(keys, m_wordingIndex, [&](int other, int shared) {
+    m_lookupCount->tally(keys, m_wordingIndex, CommonWording, [&](int other, int shared) {
         if (other == except)
             return;
         const double similarity =
@@ -360,15 +388,16 @@ std::vector<QuestionMatcher::Pair> QuestionMatcher::pairWith(const QuestionMatch
         int theirs;
     };
     std::vector<Candidate> candidates;
+    SharedCount shared(other.count());
     for (int at = 0; at < count(); ++at) {
         if (!included(at) || minePaired[std::size_t(at)])
             continue;
         const std::vector<quint32> keys = tokens(at);
-        tally(keys, index, [&](int them, int shared) {
-            const double score = jaccard(shared, int(keys.size()), tokenCount[std::size_t(them)]);
+        shared.tally(keys, index, CommonToken, [&](int them, int count) {
+            const double score = jaccard(count, int(keys.size()), tokenCount[std::size_t(them)]);
             if (score >= EditedAlike)
                 candidates.push_back({score, at, them});
-        }, CommonToken);
+        });
     }
     std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
         if (a.score != b.score)

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QuestionList;
@@ -27,6 +28,7 @@ class QuestionMatcher
 {
 public:
     explicit QuestionMatcher(const QuestionList& list, bool skipDeleted = true);
+    ~QuestionMatcher();
 
     int count() const { return int(m_questions.size()); }
     // Whether the question at this list index takes part (it is not deleted).
@@ -94,6 +96,7 @@ private:
         }
     };
 
+    class SharedCount;
     static std::vector<quint32> shingles(QByteArrayView question);
     // Reads the wording of every question, once: what duplicates and the
     // wording lookup need, and comparing banks does not.
@@ -107,4 +110,5 @@ private:
     mutable std::vector<quint32> m_shingles; // each question's word pairs, sorted
     mutable std::vector<quint64> m_sameKeys; // of the included questions, sorted
     mutable std::vector<Posting> m_wordingIndex;
+    mutable std::unique_ptr<SharedCount> m_lookupCount;
 };
