@@ -138,6 +138,13 @@ void BM_ToolSpellInvented(benchmark::State& state)
         }
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
     }
+    // Every question was read and its words checked.
+    QFile said(QFile::decodeName(output));
+    const QByteArray summary = said.open(QIODevice::ReadOnly) ? said.readAll().trimmed() : "";
+    const QByteArray last = summary.mid(summary.lastIndexOf('\n') + 1);
+    if (!last.startsWith("checked: " + QByteArray::number(Questions) + " questions, ") ||
+        last.contains("decode") || last.contains(" 0 misspelt"))
+        state.SkipWithError(("unexpected output: " + last).constData());
 }
 
 } // namespace
