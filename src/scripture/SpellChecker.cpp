@@ -33,18 +33,25 @@ const QRegularExpression& wordPattern()
     return pattern;
 }
 
-QStringList readWords(const QString& path)
+// The words of a list, once each; false when the file is there but cannot
+// be read, so that nothing is written over it.
+bool readWords(const QString& path, QStringList& words)
 {
+    words.clear();
     QFile file(path);
+    if (!file.exists())
+        return true;
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList words;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        return false;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    for (const QString& line : QString::fromUtf8(content).split(u'\n')) {
         const QString word = line.trimmed();
         if (!word.isEmpty() && !words.contains(word))
             words += word;
     }
-    return words;
+    return true;
 }
 
 QByteArray wordLines(const QStringList& words)
@@ -139,7 +146,7 @@ void SpellChecker::addBibleWords(const BibleLookup& bible, const QString& cacheF
 void SpellChecker::usePersonalList(const QString& path)
 {
     m_personalPath = path;
-    m_personalWords = readWords(path);
+    readWords(path, m_personalWords);
     for (const QString& word : std::as_const(m_personalWords))
         accept(word);
 }
@@ -165,7 +172,12 @@ WriteResult SpellChecker::addToPersonalList(const QString& word)
                                         .arg(QDir::toNativeSeparators(m_personalPath),
                                              QDir::toNativeSeparators(lock.fileName())));
     }
-    QStringList words = readWords(m_personalPath);
+    QStringList words;
+    errno = 0;
+    if (!readWords(m_personalPath, words))
+        return WriteResult::failure(errno != 0 ? errno : EIO, true,
+                                    QStringLiteral("The dictionary %1 cannot be read: ")
+                                        .arg(QDir::toNativeSeparators(m_personalPath)));
     for (const QString& known : std::as_const(words))
         accept(known);
     if (!words.contains(word))
