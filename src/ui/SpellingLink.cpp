@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QTimer>
 #include <QtConcurrent>
 
 namespace {
@@ -57,7 +58,10 @@ SpellingLink::SpellingLink(DetailPanel& panel, QMenu& tools, UserPrompts& prompt
 
     const QString module = settings.value(QStringLiteral("Scripture/Module")).toString();
     connect(&m_loading, &QFutureWatcherBase::finished, this, &SpellingLink::takeChecker);
-    m_loading.setFuture(QtConcurrent::run(loadChecker, language, module, m_stop));
+    // Started once the window is up: until then the window has the processor.
+    QTimer::singleShot(0, this, [this, language, module] {
+        m_loading.setFuture(QtConcurrent::run(loadChecker, language, module, m_stop));
+    });
 }
 
 SpellingLink::~SpellingLink()
