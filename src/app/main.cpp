@@ -6,6 +6,8 @@
 
 #include <QHashSeed>
 #include <QIcon>
+#include <QTimer>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -31,5 +33,14 @@ int main(int argc, char** argv)
     arguments.removeFirst();
     TfrmMain window(prompts, arguments, TfrmMain::defaultEnvironment(dmQVED3));
     window.show();
+    // For the start-up benchmark only: says "shown" once the window is up
+    // and its first events are handled, then ends the program.
+    if (qEnvironmentVariableIsSet("QVED_QUIT_WHEN_SHOWN")) {
+        QTimer::singleShot(0, &application, [] {
+            std::fputs("shown\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    }
     return application.exec();
 }

@@ -4,6 +4,7 @@
 #include "ScriptureReference.h"
 
 #include <markupfiltmgr.h>
+#include <mutex>
 #include <swmgr.h>
 #include <swmodule.h>
 #include <versekey.h>
@@ -25,6 +26,13 @@ bool isBible(const sword::SWModule& module)
     return qstrcmp(module.getType(), sword::SWMgr::MODTYPE_BIBLES) == 0;
 }
 
+// Recursive: the constructor chooses a module through setModule().
+std::recursive_mutex& swordLock()
+{
+    static std::recursive_mutex lock;
+    return lock;
+}
+
 } // namespace
 
 struct BibleLookup::Sword
@@ -43,8 +51,10 @@ struct BibleLookup::Sword
     }
 };
 
-BibleLookup::BibleLookup() : m_sword(std::make_unique<Sword>())
+BibleLookup::BibleLookup()
 {
+    const std::lock_guard guard(swordLock());
+    m_sword = std::make_unique<Sword>();
     if (!setModule(QStringLiteral("KJV"))) {
         for (const Module& module : modules()) {
             setModule(module.name);
@@ -53,10 +63,15 @@ BibleLookup::BibleLookup() : m_sword(std::make_unique<Sword>())
     }
 }
 
-BibleLookup::~BibleLookup() = default;
+BibleLookup::~BibleLookup()
+{
+    const std::lock_guard guard(swordLock());
+    m_sword.reset();
+}
 
 QList<BibleLookup::Module> BibleLookup::modules() const
 {
+    const std::lock_guard guard(swordLock());
     QList<Module> found;
     for (const auto& [name, module] : m_sword->manager.Modules) {
         if (isBible(*module))
@@ -69,6 +84,7 @@ QList<BibleLookup::Module> BibleLookup::modules() const
 
 bool BibleLookup::setModule(const QString& name)
 {
+    const std::lock_guard guard(swordLock());
     for (const auto& [moduleName, module] : m_sword->manager.Modules) {
         if (!isBible(*module))
             continue;
@@ -83,7 +99,15 @@ bool BibleLookup::setModule(const QString& name)
 
 QString BibleLookup::moduleName() const
 {
+    const std::lock_guard guard(swordLock());
     return m_sword->module ? QString::fromUtf8(m_sword->module->getName()) : QString();
+}
+
+QString BibleLookup::moduleVersion() const
+{
+    const std::lock_guard guard(swordLock());
+    return m_sword->module ? QString::fromUtf8(m_sword->module->getConfigEntry("Version"))
+                           : QString();
 }
 
 QString BibleLookup::noModuleMessage()
@@ -93,6 +117,7 @@ QString BibleLookup::noModuleMessage()
 
 Passage BibleLookup::passage(QStringView text, int book) const
 {
+    const std::lock_guard guard(swordLock());
     Passage result;
     auto fail = [&result](Passage::Outcome outcome, const QString& message) {
         result.outcome = outcome;
@@ -184,17 +209,28 @@ Passage BibleLookup::passage(QStringView text, int book) const
     return result;
 }
 
-void BibleLookup::forEachVerse(const std::function<void(const QString&)>& verse) const
+bool BibleLookup::forEachVerse(const std::function<void(const QString&)>& verse,
+                               const std::atomic<bool>* stop) const
 {
+    std::unique_lock guard(swordLock());
     if (!m_sword->module)
-        return;
+        return false;
     sword::SWModule& module = *m_sword->module;
     std::unique_ptr<sword::SWKey> owned(module.createKey());
     auto* key = dynamic_cast<sword::VerseKey*>(owned.get());
     if (!key)
-        return;
+        return false;
     key->setIntros(false);
     module.setKey(*key);
-    for (module.setPosition(sword::TOP); !module.popError(); module.increment())
-        verse(plainText(module));
+    module.setPosition(sword::TOP);
+    while (!module.popError()) {
+        const QString text = plainText(module);
+        module.increment();
+        guard.unlock();
+        if (stop && stop->load())
+            return false;
+        verse(text);
+        guard.lock();
+    }
+    return true;
 }

@@ -4,11 +4,15 @@
 
 #include <QList>
 #include <QString>
+#include <atomic>
 #include <functional>
 #include <memory>
 
 // The text of the verses a reference names, read from an installed SWORD
 // Bible module. SWORD stays inside the class: users see Qt types only.
+// SWORD's shared managers are not safe for two threads at once, so every
+// lookup of every instance takes one process-wide lock: a word list can be
+// read on a worker thread while the window looks up verses.
 class BibleLookup
 {
 public:
@@ -33,12 +37,16 @@ public:
     // Empty when no Bible module is installed.
     QString moduleName() const;
     bool available() const { return !moduleName().isEmpty(); }
+    // The module's own version ("14.3"); empty when it gives none.
+    QString moduleVersion() const;
 
     // reference may name its book ("Gen. 2:7", "Genesis 2:7", "1 Jn 1:1");
     // when it names none, book (a book table index, -1 for none) is used.
     Passage passage(QStringView reference, int book = -1) const;
-    // Every verse of the chosen module, in order, as plain text.
-    void forEachVerse(const std::function<void(const QString&)>& verse) const;
+    // Every verse of the chosen module, in order, as plain text; the lock is
+    // taken verse by verse. Stops early, answering false, once *stop is set.
+    bool forEachVerse(const std::function<void(const QString&)>& verse,
+                      const std::atomic<bool>* stop = nullptr) const;
 
     static QString noModuleMessage();
 

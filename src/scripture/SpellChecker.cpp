@@ -1,13 +1,16 @@
 #include "SpellChecker.h"
 
 #include "BibleLookup.h"
-#include "SafeFileWriter.h"
+#include "BibleWordList.h"
+#include "PrivateFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <cerrno>
 #include <hunspell.hxx>
 
 namespace {
@@ -30,12 +33,25 @@ const QRegularExpression& wordPattern()
     return pattern;
 }
 
-QStringList readWords(const QString& path)
+// The words of a list, once each; false when the file is there but cannot
+// be read, so that nothing is written over it.
+bool readWords(const QString& path, QStringList& words)
 {
+    words.clear();
     QFile file(path);
+    if (!file.exists())
+        return true;
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        return false;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    for (const QString& line : QString::fromUtf8(content).split(u'\n')) {
+        const QString word = line.trimmed();
+        if (!word.isEmpty() && !words.contains(word))
+            words += word;
+    }
+    return true;
 }
 
 QByteArray wordLines(const QStringList& words)
@@ -53,7 +69,8 @@ QStringList SpellChecker::installedLanguages()
     QStringList languages;
     for (const QString& folder : dictionaryFolders()) {
         for (const QFileInfo& dic : QDir(folder).entryInfoList({QStringLiteral("*.dic")})) {
-            if (QFileInfo::exists(dic.path() + u'/' + dic.completeBaseName() + QStringLiteral(".aff")) &&
+            if (QFileInfo::exists(dic.path() + u'/' + dic.completeBaseName() +
+                                  QStringLiteral(".aff")) &&
                 !languages.contains(dic.completeBaseName()))
                 languages += dic.completeBaseName();
         }
@@ -62,7 +79,7 @@ QStringList SpellChecker::installedLanguages()
     return languages;
 }
 
-bool SpellChecker::loadDictionary(const QString& languageOrPath)
+QString SpellChecker::dictionaryFile(const QString& languageOrPath)
 {
     QString dic = languageOrPath;
     if (!dic.endsWith(u".dic")) {
@@ -78,10 +95,21 @@ bool SpellChecker::loadDictionary(const QString& languageOrPath)
     const QFileInfo info(dic);
     const QString aff = info.path() + u'/' + info.completeBaseName() + QStringLiteral(".aff");
     if (dic.isEmpty() || !info.isFile() || !QFileInfo(aff).isFile())
+        return {};
+    return dic;
+}
+
+bool SpellChecker::loadDictionary(const QString& languageOrPath)
+{
+    const QString dic = dictionaryFile(languageOrPath);
+    if (dic.isEmpty())
         return false;
+    const QFileInfo info(dic);
+    const QString aff = info.path() + u'/' + info.completeBaseName() + QStringLiteral(".aff");
     m_hunspell = std::make_unique<Hunspell>(QFile::encodeName(aff).constData(),
                                             QFile::encodeName(dic).constData());
     m_language = info.completeBaseName();
+    m_answers.clear();
     // Words accepted before belong in the new dictionary too.
     for (const QString& word : std::as_const(m_accepted))
         m_hunspell->add(word.toStdString());
@@ -101,49 +129,63 @@ QString SpellChecker::noDictionaryMessage()
 void SpellChecker::accept(const QString& word)
 {
     m_accepted.insert(word);
+    m_answers.remove(word);
     if (m_hunspell)
         m_hunspell->add(word.toStdString());
 }
 
-void SpellChecker::addBibleWords(const BibleLookup& bible, const QString& cacheFolder)
+void SpellChecker::addBibleWords(const BibleLookup& bible, const QString& cacheFolder,
+                                 const QStringList& prebuiltFolders, const std::atomic<bool>* stop)
 {
-    if (!bible.available())
-        return;
-    const QString cache =
-        cacheFolder + QStringLiteral("/bible-words-%1.txt").arg(bible.moduleName());
-    QStringList words = readWords(cache);
-    if (words.isEmpty()) {
-        QSet<QString> found;
-        bible.forEachVerse([&found](const QString& verse) {
-            for (auto it = wordPattern().globalMatch(verse); it.hasNext();)
-                found.insert(it.next().captured());
-        });
-        words = QStringList(found.begin(), found.end());
-        words.sort();
-        // A cache that cannot be written is made again next time.
-        QDir().mkpath(cacheFolder);
-        SafeFileWriter::writeFile(cache, wordLines(words));
-    }
-    for (const QString& word : std::as_const(words))
+    const QStringList words =
+        BibleWordList::load(bible, prebuiltFolders + QStringList{cacheFolder}, stop);
+    for (const QString& word : words)
         accept(word);
 }
 
 void SpellChecker::usePersonalList(const QString& path)
 {
     m_personalPath = path;
-    m_personalWords = readWords(path);
+    readWords(path, m_personalWords);
     for (const QString& word : std::as_const(m_personalWords))
-        accept(word.trimmed());
+        accept(word);
 }
 
-bool SpellChecker::addToPersonalList(const QString& word)
+WriteResult SpellChecker::addToPersonalList(const QString& word)
 {
     accept(word);
     if (m_personalPath.isEmpty())
-        return false;
-    m_personalWords += word;
-    QDir().mkpath(QFileInfo(m_personalPath).path());
-    return SafeFileWriter::writeFile(m_personalPath, wordLines(m_personalWords)).ok;
+        return WriteResult::failure(ENOENT, true, QStringLiteral("No dictionary file is chosen: "));
+    const QString folder = QFileInfo(m_personalPath).path();
+    errno = 0;
+    if (!PrivateFile::makeFolder(folder))
+        return WriteResult::failure(
+            errno != 0 ? errno : EACCES, true,
+            QStringLiteral("The folder %1 cannot be made: ").arg(QDir::toNativeSeparators(folder)));
+    // Another editor may have added words since this one read the file:
+    // they are read back under the lock, never written over.
+    QLockFile lock(m_personalPath + QStringLiteral(".lock"));
+    if (!lock.tryLock(5000)) {
+        const bool refused = lock.error() == QLockFile::PermissionError;
+        return WriteResult::failure(refused ? EACCES : EBUSY, true,
+                                    QStringLiteral("The dictionary %1 is locked (%2): ")
+                                        .arg(QDir::toNativeSeparators(m_personalPath),
+                                             QDir::toNativeSeparators(lock.fileName())));
+    }
+    QStringList words;
+    errno = 0;
+    if (!readWords(m_personalPath, words))
+        return WriteResult::failure(errno != 0 ? errno : EIO, true,
+                                    QStringLiteral("The dictionary %1 cannot be read: ")
+                                        .arg(QDir::toNativeSeparators(m_personalPath)));
+    for (const QString& known : std::as_const(words))
+        accept(known);
+    if (!words.contains(word))
+        words += word;
+    const WriteResult result = PrivateFile::write(m_personalPath, wordLines(words));
+    if (result.ok)
+        m_personalWords = words;
+    return result;
 }
 
 void SpellChecker::ignore(const QString& word)
@@ -151,9 +193,10 @@ void SpellChecker::ignore(const QString& word)
     accept(word);
 }
 
-void SpellChecker::addAuthorLists(const BibleLookup& bible)
+void SpellChecker::addAuthorLists(const BibleLookup& bible, const std::atomic<bool>* stop)
 {
-    addBibleWords(bible, QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    addBibleWords(bible, QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+                  BibleWordList::installedFolders(), stop);
     usePersonalList(personalListPath());
 }
 
@@ -167,7 +210,13 @@ bool SpellChecker::isCorrect(const QString& word) const
 {
     if (m_accepted.contains(word))
         return true;
-    return !m_hunspell || m_hunspell->spell(word.toStdString());
+    if (!m_hunspell)
+        return true;
+    if (const auto known = m_answers.constFind(word); known != m_answers.cend())
+        return *known;
+    const bool right = m_hunspell->spell(word.toStdString());
+    m_answers.insert(word, right);
+    return right;
 }
 
 QStringList SpellChecker::suggestions(const QString& word, int most) const

@@ -63,8 +63,7 @@ QString greyLine(const QString& text)
 
 } // namespace
 
-ScriptureDock::ScriptureDock(QWidget* parent)
-    : QDockWidget(QStringLiteral("Scripture"), parent), m_bible(std::make_unique<BibleLookup>())
+ScriptureDock::ScriptureDock(QWidget* parent) : QDockWidget(QStringLiteral("Scripture"), parent)
 {
     setObjectName(QStringLiteral("dckScripture"));
     auto* body = new QWidget(this);
@@ -73,13 +72,7 @@ ScriptureDock::ScriptureDock(QWidget* parent)
     cbxModule = new QComboBox(body);
     cbxModule->setObjectName(QStringLiteral("cbxModule"));
     cbxModule->setStatusTip(QStringLiteral("The Bible the verses are read from"));
-    for (const BibleLookup::Module& module : m_bible->modules()) {
-        const QString shortName = module.abbreviation.isEmpty() ? module.name : module.abbreviation;
-        cbxModule->addItem(QStringLiteral("%1 - %2").arg(shortName, module.description),
-                           module.name);
-    }
-    cbxModule->setCurrentIndex(cbxModule->findData(m_bible->moduleName()));
-    cbxModule->setEnabled(cbxModule->count() > 0);
+    cbxModule->setEnabled(false);
     txtVerses = new QTextBrowser(body);
     txtVerses->setObjectName(QStringLiteral("txtVerses"));
     txtVerses->setOpenLinks(false);
@@ -89,17 +82,37 @@ ScriptureDock::ScriptureDock(QWidget* parent)
 
     connect(cbxModule, &QComboBox::activated, this, [this](int index) {
         const QString name = cbxModule->itemData(index).toString();
-        m_bible->setModule(name);
+        bible().setModule(name);
         refresh();
         emit moduleChosen(name);
     });
-    refresh();
 }
 
 ScriptureDock::~ScriptureDock() = default;
 
+BibleLookup& ScriptureDock::bible()
+{
+    if (m_bible)
+        return *m_bible;
+    m_bible = std::make_unique<BibleLookup>();
+    if (!m_wantedModule.isEmpty())
+        m_bible->setModule(m_wantedModule);
+    for (const BibleLookup::Module& module : m_bible->modules()) {
+        const QString shortName = module.abbreviation.isEmpty() ? module.name : module.abbreviation;
+        cbxModule->addItem(QStringLiteral("%1 - %2").arg(shortName, module.description),
+                           module.name);
+    }
+    cbxModule->setCurrentIndex(cbxModule->findData(m_bible->moduleName()));
+    cbxModule->setEnabled(cbxModule->count() > 0);
+    return *m_bible;
+}
+
 bool ScriptureDock::chooseModule(const QString& name)
 {
+    if (!m_bible) {
+        m_wantedModule = name;
+        return true;
+    }
     if (!m_bible->setModule(name))
         return false;
     cbxModule->setCurrentIndex(cbxModule->findData(m_bible->moduleName()));
@@ -109,7 +122,7 @@ bool ScriptureDock::chooseModule(const QString& name)
 
 QString ScriptureDock::moduleName() const
 {
-    return m_bible->moduleName();
+    return m_bible ? m_bible->moduleName() : m_wantedModule;
 }
 
 QString ScriptureDock::shownText() const
@@ -135,7 +148,7 @@ void ScriptureDock::showEvent(QShowEvent* event)
 
 void ScriptureDock::refresh()
 {
-    if (!m_bible->available()) {
+    if (!bible().available()) {
         txtVerses->setHtml(greyLine(BibleLookup::noModuleMessage()));
         return;
     }

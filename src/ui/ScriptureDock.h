@@ -9,7 +9,9 @@ class QTextBrowser;
 
 // The verses of the question being edited, beside the panel, with the words
 // of the correct answer marked. Lookups run as the author types: one takes
-// far less than a frame.
+// far less than a frame. The Bible modules are opened when the dock is
+// first shown: SWORD reads all its locales when it starts, a good part of
+// the editor's start-up otherwise.
 class ScriptureDock : public QDockWidget
 {
     Q_OBJECT
@@ -20,7 +22,8 @@ public:
 
     // book: a book table index, -1 for none.
     void setQuestion(int book, const QString& reference, const QString& answer);
-    // By name; false when no such Bible module is installed.
+    // By name; false when no such Bible module is installed. Before the
+    // modules are opened, the name is kept for then.
     bool chooseModule(const QString& name);
     QString moduleName() const;
     // The text shown, without markup.
@@ -37,8 +40,11 @@ protected:
 
 private:
     void refresh();
+    // Opens the modules the first time.
+    BibleLookup& bible();
 
     std::unique_ptr<BibleLookup> m_bible;
+    QString m_wantedModule;
     int m_book = -1;
     QString m_reference;
     QString m_answer;

@@ -7,20 +7,43 @@
 #include "SpellingMarks.h"
 #include "UserPrompts.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QTimer>
+#include <QtConcurrent>
+
+namespace {
+
+// On the worker thread: everything the checker reads, the Bible's word list
+// made from the module when no valid one is found.
+std::shared_ptr<SpellChecker> loadChecker(const QString& language, const QString& module,
+                                          const std::shared_ptr<std::atomic<bool>>& stop)
+{
+    auto checker = std::make_shared<SpellChecker>();
+    if (!checker->loadDictionary(language) && !checker->loadDictionary(QStringLiteral("en_US")))
+        return {};
+    BibleLookup bible;
+    if (!module.isEmpty())
+        bible.setModule(module);
+    checker->addAuthorLists(bible, stop.get());
+    if (stop->load())
+        return {};
+    return checker;
+}
+
+} // namespace
 
 SpellingLink::SpellingLink(DetailPanel& panel, QMenu& tools, UserPrompts& prompts, QWidget* window)
-    : QObject(window), m_checker(std::make_unique<SpellChecker>()), m_prompts(prompts),
-      m_window(window)
+    : QObject(window), m_panel(panel), m_prompts(prompts), m_window(window)
 {
     const QSettings settings(EditorSettings::Organization, EditorSettings::Application);
     const QString language =
         settings.value(QStringLiteral("Spelling/Language"), QStringLiteral("en_US")).toString();
-    if (!m_checker->loadDictionary(language) &&
-        !m_checker->loadDictionary(QStringLiteral("en_US"))) {
+    if (SpellChecker::dictionaryFile(language).isEmpty() &&
+        SpellChecker::dictionaryFile(QStringLiteral("en_US")).isEmpty()) {
         // Said where the feature would be, greyed out.
         QAction* missing =
             tools.addAction(QStringLiteral("Spelling: ") + SpellChecker::noDictionaryMessage());
@@ -28,24 +51,58 @@ SpellingLink::SpellingLink(DetailPanel& panel, QMenu& tools, UserPrompts& prompt
         missing->setEnabled(false);
         return;
     }
-    BibleLookup bible;
+    m_chooseLanguage = tools.addAction(QStringLiteral("Spelling &Language..."), this,
+                                       &SpellingLink::chooseLanguage);
+    m_chooseLanguage->setObjectName(QStringLiteral("mnuToolsSpellingLanguage"));
+    m_chooseLanguage->setEnabled(false);
+
     const QString module = settings.value(QStringLiteral("Scripture/Module")).toString();
-    if (!module.isEmpty())
-        bible.setModule(module);
-    m_checker->addAuthorLists(bible);
+    connect(&m_loading, &QFutureWatcherBase::finished, this, &SpellingLink::takeChecker);
+    // Started once the window is up: until then the window has the processor.
+    QTimer::singleShot(0, this, [this, language, module] {
+        m_loading.setFuture(QtConcurrent::run(loadChecker, language, module, m_stop));
+    });
+}
 
+SpellingLink::~SpellingLink()
+{
+    m_stop->store(true);
+    m_loading.disconnect(this);
+    m_loading.waitForFinished();
+}
+
+void SpellingLink::takeChecker()
+{
+    // The worker is done with it: from here on it lives on this thread.
+    m_checker = m_loading.result();
+    if (!m_checker)
+        return;
     m_marks = new SpellingMarks(*m_checker, this);
-    m_marks->watch(panel.mmoQuestion);
-    for (QLineEdit* answer : {panel.edtAnsA, panel.edtAnsB, panel.edtAnsC, panel.edtAnsD})
+    connect(m_marks, &SpellingMarks::addToDictionaryChosen, this, &SpellingLink::addToDictionary);
+    m_marks->watch(m_panel.mmoQuestion);
+    for (QLineEdit* answer : {m_panel.edtAnsA, m_panel.edtAnsB, m_panel.edtAnsC, m_panel.edtAnsD})
         m_marks->watch(answer);
+    m_chooseLanguage->setEnabled(true);
+    emit ready();
+}
 
-    QAction* chooseLanguage = tools.addAction(QStringLiteral("Spelling &Language..."), this,
-                                              &SpellingLink::chooseLanguage);
-    chooseLanguage->setObjectName(QStringLiteral("mnuToolsSpellingLanguage"));
+void SpellingLink::addToDictionary(const QString& word)
+{
+    if (!m_checker)
+        return;
+    const WriteResult result = m_checker->addToPersonalList(word);
+    m_marks->recheckAll();
+    if (!result.ok)
+        m_prompts.information(
+            m_window, QStringLiteral("\"%1\" could not be added to the dictionary %2.\r\n%3")
+                          .arg(word, QDir::toNativeSeparators(m_checker->personalListFile()),
+                               result.platformText));
 }
 
 void SpellingLink::chooseLanguage()
 {
+    if (!m_checker)
+        return;
     const QString chosen =
         m_prompts.chooseItem(m_window, QStringLiteral("Check spelling in:"),
                              SpellChecker::installedLanguages(), m_checker->language());
@@ -60,5 +117,3 @@ void SpellingLink::chooseLanguage()
         .setValue(QStringLiteral("Spelling/Language"), chosen);
     m_marks->recheckAll();
 }
-
-SpellingLink::~SpellingLink() = default;

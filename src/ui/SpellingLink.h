@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QObject>
+#include <atomic>
 #include <memory>
 
 class DetailPanel;
+class QAction;
 class QMenu;
 class SpellChecker;
 class SpellingMarks;
@@ -12,6 +15,10 @@ class UserPrompts;
 // Checks the spelling of the panel's question and answers (never the
 // reference) with the dictionary of the settings' language, en_US unless
 // chosen, the Bible's words and the author's own list.
+//
+// The dictionary and the word lists are read on a worker thread: the window
+// opens at once and the marks appear when they are ready. The panel never
+// waits for them.
 class SpellingLink : public QObject
 {
     Q_OBJECT
@@ -20,15 +27,30 @@ public:
     SpellingLink(DetailPanel& panel, QMenu& tools, UserPrompts& prompts, QWidget* window);
     ~SpellingLink() override;
 
-    SpellChecker& checker() { return *m_checker; }
+    // Null until the dictionary and the word lists are read.
+    SpellChecker* checker() { return m_checker.get(); }
+    bool isReady() const { return m_checker != nullptr; }
 
     // Tools > Spelling Language: another installed dictionary, kept in the
     // settings.
     void chooseLanguage();
+    // Adds the word to the author's dictionary; a failure is said.
+    void addToDictionary(const QString& word);
+
+signals:
+    // The checker is ready and the marks are shown.
+    void ready();
 
 private:
-    std::unique_ptr<SpellChecker> m_checker;
+    void takeChecker();
+
+    DetailPanel& m_panel;
     UserPrompts& m_prompts;
     QWidget* m_window;
+    QAction* m_chooseLanguage = nullptr;
+    std::shared_ptr<SpellChecker> m_checker;
     SpellingMarks* m_marks = nullptr;
+    // Set when the window goes before the lists are read: the worker stops.
+    std::shared_ptr<std::atomic<bool>> m_stop = std::make_shared<std::atomic<bool>>(false);
+    QFutureWatcher<std::shared_ptr<SpellChecker>> m_loading;
 };

@@ -122,10 +122,8 @@ bool SpellingMarks::addSpellingActions(QMenu& menu, const QString& text, int pos
         }
         auto* add = new QAction(QStringLiteral("Add to Dictionary"), &menu);
         add->setObjectName(QStringLiteral("actAddToDictionary"));
-        connect(add, &QAction::triggered, this, [this, word = wrong.word] {
-            m_checker.addToPersonalList(word);
-            recheckAll();
-        });
+        connect(add, &QAction::triggered, this,
+                [this, word = wrong.word] { emit addToDictionaryChosen(word); });
         auto* ignore = new QAction(QStringLiteral("Ignore"), &menu);
         ignore->setObjectName(QStringLiteral("actIgnoreWord"));
         connect(ignore, &QAction::triggered, this, [this, word = wrong.word] {

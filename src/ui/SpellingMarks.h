@@ -27,6 +27,11 @@ public:
     // After the dictionary or a word list changed.
     void recheckAll();
 
+signals:
+    // "Add to Dictionary": the owner writes the author's list, which may
+    // fail, and says so.
+    void addToDictionaryChosen(const QString& word);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

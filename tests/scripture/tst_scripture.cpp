@@ -144,8 +144,8 @@ private slots:
 
         const QString personal = dir.filePath(QStringLiteral("data/dictionary.txt"));
         checker.usePersonalList(personal);
-        QVERIFY(checker.addToPersonalList(QStringLiteral("Zorbaquix")));
-        QVERIFY(checker.addToPersonalList(QStringLiteral("Quorvale")));
+        QVERIFY(checker.addToPersonalList(QStringLiteral("Zorbaquix")).ok);
+        QVERIFY(checker.addToPersonalList(QStringLiteral("Quorvale")).ok);
         QFile file(personal);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("Zorbaquix\nQuorvale\n"));

@@ -776,8 +776,8 @@ void ToolTest::verse()
     QCOMPARE(run.err, message.isEmpty() ? QString() : "qvedtool verse: " + message + u'\n');
 }
 
-// Bible names pass, an invented word is listed with the field it is in;
-// a file without one passes.
+// Bible names pass, an invented word is listed with the field it is in, its
+// suggestions when asked for; a file without one passes.
 void ToolTest::spell()
 {
     const QString wrong = file(QStringLiteral("spell.qus"),
@@ -788,7 +788,14 @@ void ToolTest::spell()
     if (run.err.contains(u"No spelling dictionary"))
         QSKIP("No en_US Hunspell dictionary is installed (hunspell-en-us): skipped");
     QCOMPARE(run.exitCode, 1);
-    const QStringList lines = run.outLines();
+    QCOMPARE(run.outLines(),
+             (QStringList{QStringLiteral("2: Question: Isreal"),
+                          QStringLiteral("checked: 2 questions, 1 misspelt words")}));
+
+    const ToolRun suggested =
+        runTool({QStringLiteral("spell"), wrong, QStringLiteral("--suggestions")});
+    QCOMPARE(suggested.exitCode, 1);
+    const QStringList lines = suggested.outLines();
     QCOMPARE(lines.size(), 2);
     QVERIFY2(lines[0].startsWith(u"2: Question: Isreal (") && lines[0].contains(u"Israel"),
              qPrintable(lines[0]));

@@ -34,7 +34,7 @@ QString ToolCommandLine::helpText()
         "      Counts the questions by book, by level and by correct answer.\n"
         "  verse REFERENCE [--module NAME]\n"
         "      Prints the text of a verse, a range or a chapter from a Bible module.\n"
-        "  spell FILE [--dictionary PATH]\n"
+        "  spell FILE [--dictionary PATH] [--suggestions]\n"
         "      Lists the misspelt words of the questions and answers.\n"
         "\n"
         "Run \"qvedtool COMMAND --help\" for the options of a command,\n"

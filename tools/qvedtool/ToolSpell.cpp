@@ -11,13 +11,33 @@
 
 #include <QCommandLineParser>
 
+namespace {
+
+// A byte no question text holds: a control character other than the tab,
+// or one of the five the code page leaves undefined. Binary input decodes
+// into fields of such bytes, with no word in them to find wrong. -1 when
+// the line has none.
+qsizetype firstNonTextByte(QByteArrayView line)
+{
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const auto byte = uchar(line[i]);
+        if ((byte < 0x20 && byte != '\t') || byte == 0x7F || byte == 0x81 || byte == 0x8D ||
+            byte == 0x8F || byte == 0x90 || byte == 0x9D)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
 int ToolSpell::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Lists each misspelt word of the questions and answers of FILE as \"N: FIELD: word "
-        "(suggestions)\", then how many questions and words there were. Words of the Bible "
-        "module and of the author's own list pass. Exit status 1 when any word is misspelt."));
+        "Lists each misspelt word of the questions and answers of FILE as \"N: FIELD: word\", "
+        "and each line that does not decode as \"N: problem\", then how many questions and "
+        "words there were. Words of the Bible module and of the author's own list pass. Exit "
+        "status 1 when any word is misspelt or any line does not decode."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
                                  QStringLiteral("spell FILE"));
     const QCommandLineOption dictionaryOption(
@@ -26,6 +46,12 @@ int ToolSpell::run(const QStringList& arguments)
                        "en_US by default."),
         QStringLiteral("PATH"));
     parser.addOption(dictionaryOption);
+    // Hunspell takes a good part of a second to suggest for a word it has
+    // never seen: a bank of invented words would take many minutes.
+    const QCommandLineOption suggestionsOption(
+        QStringLiteral("suggestions"),
+        QStringLiteral("Up to five suggestions after each word: \"N: FIELD: word (a, b)\"."));
+    parser.addOption(suggestionsOption);
     QString file;
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
         return *stop;
@@ -45,15 +71,28 @@ int ToolSpell::run(const QStringList& arguments)
     QuestionList list;
     if (!QuestionFileReader::read(file, list))
         return ToolCommandLine::Failure;
+    const bool suggest = parser.isSet(suggestionsOption);
     Utf8Output out;
     int misspelt = 0;
+    int undecoded = 0;
     QuestionRecord record;
     for (int i = 0; i < list.count(); ++i) {
         ClearQuestionRecord(record);
+        // Its words cannot be checked: that is no clean bill.
+        QString problem;
         try {
             DecodeQuestionLine(list.line(i), record, DecodeMode::Full);
-        } catch (const QvedError&) {
-            continue; // "check" reports lines that do not decode
+            if (const qsizetype at = firstNonTextByte(list.line(i)); at >= 0)
+                problem = QStringLiteral("byte 0x%1 at column %2 is no text")
+                              .arg(uchar(list.line(i)[at]), 2, 16, QLatin1Char('0'))
+                              .arg(at + 1);
+        } catch (const QvedError& e) {
+            problem = e.message();
+        }
+        if (!problem.isEmpty()) {
+            ++undecoded;
+            out.text(QStringLiteral("%1: %2\n").arg(i + 1).arg(problem));
+            continue;
         }
         const std::pair<const char*, QByteArrayView> fields[] = {
             {"Question", record.Question.view()},
@@ -64,20 +103,24 @@ int ToolSpell::run(const QStringList& arguments)
         for (const auto& [name, text] : fields) {
             for (const auto& wrong : checker.misspellings(Windows1252::toUnicode(text))) {
                 ++misspelt;
-                const QStringList suggestions = checker.suggestions(wrong.word);
                 out.text(QStringLiteral("%1: %2: %3")
                              .arg(i + 1)
                              .arg(QLatin1StringView(name), wrong.word));
+                const QStringList suggestions =
+                    suggest ? checker.suggestions(wrong.word) : QStringList();
                 if (!suggestions.isEmpty())
                     out.text(QStringLiteral(" (%1)").arg(suggestions.join(QStringLiteral(", "))));
                 out.raw("\n");
             }
         }
     }
-    out.text(QStringLiteral("checked: %1 questions, %2 misspelt words\n")
-                 .arg(list.count())
-                 .arg(misspelt));
+    out.text(
+        QStringLiteral("checked: %1 questions, %2 misspelt words").arg(list.count()).arg(misspelt));
+    if (undecoded > 0)
+        out.text(QStringLiteral(", %1 lines that do not decode").arg(undecoded));
+    out.raw("\n");
     if (!out.flush())
         return ToolCommandLine::Failure;
-    return misspelt > 0 ? ToolCommandLine::ProblemsFound : ToolCommandLine::Success;
+    return misspelt > 0 || undecoded > 0 ? ToolCommandLine::ProblemsFound
+                                         : ToolCommandLine::Success;
 }
