@@ -53,12 +53,16 @@ QuestionList FileCommands::readList(const QString& path, QuestionRecord& record)
     return loaded;
 }
 
-void FileCommands::install(QuestionList list, const QuestionRecord& record, const QString& path,
-                           bool recovered)
+void FileCommands::install(QuestionList list, const QuestionRecord& record, const QString& path)
 {
     if (std::exchange(m_journalDeclined, false))
         m_document.discardJournal();
-    m_document.replace(std::move(list), path, recovered);
+    m_document.replace(std::move(list), path);
+    showInstalled(record);
+}
+
+void FileCommands::showInstalled(const QuestionRecord& record)
+{
     m_editing.setCurrentRecord(record);
     emit fileCommandsEnabled(true);
     if (m_document.list().isEmpty()) {
@@ -79,31 +83,74 @@ void FileCommands::LoadQuestionFile(const QString& path)
     QuestionRecord record = m_editing.currentRecord();
     QuestionList loaded = readList(path, record);
     m_history.clear();
-    install(std::move(loaded), record, path, false);
+    install(std::move(loaded), record, path);
 }
 
 bool FileCommands::recover(const QString& path)
 {
     QuestionRecord record = m_editing.currentRecord();
-    QuestionList loaded = readList(path, record);
-    try {
-        RecoveryJournal::replay(path, loaded);
-    } catch (const QvedError& error) {
-        const QString aside = RecoveryJournal::setAside(path);
-        m_prompts.information(
-            m_window, QStringLiteral("The unsaved changes of %1 cannot be recovered: their "
-                                     "journal is damaged (%2). The file opens as it was saved.")
-                              .arg(QDir::toNativeSeparators(path), error.message()) +
-                          (aside.isEmpty() ? QString()
-                                           : QStringLiteral("\r\nThe journal could not be set "
-                                                            "aside: %1")
-                                                 .arg(aside)));
+    JournalReplay replayed;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        replayed = RecoveryJournal::replay(path, record);
+    }
+    const QString file = QDir::toNativeSeparators(path);
+    // A journal that did not come back whole is kept for whoever wants to
+    // look at it; the recovered changes go on in a journal of their own.
+    QString kept;
+    if (!replayed.error.isEmpty() || replayed.cutShort()) {
+        QString keptAs;
+        const QString failure = RecoveryJournal::setAside(path, &keptAs);
+        kept = failure.isEmpty()
+                   ? QStringLiteral(" The journal was kept as %1.")
+                         .arg(QDir::toNativeSeparators(keptAs))
+                   : QStringLiteral(" The journal could not be kept apart: %1.").arg(failure);
+    }
+    if (!replayed.error.isEmpty()) {
+        m_prompts.information(m_window,
+                              QStringLiteral("The unsaved changes of %1 cannot be recovered: %2. "
+                                             "The file opens as it was saved.")
+                                      .arg(file, replayed.error) +
+                                  kept);
         return false;
     }
+    if (replayed.changes() == 0) {
+        m_prompts.information(m_window,
+                              QStringLiteral("None of the unsaved changes of %1 could be "
+                                             "recovered: their journal is damaged from its first "
+                                             "change (%2). The file opens as it was saved.")
+                                      .arg(file, replayed.damage) +
+                                  kept);
+        return false;
+    }
+    const int changes = replayed.changes();
+    const bool cutShort = replayed.cutShort();
+    const QString damage = replayed.damage;
+    const bool untitled = replayed.fileChanged;
     m_history.clear();
-    install(std::move(loaded), record, path, true);
+    if (std::exchange(m_journalDeclined, false))
+        m_document.discardJournal();
+    m_document.recover(std::move(replayed), path, untitled);
+    showInstalled(record);
     // Nothing on the stack leads back to the file as saved.
     m_history.resetClean();
+
+    QString message = (changes == 1 ? QStringLiteral("1 unsaved change of %1 came back.")
+                                    : QStringLiteral("%2 unsaved changes of %1 came back."))
+                          .arg(file)
+                          .arg(changes);
+    if (cutShort)
+        message += QStringLiteral(" The end of their journal was cut short (%1): any change "
+                                  "after that is lost.")
+                       .arg(damage) +
+                   kept;
+    if (untitled)
+        message += QStringLiteral(" %1 was changed since those changes were made, so they were "
+                                  "put back over the file as it was then, in a new untitled "
+                                  "list: save it under a name of your choice.")
+                       .arg(file);
+    m_prompts.information(m_window, message);
     return true;
 }
 
@@ -115,7 +162,8 @@ void FileCommands::OpenQuestionFile(const QString& path)
             QStringLiteral("%1 has unsaved changes from %2 that were not saved.")
                 .arg(QDir::toNativeSeparators(path),
                      QLocale().toString(journal.lastChange, QLocale::ShortFormat)) +
-            (journal.fileChanged ? QStringLiteral(" The file has been changed since then.")
+            (journal.fileChanged ? QStringLiteral(" The file has been changed since then: they "
+                                                  "would come back as a new untitled list.")
                                  : QString()) +
             QStringLiteral(" Recover them?");
         switch (m_prompts.confirm(m_window, question)) {
@@ -239,7 +287,7 @@ bool FileCommands::WriteQuestionFile(const QString& path)
     }
     if (rowsDropped)
         m_history.clear();
-    install(std::move(loaded), record, path, false);
+    install(std::move(loaded), record, path);
     m_history.setClean();
     return true;
 }

@@ -49,10 +49,10 @@ signals:
 private:
     QuestionList readList(const QString& path, QuestionRecord& record);
     // The read list becomes the open one and its first question is shown.
-    void install(QuestionList list, const QuestionRecord& record, const QString& path,
-                 bool recovered);
-    // The journal is replayed over the file; false, with the reason shown,
-    // when it is damaged.
+    void install(QuestionList list, const QuestionRecord& record, const QString& path);
+    void showInstalled(const QuestionRecord& record);
+    // The journal is replayed, and the author told how many changes came
+    // back; false, with the reason shown, when none did.
     bool recover(const QString& path);
     // Writes the list to the path and reloads it from there; false, with
     // the message shown, when anything failed.

@@ -20,6 +20,8 @@ QString ToolCommandLine::helpText()
         "      Runs the editor's checks on every question and lists the problems.\n"
         "  export FILE [--format json|csv]\n"
         "      Writes every question as JSON (the default) or CSV.\n"
+        "  recover FILE [-o OUT]\n"
+        "      Lists the unsaved changes the editor kept for FILE; -o writes them out.\n"
         "  report FILE --layout key|test|list [--range B-E] -o OUT.pdf\n"
         "      Writes a test with answer key, a test or a question list to a PDF file.\n"
         "  stats FILE\n"
@@ -32,7 +34,8 @@ QString ToolCommandLine::helpText()
         "Run \"qvedtool COMMAND --help\" for the options of a command,\n"
         "\"qvedtool --version\" for the version.\n"
         "Output is UTF-8 text on standard output; messages go to standard error.\n"
-        "Exit status: 0 success or everything passed, 1 the check found problems,\n"
+        "Exit status: 0 success or everything passed, 1 the check found problems\n"
+        "(recover: nothing to recover),\n"
         "2 bad usage or a file that cannot be read or written.\n");
 }
 

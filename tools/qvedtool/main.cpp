@@ -4,6 +4,7 @@
 #include "ToolCheck.h"
 #include "ToolCommandLine.h"
 #include "ToolExport.h"
+#include "ToolRecover.h"
 #include "ToolReport.h"
 #include "ToolSpell.h"
 #include "ToolStats.h"
@@ -53,6 +54,8 @@ int runCommand(const QStringList& arguments)
         return ToolCheck::run(arguments);
     if (command == u"export")
         return ToolExport::run(arguments);
+    if (command == u"recover")
+        return ToolRecover::run(arguments);
     if (command == u"report")
         return ToolReport::run(arguments);
     if (command == u"spell")
