@@ -118,8 +118,7 @@ JournalReplay JournalReplay::read(const QString& journalPath, const QString& fil
         return result;
     }
 
-    // The heading: each line in turn, then the content, then the checksum
-    // of all of it.
+    // The heading: each line in turn.
     qsizetype at = Magic.size();
     auto value = [&](QByteArrayView name) -> QByteArray {
         const qsizetype end = bytes.indexOf('\n', at);
@@ -134,18 +133,17 @@ JournalReplay JournalReplay::read(const QString& journalPath, const QString& fil
     const auto modified = number(value("modified"), std::numeric_limits<qint64>::max());
     const QByteArray hash = value("sha256");
     const QByteArray file = value("file");
-    const QByteArray contentField = value("content");
-    const auto contentLength = number(contentField, bytes.size() - at - 1);
-    std::optional<quint32> check;
-    if (size && modified && hash.size() == 64 && !file.isEmpty() && contentLength &&
-        bytes[at + *contentLength] == '\n') {
+    const auto contentLength = number(value("content"), std::numeric_limits<qint64>::max());
+    // The checksum of the heading's lines, then the content they describe.
+    const qsizetype checked = at;
+    bool checkRead = false;
+    const quint32 crc = value("check").toUInt(&checkRead, 16);
+    bool check = checkRead && crc == Crc32(QByteArrayView(bytes).first(checked)) && size &&
+                 modified && hash.size() == 64 && !file.isEmpty() && contentLength &&
+                 *contentLength < bytes.size() - at && bytes[at + *contentLength] == '\n';
+    if (check) {
         result.content = bytes.mid(at, *contentLength);
         at += *contentLength + 1;
-        const qsizetype checked = at;
-        bool ok = false;
-        const quint32 crc = value("check").toUInt(&ok, 16);
-        if (ok && crc == Crc32(QByteArrayView(bytes).first(checked)))
-            check = crc;
     }
     if (!check || RecoveryJournal::contentHash(result.content) != hash) {
         result.error = QStringLiteral("the heading of the journal %1 is damaged").arg(journalName);

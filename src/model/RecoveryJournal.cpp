@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -74,16 +75,18 @@ QByteArray RecoveryJournal::contentHash(QByteArrayView content)
 QByteArray RecoveryJournal::heading(const QString& filePath, const FileStamp& stamp,
                                     const QByteArray& contentHash, const QByteArray& content)
 {
-    QByteArray bytes = Magic + "size " + QByteArray::number(stamp.size) + "\nmodified " +
+    QByteArray bytes = Magic + "size " + QByteArray::number(std::max<qint64>(stamp.size, 0)) + "\nmodified " +
                        QByteArray::number(stamp.modified.isValid()
                                               ? stamp.modified.toMSecsSinceEpoch()
                                               : 0) +
                        "\nsha256 " + contentHash + "\nfile " +
                        filePath.toUtf8().toPercentEncoding("/\\: ") + "\ncontent " +
                        QByteArray::number(content.size()) + '\n';
+    // The checksum covers the heading's lines; the content has its hash.
+    bytes += "check " + hex(Crc32(bytes)) + '\n';
     bytes += content;
     bytes += '\n';
-    return bytes + "check " + hex(Crc32(bytes)) + '\n';
+    return bytes;
 }
 
 QByteArray RecoveryJournal::frame(const QDateTime& time, QByteArrayView records)

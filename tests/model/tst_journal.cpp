@@ -158,7 +158,8 @@ private slots:
     void journalIsNeverCreatedByAnAppend();
     void resumedJournalHoldsTheRecoveredChanges();
     void journalsAreForTheirOwnerOnly();
-    void olderJournalIsRefused();
+    void unusableJournalsAreRefused_data();
+    void unusableJournalsAreRefused();
 };
 
 void JournalTest::replayStopsAtTheFirstBadChange_data()
@@ -230,7 +231,7 @@ void JournalTest::replayStopsAtTheFirstBadChange()
     }
     // Only the complete changes go on into a resumed journal.
     const QByteArray whole = readAll(f.journal);
-    const qsizetype headingEnd = whole.indexOf("\ncheck ") + 1 + 15;
+    const qsizetype headingEnd = whole.indexOf("\ncheck ") + 1 + 15 + readAll(f.file).size() + 1;
     QCOMPARE(replayed.changeBytes, whole.mid(headingEnd, f.sizes[changes] - headingEnd));
 }
 
@@ -365,15 +366,36 @@ void JournalTest::journalsAreForTheirOwnerOnly()
     QCOMPARE(journal.st_mode & 0777, mode_t(0600));
 }
 
-void JournalTest::olderJournalIsRefused()
+void JournalTest::unusableJournalsAreRefused_data()
 {
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("error"); // %1: the journal's path
+    QTest::addRow("older version") << "older"
+                                   << "the journal %1 was written by an older version of the "
+                                      "editor and is not replayed";
+    QTest::addRow("heading line changed") << "heading" << "the heading of the journal %1 is damaged";
+    QTest::addRow("kept content changed") << "content" << "the heading of the journal %1 is damaged";
+    QTest::addRow("not a journal") << "other" << "%1 is not a recovery journal";
+}
+
+void JournalTest::unusableJournalsAreRefused()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, error);
     Fixture f;
-    QVERIFY(QDir().mkpath(RecoveryJournal::folder()));
-    writeAll(f.journal, "QVED3 RECOVERY 1\nsize 6\nmodified 0\nfile quiz.qus\nM 0 3\n");
+    f.change(1);
+    QByteArray bytes = readAll(f.journal);
+    if (damage == "older")
+        bytes = "QVED3 RECOVERY 1\nsize 6\nmodified 0\nfile quiz.qus\nM 0 3\n";
+    else if (damage == "heading")
+        bytes.replace("\nsize ", "\nsize 1");
+    else if (damage == "content")
+        bytes.replace("\"two\"", "\"tw0\"");
+    else
+        bytes.prepend("x");
+    writeAll(f.journal, bytes);
     const JournalReplay replayed = f.replay();
-    QCOMPARE(replayed.error, QStringLiteral("the journal %1 was written by an older version of "
-                                            "the editor and is not replayed")
-                                 .arg(QDir::toNativeSeparators(f.journal)));
+    QCOMPARE(replayed.error, error.arg(QDir::toNativeSeparators(f.journal)));
     QCOMPARE(replayed.changes(), 0);
 }
 
