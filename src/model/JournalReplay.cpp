@@ -182,8 +182,8 @@ JournalReplay JournalReplay::read(const QString& journalPath, const QString& fil
         const auto time = fields.size() == 4 && fields[0] == "C"
                               ? number(fields[1], std::numeric_limits<qint64>::max())
                               : std::nullopt;
-        const auto length = time ? number(fields[2], std::numeric_limits<qint64>::max())
-                                 : std::nullopt;
+        const auto length =
+            time ? number(fields[2], std::numeric_limits<qint64>::max()) : std::nullopt;
         bool crcRead = false;
         const quint32 crc = length ? fields[3].toUInt(&crcRead, 16) : 0;
         if (!crcRead) {

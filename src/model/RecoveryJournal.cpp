@@ -75,13 +75,11 @@ QByteArray RecoveryJournal::contentHash(QByteArrayView content)
 QByteArray RecoveryJournal::heading(const QString& filePath, const FileStamp& stamp,
                                     const QByteArray& contentHash, const QByteArray& content)
 {
-    QByteArray bytes = Magic + "size " + QByteArray::number(std::max<qint64>(stamp.size, 0)) + "\nmodified " +
-                       QByteArray::number(stamp.modified.isValid()
-                                              ? stamp.modified.toMSecsSinceEpoch()
-                                              : 0) +
-                       "\nsha256 " + contentHash + "\nfile " +
-                       filePath.toUtf8().toPercentEncoding("/\\: ") + "\ncontent " +
-                       QByteArray::number(content.size()) + '\n';
+    QByteArray bytes =
+        Magic + "size " + QByteArray::number(std::max<qint64>(stamp.size, 0)) + "\nmodified " +
+        QByteArray::number(stamp.modified.isValid() ? stamp.modified.toMSecsSinceEpoch() : 0) +
+        "\nsha256 " + contentHash + "\nfile " + filePath.toUtf8().toPercentEncoding("/\\: ") +
+        "\ncontent " + QByteArray::number(content.size()) + '\n';
     // The checksum covers the heading's lines; the content has its hash.
     bytes += "check " + hex(Crc32(bytes)) + '\n';
     bytes += content;

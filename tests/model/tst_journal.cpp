@@ -170,20 +170,20 @@ void JournalTest::replayStopsAtTheFirstBadChange_data()
 
     QTest::addRow("whole journal") << "none" << 4 << "";
     QTest::addRow("kill -9 in the last change") << "cut payload" << 3 << "the change is cut short";
-    QTest::addRow("cut in a change's first line") << "cut first line" << 3
-                                                   << "the change is cut short";
+    QTest::addRow("cut in a change's first line")
+        << "cut first line" << 3 << "the change is cut short";
     QTest::addRow("last line break missing") << "cut last byte" << 3 << "the change is cut short";
-    QTest::addRow("row number changed, R 2 to R 0") << "renumber" << 3
-                                                     << "the change does not match its checksum";
-    QTest::addRow("line that does not decode") << "undecodable" << 4
-                                                << "the change stores a line that does not decode";
-    QTest::addRow("line holding a line break") << "line break" << 4
-                                                << "the change stores a line that holds a line";
+    QTest::addRow("row number changed, R 2 to R 0")
+        << "renumber" << 3 << "the change does not match its checksum";
+    QTest::addRow("line that does not decode")
+        << "undecodable" << 4 << "the change stores a line that does not decode";
+    QTest::addRow("line holding a line break")
+        << "line break" << 4 << "the change stores a line that holds a line";
     QTest::addRow("row beyond the list") << "beyond" << 4 << "the change names the row \"4\"";
-    QTest::addRow("change half good is not applied") << "half good" << 4
-                                                      << "the change stores a line that does not";
-    QTest::addRow("bytes that are no change") << "garbage" << 4
-                                              << "what follows is not a change the editor writes";
+    QTest::addRow("change half good is not applied")
+        << "half good" << 4 << "the change stores a line that does not";
+    QTest::addRow("bytes that are no change")
+        << "garbage" << 4 << "what follows is not a change the editor writes";
 }
 
 void JournalTest::replayStopsAtTheFirstBadChange()
@@ -225,9 +225,9 @@ void JournalTest::replayStopsAtTheFirstBadChange()
     if (why.isEmpty()) {
         QCOMPARE(replayed.damage, QString());
     } else {
-        QVERIFY2(replayed.damage.startsWith(QStringLiteral("at byte %1, ").arg(f.sizes[changes]) +
-                                            why),
-                 qPrintable(replayed.damage));
+        QVERIFY2(
+            replayed.damage.startsWith(QStringLiteral("at byte %1, ").arg(f.sizes[changes]) + why),
+            qPrintable(replayed.damage));
     }
     // Only the complete changes go on into a resumed journal.
     const QByteArray whole = readAll(f.journal);
@@ -358,8 +358,12 @@ void JournalTest::journalsAreForTheirOwnerOnly()
     const mode_t previousMask = umask(022);
     f.change(1);
     umask(previousMask);
-    struct stat folder{};
-    struct stat journal{};
+    struct stat folder
+    {
+    };
+    struct stat journal
+    {
+    };
     QCOMPARE(stat(QFile::encodeName(RecoveryJournal::folder()).constData(), &folder), 0);
     QCOMPARE(stat(QFile::encodeName(f.journal).constData(), &journal), 0);
     QCOMPARE(folder.st_mode & 0777, mode_t(0700));
@@ -373,9 +377,12 @@ void JournalTest::unusableJournalsAreRefused_data()
     QTest::addRow("older version") << "older"
                                    << "the journal %1 was written by an older version of the "
                                       "editor and is not replayed";
-    QTest::addRow("heading line changed") << "heading" << "the heading of the journal %1 is damaged";
-    QTest::addRow("kept content changed") << "content" << "the heading of the journal %1 is damaged";
-    QTest::addRow("not a journal") << "other" << "%1 is not a recovery journal";
+    QTest::addRow("heading line changed") << "heading"
+                                          << "the heading of the journal %1 is damaged";
+    QTest::addRow("kept content changed") << "content"
+                                          << "the heading of the journal %1 is damaged";
+    QTest::addRow("not a journal") << "other"
+                                   << "%1 is not a recovery journal";
 }
 
 void JournalTest::unusableJournalsAreRefused()

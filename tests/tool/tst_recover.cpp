@@ -61,14 +61,17 @@ void RecoverTest::recover_data()
     const QString head = QStringLiteral("^.*quiz\\.qus: ");
     QTest::addRow("complete journal")
         << "whole" << 0
-        << QStringList{head + "3 unsaved changes in .*\\.journal$", "^  1  " + time + "  question 1$",
-                       "^  2  " + time + "  question 4$", "^  3  " + time + "  question 2$",
-                       "^The journal is complete\\.$", "^Written: .*out\\.qus$"}
+        << QStringList{head + "3 unsaved changes in .*\\.journal$",
+                       "^  1  " + time + "  question 1$",
+                       "^  2  " + time + "  question 4$",
+                       "^  3  " + time + "  question 2$",
+                       "^The journal is complete\\.$",
+                       "^Written: .*out\\.qus$"}
         << "" << line("uno") + "\r\n" + line("three") + "\r\n" + line("four") + "\r\n";
     QTest::addRow("killed in the last change")
         << "cut" << 0
-        << QStringList{head + "2 unsaved changes in .*\\.journal$", "^  1  " + time + "  question 1$",
-                       "^  2  " + time + "  question 4$",
+        << QStringList{head + "2 unsaved changes in .*\\.journal$",
+                       "^  1  " + time + "  question 1$", "^  2  " + time + "  question 4$",
                        "^The journal is cut short \\(at byte \\d+, the change is cut short\\): any "
                        "change after that is lost\\.$",
                        "^Written: .*out\\.qus$"}
@@ -77,8 +80,11 @@ void RecoverTest::recover_data()
                "\r\n";
     QTest::addRow("file changed since")
         << "changed" << 0
-        << QStringList{head + "3 unsaved changes in .*\\.journal$", "^  1  .*", "^  2  .*",
-                       "^  3  .*", "^The journal is complete\\.$",
+        << QStringList{head + "3 unsaved changes in .*\\.journal$",
+                       "^  1  .*",
+                       "^  2  .*",
+                       "^  3  .*",
+                       "^The journal is complete\\.$",
                        "^.*quiz\\.qus was changed since: the changes apply to the file as it was "
                        "when they were made, which the journal keeps\\.$",
                        "^Written: .*out\\.qus$"}
@@ -91,12 +97,13 @@ void RecoverTest::recover_data()
         << QStringList{head + "0 unsaved changes in .*\\.journal$",
                        "^The journal is cut short \\(at byte \\d+, .*"}
         << "" << QByteArray("<missing>");
-    QTest::addRow("older journal") << "older" << 2 << QStringList{}
-                                   << "qvedtool recover: the unsaved changes of "
-                                   << QByteArray("<missing>");
+    QTest::addRow("older journal")
+        << "older" << 2 << QStringList{} << "qvedtool recover: the unsaved changes of "
+        << QByteArray("<missing>");
     QTest::addRow("output cannot be written")
-        << "unwritable" << 2 << QStringList{head + "3 unsaved changes in .*", "^  1  .*", "^  2  .*",
-                                            "^  3  .*", "^The journal is complete\\.$"}
+        << "unwritable" << 2
+        << QStringList{head + "3 unsaved changes in .*", "^  1  .*", "^  2  .*", "^  3  .*",
+                       "^The journal is complete\\.$"}
         << "qvedtool recover: cannot write " << QByteArray("<missing>");
 }
 
@@ -134,8 +141,8 @@ void RecoverTest::recover()
         QVERIFY(QDir().mkpath(RecoveryJournal::folder()));
         QVERIFY(writeAll(journalPath, "QVED3 RECOVERY 1\nsize 1\nmodified 0\nfile x\nM 0 3\n"));
     }
-    const QString output = journal == "unwritable" ? dir.filePath("absent/out.qus")
-                                                   : dir.filePath("out.qus");
+    const QString output =
+        journal == "unwritable" ? dir.filePath("absent/out.qus") : dir.filePath("out.qus");
 
     QProcess process;
     process.start(QStringLiteral(QVEDTOOL_PATH), {"recover", file, "-o", output});

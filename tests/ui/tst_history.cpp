@@ -152,8 +152,8 @@ void HistoryTest::journalReplaysUnsavedWork()
                  "Recover them\\?$")),
              qPrintable(f.prompts.shown[0]));
     if (answer == Answer::Yes)
-        QCOMPARE(f.prompts.shown[1], "info: 7 unsaved changes of " +
-                                         QDir::toNativeSeparators(file) + " came back.");
+        QCOMPARE(f.prompts.shown[1],
+                 "info: 7 unsaved changes of " + QDir::toNativeSeparators(file) + " came back.");
     QCOMPARE(rows(w.document().list()), expected);
     QCOMPARE(w.isWindowModified(), answer == Answer::Yes);
     QCOMPARE(QFile::exists(RecoveryJournal::journalPathOf(file)), answer == Answer::Yes);
@@ -170,8 +170,7 @@ void HistoryTest::damagedJournalBringsBackItsCompleteChanges_data()
         << "cut" << QStringList{"-M x1", "-- b"}
         << " came back. The end of their journal was cut short (at byte ";
     QTest::addRow("journal of an older version")
-        << "older" << QStringList{"-- a", "-- b"}
-        << " cannot be recovered: the journal ";
+        << "older" << QStringList{"-- a", "-- b"} << " cannot be recovered: the journal ";
 }
 
 void HistoryTest::damagedJournalBringsBackItsCompleteChanges()
@@ -202,8 +201,9 @@ void HistoryTest::damagedJournalBringsBackItsCompleteChanges()
     TfrmMain& w = f.start({file});
     QCOMPARE(f.prompts.shown.size(), 2);
     const QString info = f.prompts.shown[1];
-    const QString start = "info: " + (damage == "cut" ? QStringLiteral("1 unsaved change of ")
-                                                      : QStringLiteral("The unsaved changes of ")) +
+    const QString start = "info: " +
+                          (damage == "cut" ? QStringLiteral("1 unsaved change of ")
+                                           : QStringLiteral("The unsaved changes of ")) +
                           QDir::toNativeSeparators(file) + message;
     QVERIFY2(info.startsWith(start), qPrintable(info));
     // The damaged journal is kept, byte for byte, where the message says.

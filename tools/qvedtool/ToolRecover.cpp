@@ -43,9 +43,9 @@ int ToolRecover::run(const QStringList& arguments)
         "recovered, 1 when there is nothing to recover, 2 on errors."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
                                  QStringLiteral("recover FILE"));
-    const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("The question file to write."),
-                                          QStringLiteral("OUT"));
+    const QCommandLineOption outputOption(
+        QStringList{QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("The question file to write."), QStringLiteral("OUT"));
     parser.addOption(outputOption);
     QString file;
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
