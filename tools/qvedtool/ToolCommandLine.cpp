@@ -35,8 +35,8 @@ QString ToolCommandLine::helpText()
         "\"qvedtool --version\" for the version.\n"
         "Output is UTF-8 text on standard output; messages go to standard error.\n"
         "Exit status: 0 success or everything passed, 1 the check found problems\n"
-        "(recover: nothing to recover),\n"
-        "2 bad usage or a file that cannot be read or written.\n");
+        "or recover found nothing to recover, 2 bad usage or a file that cannot be\n"
+        "read or written.\n");
 }
 
 std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStringList& arguments,
