@@ -173,7 +173,7 @@ void JournalTest::replayStopsAtTheFirstBadChange_data()
     QTest::addRow("cut in a change's first line")
         << "cut first line" << 3 << "the change is cut short";
     QTest::addRow("last line break missing") << "cut last byte" << 3 << "the change is cut short";
-    QTest::addRow("row number changed, R 2 to R 0")
+    QTest::addRow("row number changed, R 2 to R 6")
         << "renumber" << 3 << "the change does not match its checksum";
     QTest::addRow("line that does not decode")
         << "undecodable" << 4 << "the change stores a line that does not decode";
@@ -203,7 +203,7 @@ void JournalTest::replayStopsAtTheFirstBadChange()
     else if (damage == "cut last byte")
         bytes.chop(1);
     else if (damage == "renumber")
-        bytes.replace(bytes.indexOf("R 2 ", f.sizes[3]), 4, "R 0 ");
+        bytes.replace(bytes.indexOf("R 2 ", f.sizes[3]), 4, "R 6 ");
     else if (damage == "undecodable")
         bytes += forgedChange(rowRecord(0, "\"C1\",\"x\",\"A\",\"1:1\",\"q\"", "q"));
     else if (damage == "line break")
