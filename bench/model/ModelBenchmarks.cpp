@@ -3,6 +3,7 @@
 // same bytes to a new file with the same flush to disk that QSaveFile does.
 // Ends by printing the ratios and the peak memory of a load.
 #include "PeakMemory.h"
+#include "QuestionDocument.h"
 #include "QuestionFileGenerator.h"
 #include "QuestionList.h"
 #include "RatioReporter.h"
@@ -114,12 +115,56 @@ void BM_WriteQuestionFile(benchmark::State& state)
     }
 }
 
+// The first change after a load or save writes the journal's heading with
+// the file's content (hash, write, sync); the ones after it append a frame.
+void BM_JournalChange(benchmark::State& state, bool first)
+{
+    // Journals go to the work folder, never to the user's data folder.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(workFolder().path()));
+    const QString& path = questionFile(int(state.range(0)));
+    QuestionList list;
+    QuestionRecord record;
+    list.FillQuestionList(path, record, DecodeMode::QuestionOnly);
+    const QByteArray line = list.line(0).toByteArray();
+    const QByteArray question = list.questionCell(0).toByteArray();
+    QuestionDocument document;
+    document.replace(std::move(list), path);
+    document.storeCommittedLine(0, line, question);
+    for (auto _ : state) {
+        if (first) {
+            state.PauseTiming();
+            document.discardJournal();
+            state.ResumeTiming();
+        }
+        document.storeCommittedLine(0, line, question);
+        if (!document.isJournalKeeping()) {
+            state.SkipWithError("journal write failed");
+            break;
+        }
+    }
+    document.discardJournal();
+}
+
+void BM_FirstJournalledChange(benchmark::State& state)
+{
+    BM_JournalChange(state, true);
+}
+
+void BM_LaterJournalledChange(benchmark::State& state)
+{
+    BM_JournalChange(state, false);
+}
+
 void registerBenchmarks()
 {
     for (auto* bench : {benchmark::RegisterBenchmark("BM_ReadAndCountLines", BM_ReadAndCountLines),
                         benchmark::RegisterBenchmark("BM_LoadQuestionList", BM_LoadQuestionList),
                         benchmark::RegisterBenchmark("BM_WritePlainBytes", BM_WritePlainBytes),
-                        benchmark::RegisterBenchmark("BM_WriteQuestionFile", BM_WriteQuestionFile)}) {
+                        benchmark::RegisterBenchmark("BM_WriteQuestionFile", BM_WriteQuestionFile),
+                        benchmark::RegisterBenchmark("BM_FirstJournalledChange",
+                                                     BM_FirstJournalledChange),
+                        benchmark::RegisterBenchmark("BM_LaterJournalledChange",
+                                                     BM_LaterJournalledChange)}) {
         for (int size : Sizes)
             bench->Arg(size);
         bench->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->DisplayAggregatesOnly(true);
@@ -205,6 +250,12 @@ int main(int argc, char** argv)
     const double write = reporter.seconds("BM_WriteQuestionFile", Largest);
     const double loadRatio = read > 0 ? load / read : 0;
     const double writeRatio = plain > 0 ? write / plain : 0;
+    const double firstChange = reporter.seconds("BM_FirstJournalledChange", Largest);
+    const double laterChange = reporter.seconds("BM_LaterJournalledChange", Largest);
+    if (write > 0)
+        std::printf("\nJournal at %d questions: first change %.2f x a save, later change "
+                    "%.4f x a save\n",
+                    Largest, firstChange / write, laterChange / write);
     std::printf("\nTargets at %d questions: load %.2f x (<= %.0f) %s; peak memory %.2f x file "
                 "(<= %.0f) %s; write %.2f x (<= %.0f) %s\n",
                 Largest, loadRatio, LoadTarget, verdict(loadRatio, LoadTarget), memory,

@@ -10,54 +10,84 @@ void QuestionDocument::setFileName(const QString& fileName)
     emit fileNameChanged(m_fileName);
 }
 
-void QuestionDocument::replace(QuestionList list, const QString& fileName, bool recovered,
-                               bool readOnly)
+void QuestionDocument::setModifiedState(bool modified)
 {
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(m_modified);
+}
+
+void QuestionDocument::journalWritten(const QString& failure, bool wasKeeping)
+{
+    if (!failure.isEmpty())
+        emit journalFailed(failure);
+    if (m_journal.isKeeping() != wasKeeping)
+        emit journalKeepingChanged(m_journal.isKeeping());
+}
+
+void QuestionDocument::replace(QuestionList list, const QString& fileName, bool readOnly)
+{
+    const bool wasKeeping = m_journal.isKeeping();
     m_list = std::move(list);
     m_loadedFile = FileStamp::of(fileName);
     m_readOnly = readOnly;
     if (readOnly)
         m_journal.detach();
     else
-        m_journal.attach(fileName, m_loadedFile, recovered);
+        m_journal.attach(fileName, m_list.content(), m_loadedFile);
     emit listReset();
     setFileName(fileName);
-    if (m_modified != recovered) {
-        m_modified = recovered;
-        emit modifiedChanged(m_modified);
-    }
+    setModifiedState(false);
+    journalWritten({}, wasKeeping);
+}
+
+void QuestionDocument::recover(JournalReplay replayed, const QString& journalFile, bool untitled)
+{
+    const bool wasKeeping = m_journal.isKeeping();
+    const QString failure = m_journal.resume(journalFile, replayed);
+    m_list = std::move(replayed.list);
+    m_readOnly = false;
+    // An untitled list was never read from a file: nothing to compare a save with.
+    m_loadedFile = untitled ? FileStamp() : FileStamp::of(journalFile);
+    emit listReset();
+    setFileName(untitled ? Untitled : journalFile);
+    setModifiedState(true);
+    journalWritten(failure, wasKeeping);
 }
 
 void QuestionDocument::clear()
 {
+    const bool wasKeeping = m_journal.isKeeping();
     m_list.clear();
     m_loadedFile = {};
     m_readOnly = false;
     m_journal.detach();
     emit listReset();
     setFileName(Untitled);
-    if (m_modified) {
-        m_modified = false;
-        emit modifiedChanged(false);
-    }
+    setModifiedState(false);
+    journalWritten({}, wasKeeping);
+}
+
+void QuestionDocument::discardJournal()
+{
+    const bool wasKeeping = m_journal.isKeeping();
+    m_journal.discard();
+    journalWritten({}, wasKeeping);
 }
 
 void QuestionDocument::setModified(bool modified)
 {
     if (!modified)
-        m_journal.discard();
-    if (modified == m_modified)
-        return;
-    m_modified = modified;
-    emit modifiedChanged(m_modified);
+        discardJournal();
+    setModifiedState(modified);
 }
 
 void QuestionDocument::changed(int first, int last, QByteArrayView records)
 {
     if (m_journal.isActive()) {
-        const QString failure = m_journal.append(records);
-        if (!failure.isEmpty())
-            emit journalFailed(failure);
+        const bool wasKeeping = m_journal.isKeeping();
+        journalWritten(m_journal.append(records), wasKeeping);
     }
     setModified(true);
     emit rowsChanged(first, last);

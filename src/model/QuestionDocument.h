@@ -28,18 +28,22 @@ public:
     // Another editor holds the file: it is shown, never changed or journalled.
     bool isReadOnly() const { return m_readOnly; }
 
-    // The list read from the file replaces the open one. recovered: the list
-    // holds a replayed journal, so it is unsaved and its journal goes on.
-    // readOnly: the journal is another editor's and is left alone.
-    void replace(QuestionList list, const QString& fileName, bool recovered = false,
-                 bool readOnly = false);
+    // The list read from the file replaces the open one. readOnly: another
+    // editor holds the file, so nothing is journalled.
+    void replace(QuestionList list, const QString& fileName, bool readOnly = false);
+    // The list of a replayed journal replaces the open one, unsaved, under
+    // the file's name, or untitled when the file changed since the changes
+    // were made; either way the journal of journalFile goes on with it.
+    void recover(JournalReplay replayed, const QString& journalFile, bool untitled);
     // An empty untitled list.
     void clear();
     // False when the changes were saved or all taken back; the journal then
     // goes, as it holds nothing the file does not.
     void setModified(bool modified);
     // Forgets the journal of changes the author chose not to keep.
-    void discardJournal() { m_journal.discard(); }
+    void discardJournal();
+    // False while changes are made that are not kept for recovery.
+    bool isJournalKeeping() const { return m_journal.isKeeping(); }
 
     // The changes, each announced and journalled.
     void storeCommittedLine(int index, QByteArrayView line, QByteArrayView question);
@@ -70,12 +74,17 @@ signals:
     // to or removed from the end of the list.
     void rowsChanged(int first, int last);
     void listReset();
-    // The journal could not be written; editing goes on without it.
+    // The journal could not be written; editing goes on, and each change
+    // tries again.
     void journalFailed(const QString& message);
+    void journalKeepingChanged(bool keeping);
 
 private:
     void changed(int first, int last, QByteArrayView records);
     void setFileName(const QString& fileName);
+    void setModifiedState(bool modified);
+    // Says what the journal's last write did.
+    void journalWritten(const QString& failure, bool wasKeeping);
 
     QuestionList m_list;
     QString m_fileName = Untitled;

@@ -37,8 +37,8 @@ public:
     // stored and the rows before it filled.
     void FillQuestionList(const QString& path, QuestionRecord& record, DecodeMode mode);
     void fillFromContent(QByteArray content, QuestionRecord& record, DecodeMode mode);
-    // The bytes the list was filled from, untouched by later changes.
-    const QByteArray& sourceBytes() const { return m_source; }
+    // The bytes the list was read from, whatever was changed since.
+    const QByteArray& content() const { return m_source; }
 
     bool HasUnsavedChanges() const { return m_modifiedCount > 0; }
     void ToggleDeleteMark(int gridRow);

@@ -1,5 +1,6 @@
 #include "RecoveryJournal.h"
 
+#include "Crc32.h"
 #include "QvedError.h"
 #include "ReadWholeFile.h"
 #include "SafeFileWriter.h"
@@ -9,11 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 
 namespace {
 
-const QByteArray Magic = QByteArrayLiteral("QVED3 RECOVERY 1\n");
+const QByteArray Magic = QByteArrayLiteral("QVED3 RECOVERY 2\n");
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
 QString canonical(const QString& filePath)
 {
@@ -22,70 +25,30 @@ QString canonical(const QString& filePath)
     return path.isEmpty() ? info.absoluteFilePath() : path;
 }
 
-// Reads the journal's records one at a time; every fault names where it is.
-class Reader
+// The journals tell what an author is writing: no other user may read them.
+void makeFolder()
 {
-public:
-    explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
+    const QString path = RecoveryJournal::folder();
+    QDir().mkpath(path);
+    QFile::setPermissions(path, OwnerOnly | QFileDevice::ExeOwner);
+}
 
-    bool atEnd() const { return m_at >= m_bytes.size(); }
-    qsizetype at() const { return m_at; }
-
-    QByteArray line()
-    {
-        const qsizetype end = m_bytes.indexOf('\n', m_at);
-        if (end < 0)
-            fail(QStringLiteral("a record is cut short"));
-        QByteArray result = m_bytes.mid(m_at, end - m_at);
-        m_at = end + 1;
-        return result;
-    }
-    QByteArray bytes(qsizetype length)
-    {
-        if (length < 0 || length > m_bytes.size() - m_at)
-            fail(QStringLiteral("a record is cut short"));
-        QByteArray result = m_bytes.mid(m_at, length);
-        m_at += length;
-        return result;
-    }
-    qint64 number(const QByteArray& text, qint64 limit)
-    {
-        bool ok = false;
-        const qint64 value = text.toLongLong(&ok);
-        if (!ok || value < 0 || value > limit)
-            fail(QStringLiteral("a record holds the number \"%1\"").arg(QString::fromLatin1(text)));
-        return value;
-    }
-    [[noreturn]] void fail(const QString& why) const
-    {
-        throw QvedError(QvedError::Kind::Other,
-                        QStringLiteral("at byte %1, %2").arg(m_at).arg(why));
-    }
-
-private:
-    const QByteArray& m_bytes;
-    qsizetype m_at = 0;
-};
-
-struct Header
+QByteArray hex(quint32 value)
 {
-    qint64 size = -1;
-    qint64 modified = 0;
-};
+    return QByteArray::number(value, 16).rightJustified(8, '0');
+}
 
-Header readHeader(Reader& reader)
+// The value of the heading line "name value" at the start of text, or empty.
+QByteArray headingValue(QByteArrayView text, QByteArrayView name, qsizetype& at)
 {
-    if (reader.line() + '\n' != Magic)
-        reader.fail(QStringLiteral("it does not begin as a recovery journal"));
-    Header header;
-    const QList<QByteArray> size = reader.line().split(' ');
-    const QList<QByteArray> modified = reader.line().split(' ');
-    if (size.size() != 2 || size[0] != "size" || modified.size() != 2 || modified[0] != "modified")
-        reader.fail(QStringLiteral("its heading is not complete"));
-    header.size = reader.number(size[1], std::numeric_limits<qint64>::max());
-    header.modified = reader.number(modified[1], std::numeric_limits<qint64>::max());
-    reader.line(); // the file's path, for whoever reads the journal by hand
-    return header;
+    const qsizetype end = text.indexOf('\n', at);
+    if (end < 0)
+        return {};
+    const QByteArrayView line = text.sliced(at, end - at);
+    if (!line.startsWith(name) || line.size() <= name.size() || line[name.size()] != ' ')
+        return {};
+    at = end + 1;
+    return line.sliced(name.size() + 1).toByteArray();
 }
 
 } // namespace
@@ -104,66 +67,32 @@ QString RecoveryJournal::journalPathOf(const QString& filePath)
            QStringLiteral(".journal");
 }
 
-void RecoveryJournal::attach(const QString& filePath, const FileStamp& stamp, bool continuing)
+QByteArray RecoveryJournal::contentHash(QByteArrayView content)
 {
-    m_filePath = filePath;
-    m_stamp = stamp;
-    m_journalPath = journalPathOf(filePath);
-    m_begun = continuing && QFileInfo::exists(m_journalPath);
+    return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
 }
 
-void RecoveryJournal::detach()
+QByteArray RecoveryJournal::heading(const QString& filePath, const FileStamp& stamp,
+                                    const QByteArray& contentHash, const QByteArray& content)
 {
-    m_journalPath.clear();
-    m_begun = false;
+    QByteArray bytes =
+        Magic + "size " + QByteArray::number(std::max<qint64>(stamp.size, 0)) + "\nmodified " +
+        QByteArray::number(stamp.modified.isValid() ? stamp.modified.toMSecsSinceEpoch() : 0) +
+        "\nsha256 " + contentHash + "\nfile " + filePath.toUtf8().toPercentEncoding("/\\: ") +
+        "\ncontent " + QByteArray::number(content.size()) + '\n';
+    // The checksum covers the heading's lines; the content has its hash.
+    bytes += "check " + hex(Crc32(bytes)) + '\n';
+    bytes += content;
+    bytes += '\n';
+    return bytes;
 }
 
-void RecoveryJournal::discard()
+QByteArray RecoveryJournal::frame(const QDateTime& time, QByteArrayView records)
 {
-    if (m_begun)
-        QFile::remove(m_journalPath);
-    m_begun = false;
-}
-
-QString RecoveryJournal::append(QByteArrayView records)
-{
-    if (!isActive())
-        return {};
-    WriteResult result;
-    if (!m_begun) {
-        // A new journal is created whole, through the safe writer.
-        QDir().mkpath(folder());
-        const QByteArray header =
-            Magic + "size " + QByteArray::number(m_stamp.size) + "\nmodified " +
-            QByteArray::number(m_stamp.modified.isValid() ? m_stamp.modified.toMSecsSinceEpoch()
-                                                          : 0) +
-            "\nfile " + m_filePath.toUtf8() + '\n';
-        result = SafeFileWriter::writeFile(m_journalPath, header + records.toByteArray());
-        m_begun = result.ok;
-    } else {
-        QFile file(m_journalPath);
-        errno = 0;
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-            result = WriteResult::failure(errno ? errno : EACCES, true);
-        } else if (errno = 0; file.write(records.data(), records.size()) != records.size() ||
-                              !file.flush() ||
-                              SafeFileWriter::syncToDisk(int(file.handle())) != 0) {
-            result = WriteResult::failure(errno ? errno : EIO, false);
-        } else {
-            file.close();
-            if (file.error() != QFileDevice::NoError)
-                result = WriteResult::failure(errno ? errno : EIO, false);
-        }
-    }
-    if (result.ok)
-        return {};
-    // A journal with a change missing would replay wrong: it goes.
-    discard();
-    detach();
-    return QStringLiteral("Your changes to %1 cannot be kept for recovery after a crash: %2 (%3). "
-                          "Editing goes on; save often.")
-        .arg(QDir::toNativeSeparators(m_filePath), result.platformText,
-             QDir::toNativeSeparators(journalPathOf(m_filePath)));
+    const QByteArray start = "C " + QByteArray::number(time.toMSecsSinceEpoch()) + ' ' +
+                             QByteArray::number(records.size());
+    const quint32 crc = Crc32(start + '\n' + records.toByteArray());
+    return start + ' ' + hex(crc) + '\n' + records.toByteArray() + '\n';
 }
 
 QByteArray RecoveryJournal::rowRecord(int index, const QuestionList::SavedRow& row)
@@ -178,6 +107,114 @@ QByteArray RecoveryJournal::marksRecord(int index, quint8 marks)
     return "M " + QByteArray::number(index) + ' ' + QByteArray::number(marks) + '\n';
 }
 
+void RecoveryJournal::attach(const QString& filePath, const QByteArray& content,
+                             const FileStamp& stamp)
+{
+    m_filePath = filePath;
+    m_journalPath = journalPathOf(filePath);
+    m_content = content;
+    m_stamp = stamp;
+    m_hash.clear();
+    m_heading.clear();
+    m_changes.clear();
+    m_onDisk = -1;
+    m_keeping = true;
+}
+
+QString RecoveryJournal::resume(const QString& filePath, const JournalReplay& replayed)
+{
+    attach(filePath, replayed.content, replayed.stamp);
+    m_hash = replayed.contentHash;
+    m_heading = heading(m_filePath, m_stamp, m_hash, m_content);
+    m_changes = replayed.changeBytes;
+    return write();
+}
+
+void RecoveryJournal::detach()
+{
+    m_filePath.clear();
+    m_journalPath.clear();
+    m_content.clear();
+    m_changes.clear();
+    m_onDisk = -1;
+    m_keeping = true;
+}
+
+void RecoveryJournal::discard()
+{
+    if (m_onDisk >= 0)
+        QFile::remove(m_journalPath);
+    m_onDisk = -1;
+    m_changes.clear();
+    m_keeping = true;
+}
+
+QString RecoveryJournal::append(QByteArrayView records)
+{
+    if (!isActive())
+        return {};
+    m_changes += frame(QDateTime::currentDateTimeUtc(), records);
+    return write();
+}
+
+QString RecoveryJournal::write()
+{
+    if (m_heading.isEmpty()) {
+        // Hashed once, at the first change: opening a file costs nothing more.
+        m_hash = contentHash(m_content);
+        m_heading = heading(m_filePath, m_stamp, m_hash, m_content);
+    }
+    WriteResult result;
+    if (m_onDisk >= 0) {
+        // The journal exists: the changes not yet on disk go after its last
+        // complete one. It is never created here, so it never lacks its
+        // heading.
+        QFile file(m_journalPath);
+        errno = 0;
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered |
+                       QIODevice::ExistingOnly)) {
+            if (QFileInfo::exists(m_journalPath))
+                result = WriteResult::failure(errno ? errno : EACCES, true);
+            else
+                m_onDisk = -1; // removed behind the editor's back: written again whole
+        } else if (file.size() < m_onDisk) {
+            m_onDisk = -1; // cut behind the editor's back: written again whole
+        } else if (file.size() > m_onDisk && !file.resize(m_onDisk)) {
+            result = WriteResult::failure(errno ? errno : EIO, false);
+        } else {
+            const QByteArray unwritten = m_changes.sliced(m_onDisk - m_heading.size());
+            errno = 0;
+            if (file.write(unwritten) != unwritten.size() || !file.flush() ||
+                SafeFileWriter::syncToDisk(int(file.handle())) != 0) {
+                result = WriteResult::failure(errno ? errno : EIO, false);
+                // Back to the last complete change; should this fail too,
+                // the next write cuts it first.
+                if (file.resize(m_onDisk))
+                    SafeFileWriter::syncToDisk(int(file.handle()));
+            } else {
+                m_onDisk += unwritten.size();
+            }
+        }
+    }
+    if (m_onDisk < 0 && result.ok) {
+        // A new journal is created whole, heading first, through the safe
+        // writer: temporary file, sync, rename.
+        makeFolder();
+        result = SafeFileWriter::writeFile(m_journalPath, m_heading + m_changes);
+        if (result.ok) {
+            QFile::setPermissions(m_journalPath, OwnerOnly);
+            m_onDisk = m_heading.size() + m_changes.size();
+        }
+    }
+    const bool wasKeeping = std::exchange(m_keeping, result.ok);
+    if (result.ok || !wasKeeping)
+        return {};
+    return QStringLiteral("Your changes to %1 are not being kept for recovery after a crash: %2 "
+                          "(%3). Editing goes on, and each change tries again; save often.")
+        .arg(QDir::toNativeSeparators(m_filePath), result.platformText,
+             QDir::toNativeSeparators(m_journalPath));
+}
+
 RecoveryJournal::Found RecoveryJournal::find(const QString& filePath)
 {
     Found found;
@@ -190,65 +227,38 @@ RecoveryJournal::Found RecoveryJournal::find(const QString& filePath)
     if (!file.open(QIODevice::ReadOnly))
         return found;
     const QByteArray start = file.read(64 * 1024);
+    if (!start.startsWith(Magic))
+        return found; // said when the journal is replayed
+    qsizetype at = Magic.size();
+    headingValue(start, "size", at);
+    headingValue(start, "modified", at);
+    const QByteArray hash = headingValue(start, "sha256", at);
+    if (hash.isEmpty())
+        return found;
     try {
-        Reader reader(start);
-        const Header header = readHeader(reader);
-        const FileStamp now = FileStamp::of(filePath);
-        found.fileChanged = now.size != header.size || !now.modified.isValid() ||
-                            now.modified.toMSecsSinceEpoch() != header.modified;
+        found.fileChanged = contentHash(ReadWholeFile(filePath)) != hash;
     } catch (const QvedError&) {
-        // A damaged heading is reported when the journal is replayed.
+        found.fileChanged = true;
     }
     return found;
 }
 
-void RecoveryJournal::replay(const QString& filePath, QuestionList& list)
+JournalReplay RecoveryJournal::replay(const QString& filePath, QuestionRecord& record)
 {
-    const QByteArray bytes = ReadWholeFile(journalPathOf(filePath));
-    Reader reader(bytes);
-    readHeader(reader);
-    while (!reader.atEnd()) {
-        const QList<QByteArray> fields = reader.line().split(' ');
-        const QByteArray& kind = fields[0];
-        if (kind == "A" && fields.size() == 1) {
-            list.AppendQuestionRow();
-            continue;
-        }
-        if (kind == "X" && fields.size() == 1 && !list.isEmpty()) {
-            list.removeLastRow();
-            continue;
-        }
-        if ((kind == "M" && fields.size() == 3) || (kind == "R" && fields.size() == 5)) {
-            const int index = int(reader.number(fields[1], list.count() - 1));
-            const auto marks = quint8(reader.number(fields[2], QuestionList::AllMarks));
-            if (kind == "M") {
-                list.setMarks(index, marks);
-                continue;
-            }
-            QuestionList::SavedRow row;
-            row.marks = marks;
-            const qsizetype lineLength = reader.number(fields[3], bytes.size());
-            const qsizetype questionLength = reader.number(fields[4], 255);
-            row.line = reader.bytes(lineLength);
-            row.question = reader.bytes(questionLength);
-            if (reader.bytes(1) != "\n")
-                reader.fail(QStringLiteral("a row's record does not end where it should"));
-            list.restoreRow(index, row);
-            continue;
-        }
-        reader.fail(QStringLiteral("a record is not one the editor writes"));
-    }
+    return JournalReplay::read(journalPathOf(filePath), filePath, record);
 }
 
-QString RecoveryJournal::setAside(const QString& filePath)
+QString RecoveryJournal::setAside(const QString& filePath, QString* keptAs)
 {
     const QString journal = journalPathOf(filePath);
     QString aside = journal;
     aside.replace(QStringLiteral(".journal"),
-                  QDateTime::currentDateTime().toString(QStringLiteral("-yyyyMMdd-hhmmss")) +
+                  QDateTime::currentDateTime().toString(QStringLiteral("-yyyyMMdd-hhmmsszzz")) +
                       QStringLiteral(".old"));
     QFile file(journal);
-    if (file.rename(aside))
-        return {};
-    return file.errorString();
+    if (!file.rename(aside))
+        return file.errorString();
+    if (keptAs)
+        *keptAs = aside;
+    return {};
 }

@@ -1,6 +1,7 @@
 #include "BibleWordList.h"
 
 #include "BibleLookup.h"
+#include "Crc32.h"
 #include "PrivateFile.h"
 
 #include <QCoreApplication>
@@ -9,33 +10,10 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QUrl>
-#include <array>
 
 namespace {
 
 const QByteArray Magic = "qved3-bible-words";
-
-// CRC-32 as zip and PNG compute it (reflected, polynomial 0xEDB88320).
-constexpr std::array<quint32, 256> crcTable()
-{
-    std::array<quint32, 256> table{};
-    for (quint32 n = 0; n < 256; ++n) {
-        quint32 c = n;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
-    }
-    return table;
-}
-
-quint32 crc32(QByteArrayView bytes)
-{
-    static constexpr std::array<quint32, 256> table = crcTable();
-    quint32 c = 0xFFFFFFFFu;
-    for (const char byte : bytes)
-        c = table[(c ^ quint8(byte)) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
 
 QByteArray field(const QString& text)
 {
@@ -72,7 +50,7 @@ QByteArray BibleWordList::encode(const QStringList& words, const QString& module
         Magic + ' ' + QByteArray::number(FormatVersion) + " module=" + field(module) +
         " version=" + field(version) + " words=" + QByteArray::number(words.size()) +
         " bytes=" + QByteArray::number(body.size()) +
-        " crc32=" + QByteArray::number(crc32(body), 16).rightJustified(8, '0') + '\n';
+        " crc32=" + QByteArray::number(Crc32(body), 16).rightJustified(8, '0') + '\n';
     return heading + body;
 }
 
@@ -127,7 +105,7 @@ BibleWordList::State BibleWordList::read(const QString& path, const QString& mod
     const quint32 crc = crcField->toUInt(&crcOk, 16);
     const QByteArrayView body = QByteArrayView(content).sliced(end + 1);
     if (!countOk || !bytesOk || !crcOk || count > MostWords || bytes != body.size() ||
-        crc != crc32(body) || body.count('\n') != count)
+        crc != Crc32(body) || body.count('\n') != count)
         return State::Damaged;
     words = QString::fromUtf8(body).split(u'\n', Qt::SkipEmptyParts);
     if (words.size() != count) {

@@ -54,11 +54,16 @@ QuestionList FileCommands::readList(const QString& path, QuestionRecord& record)
 }
 
 void FileCommands::install(QuestionList list, const QuestionRecord& record, const QString& path,
-                           bool recovered, bool readOnly)
+                           bool readOnly)
 {
     if (std::exchange(m_journalDeclined, false))
         m_document.discardJournal();
-    m_document.replace(std::move(list), path, recovered, readOnly);
+    m_document.replace(std::move(list), path, readOnly);
+    showInstalled(record);
+}
+
+void FileCommands::showInstalled(const QuestionRecord& record)
+{
     m_editing.setCurrentRecord(record);
     emit fileCommandsEnabled(true);
     if (m_document.list().isEmpty()) {
@@ -77,25 +82,74 @@ void FileCommands::LoadQuestionFile(const QString& path)
     QuestionRecord record = m_editing.currentRecord();
     QuestionList loaded = readList(path, record);
     m_history.clear();
-    install(std::move(loaded), record, path, false);
+    install(std::move(loaded), record, path);
 }
 
-bool FileCommands::replayJournal(const QString& path, QuestionList& list)
+bool FileCommands::recover(const QString& path)
 {
-    try {
-        RecoveryJournal::replay(path, list);
-    } catch (const QvedError& error) {
-        const QString aside = RecoveryJournal::setAside(path);
-        m_prompts.information(
-            m_window, QStringLiteral("The unsaved changes of %1 cannot be recovered: their "
-                                     "journal is damaged (%2). The file opens as it was saved.")
-                              .arg(QDir::toNativeSeparators(path), error.message()) +
-                          (aside.isEmpty() ? QString()
-                                           : QStringLiteral("\r\nThe journal could not be set "
-                                                            "aside: %1")
-                                                 .arg(aside)));
+    QuestionRecord record = m_editing.currentRecord();
+    JournalReplay replayed;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        replayed = RecoveryJournal::replay(path, record);
+    }
+    const QString file = QDir::toNativeSeparators(path);
+    // A journal that did not come back whole is kept for whoever wants to
+    // look at it; the recovered changes go on in a journal of their own.
+    QString kept;
+    if (!replayed.error.isEmpty() || replayed.cutShort()) {
+        QString keptAs;
+        const QString failure = RecoveryJournal::setAside(path, &keptAs);
+        kept = failure.isEmpty()
+                   ? QStringLiteral(" The journal was kept as %1.")
+                         .arg(QDir::toNativeSeparators(keptAs))
+                   : QStringLiteral(" The journal could not be kept apart: %1.").arg(failure);
+    }
+    if (!replayed.error.isEmpty()) {
+        m_prompts.information(m_window,
+                              QStringLiteral("The unsaved changes of %1 cannot be recovered: %2. "
+                                             "The file opens as it was saved.")
+                                      .arg(file, replayed.error) +
+                                  kept);
         return false;
     }
+    if (replayed.changes() == 0) {
+        m_prompts.information(m_window,
+                              QStringLiteral("None of the unsaved changes of %1 could be "
+                                             "recovered: their journal is damaged from its first "
+                                             "change (%2). The file opens as it was saved.")
+                                      .arg(file, replayed.damage) +
+                                  kept);
+        return false;
+    }
+    const int changes = replayed.changes();
+    const bool cutShort = replayed.cutShort();
+    const QString damage = replayed.damage;
+    const bool untitled = replayed.fileChanged;
+    m_history.clear();
+    if (std::exchange(m_journalDeclined, false))
+        m_document.discardJournal();
+    m_document.recover(std::move(replayed), path, untitled);
+    showInstalled(record);
+    // Nothing on the stack leads back to the file as saved.
+    m_history.resetClean();
+
+    QString message = (changes == 1 ? QStringLiteral("1 unsaved change of %1 came back.")
+                                    : QStringLiteral("%2 unsaved changes of %1 came back."))
+                          .arg(file)
+                          .arg(changes);
+    if (cutShort)
+        message += QStringLiteral(" The end of their journal was cut short (%1): any change "
+                                  "after that is lost.")
+                       .arg(damage) +
+                   kept;
+    if (untitled)
+        message += QStringLiteral(" %1 was changed since those changes were made, so they were "
+                                  "put back over the file as it was then, in a new untitled "
+                                  "list: save it under a name of your choice.")
+                       .arg(file);
+    m_prompts.information(m_window, message);
     return true;
 }
 
@@ -125,7 +179,8 @@ void FileCommands::OpenQuestionFile(const QString& path)
             QStringLiteral("%1 has unsaved changes from %2 that were not saved.")
                 .arg(QDir::toNativeSeparators(path),
                      QLocale().toString(journal.lastChange, QLocale::ShortFormat)) +
-            (journal.fileChanged ? QStringLiteral(" The file has been changed since then.")
+            (journal.fileChanged ? QStringLiteral(" The file has been changed since then: they "
+                                                  "would come back as a new untitled list.")
                                  : QString()) +
             QStringLiteral(" Recover them?");
         switch (m_prompts.confirm(m_window, question)) {
@@ -146,20 +201,28 @@ void FileCommands::OpenQuestionFile(const QString& path)
         }
     }
 
+    if (recovering) {
+        // The recovered list is this editor's from the first change on.
+        EditorLock previous;
+        if (!keepsLock) {
+            previous = std::move(m_lock);
+            m_lock = std::move(lock);
+        }
+        if (recover(path))
+            return;
+        if (!keepsLock) {
+            lock = std::move(m_lock);
+            m_lock = std::move(previous);
+        }
+    }
     // The line decoder works on a copy of the record: the panel may still
     // show it, and it must match the panel if the load fails.
     QuestionRecord record = m_editing.currentRecord();
     QuestionList loaded = readList(path, record);
-    if (recovering && !replayJournal(path, loaded)) {
-        // The replay changed part of the list: it is read again.
-        recovering = false;
-        record = m_editing.currentRecord();
-        loaded = readList(path, record);
-    }
     // Only a file read completely replaces its backup, and with the very
     // bytes read. A read-only window leaves the other editor's files alone.
     if (!readOnly && BackupCopy::needsBackup(path)) {
-        const QString failure = BackupCopy::makeBackup(path, loaded.sourceBytes());
+        const QString failure = BackupCopy::makeBackup(path, loaded.content());
         if (!failure.isEmpty()) {
             m_prompts.information(m_window, failure);
             emit fileCommandsEnabled(false);
@@ -169,10 +232,7 @@ void FileCommands::OpenQuestionFile(const QString& path)
     m_history.clear();
     if (!keepsLock)
         m_lock = std::move(lock); // the file shown before is let go
-    install(std::move(loaded), record, path, recovering, readOnly);
-    // Nothing on the stack leads back to the file as saved.
-    if (recovering)
-        m_history.resetClean();
+    install(std::move(loaded), record, path, readOnly);
 }
 
 void FileCommands::openCommandLineFile(const QStringList& arguments)
@@ -286,7 +346,7 @@ bool FileCommands::WriteQuestionFile(const QString& path, EditorLock* newLock)
         m_history.clear();
     if (newLock)
         m_lock = std::move(*newLock);
-    install(std::move(loaded), record, path, false);
+    install(std::move(loaded), record, path);
     m_history.setClean();
     return true;
 }

@@ -62,10 +62,11 @@ private:
     QuestionList readList(const QString& path, QuestionRecord& record);
     // The read list becomes the open one and its first question is shown.
     void install(QuestionList list, const QuestionRecord& record, const QString& path,
-                 bool recovered, bool readOnly = false);
-    // The journal is replayed over the list read from the file; false, with
-    // the reason shown and the journal set aside, when it is damaged.
-    bool replayJournal(const QString& path, QuestionList& list);
+                 bool readOnly = false);
+    void showInstalled(const QuestionRecord& record);
+    // The journal is replayed, and the author told how many changes came
+    // back; false, with the reason shown, when none did.
+    bool recover(const QString& path);
     // Writes the list to the path and reloads it from there; false, with
     // the message shown, when anything failed. newLock: the lock of a new
     // name, held from then on.

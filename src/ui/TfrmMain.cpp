@@ -312,6 +312,11 @@ void TfrmMain::buildStatusBar()
     statusClock->setAlignment(Qt::AlignCenter);
     statusBar()->setObjectName(QStringLiteral("stbStatus"));
     statusBar()->addWidget(statusHint, 1);
+    statusJournal = new QLabel(QStringLiteral("Changes not kept for recovery"), this);
+    statusJournal->setObjectName(QStringLiteral("stbJournal"));
+    statusJournal->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    statusJournal->hide();
+    statusBar()->addPermanentWidget(statusJournal);
     statusBar()->addPermanentWidget(statusClock);
     statusBar()->setSizeGripEnabled(true);
 
@@ -408,17 +413,21 @@ void TfrmMain::connectHistory()
     connect(m_document, &QuestionDocument::fileNameChanged, this, &TfrmMain::updateCaption);
     connect(m_document, &QuestionDocument::modifiedChanged, this, &TfrmMain::updateCaption);
     connect(m_files, &FileCommands::fileCommandsEnabled, this, &TfrmMain::EnableFileCommands);
-    // A failed journal stops journalling until the next file is read, so
-    // its message comes once.
+    // The message comes once when the journal stops keeping changes; the
+    // status bar and the title show it until a change is kept again.
     connect(m_document, &QuestionDocument::journalFailed, this,
             [this](const QString& message) { m_prompts.information(this, message); });
+    connect(m_document, &QuestionDocument::journalKeepingChanged, this, &TfrmMain::updateCaption);
 }
 
 void TfrmMain::updateCaption()
 {
+    const bool keeping = m_document->isJournalKeeping();
     setWindowTitle(QStringLiteral("Quorvale Question Editor - %1%2[*]")
                        .arg(m_document->fileName(),
-                            m_document->isReadOnly() ? QStringLiteral(" (read only)") : QString()));
+                            m_document->isReadOnly() ? QStringLiteral(" (read only)") : QString()) +
+                   (keeping ? QString() : QStringLiteral(" (not kept for recovery)")));
+    statusJournal->setVisible(!keeping);
     setWindowModified(m_document->isModified());
 }
 

@@ -115,6 +115,7 @@ public:
     DetailPanel* pnlDetails;
     QLabel* statusHint;  // status panel 0
     QLabel* statusClock; // status panel 1
+    QLabel* statusJournal; // shown while changes are not kept for recovery
     QTimer* tmrTime;
 
 protected:

@@ -3,9 +3,11 @@
 #include "AddQuestionCommand.h"
 #include "EditQuestionCommand.h"
 #include "RecoveryJournal.h"
+#include "SafeFileWriter.h"
 #include "ToggleDeleteCommand.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QUndoStack>
 
 namespace {
@@ -36,7 +38,10 @@ private slots:
     void undoReachesTheSavePoint();
     void journalReplaysUnsavedWork_data();
     void journalReplaysUnsavedWork();
-    void damagedJournalIsRefused();
+    void damagedJournalBringsBackItsCompleteChanges_data();
+    void damagedJournalBringsBackItsCompleteChanges();
+    void changedFileRecoversIntoAnUntitledList();
+    void changesNotKeptAreShownUntilKeptAgain();
     void declinedJournalStaysUntilTheListIsReplaced();
 };
 
@@ -141,11 +146,14 @@ void HistoryTest::journalReplaysUnsavedWork()
     f.prompts.answers.enqueue(answer);
     TfrmMain& w = f.start({file});
 
-    QCOMPARE(f.prompts.shown.size(), 1);
+    QCOMPARE(f.prompts.shown.size(), answer == Answer::Yes ? 2 : 1);
     QVERIFY2(f.prompts.shown[0].contains(QRegularExpression(
                  "^confirm: .*quiz.qus has unsaved changes from .+ that were not saved. "
                  "Recover them\\?$")),
              qPrintable(f.prompts.shown[0]));
+    if (answer == Answer::Yes)
+        QCOMPARE(f.prompts.shown[1],
+                 "info: 7 unsaved changes of " + QDir::toNativeSeparators(file) + " came back.");
     QCOMPARE(rows(w.document().list()), expected);
     QCOMPARE(w.isWindowModified(), answer == Answer::Yes);
     QCOMPARE(QFile::exists(RecoveryJournal::journalPathOf(file)), answer == Answer::Yes);
@@ -153,28 +161,131 @@ void HistoryTest::journalReplaysUnsavedWork()
              answer == Answer::Yes ? 0 : 1);
 }
 
-void HistoryTest::damagedJournalIsRefused()
+void HistoryTest::damagedJournalBringsBackItsCompleteChanges_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("message"); // what follows "info: " and the file's name
+    QTest::addRow("kill -9 in the last change")
+        << "cut" << QStringList{"-M x1", "-- b"}
+        << " came back. The end of their journal was cut short (at byte ";
+    QTest::addRow("journal of an older version")
+        << "older" << QStringList{"-- a", "-- b"} << " cannot be recovered: the journal ";
+}
+
+void HistoryTest::damagedJournalBringsBackItsCompleteChanges()
+{
+    QFETCH(QString, damage);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, message);
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {"a", "b"});
+    const QString journal = RecoveryJournal::journalPathOf(file);
+    {
+        auto& w = f.start({file});
+        w.history().push(new EditQuestionCommand(w.document(), 0, "x1", "x1"));
+        w.history().push(new EditQuestionCommand(w.document(), 1, "x2", "x2"));
+        f.window.reset();
+    }
+    QFile journalFile(journal);
+    QVERIFY(journalFile.open(QIODevice::ReadWrite));
+    QByteArray damaged = journalFile.readAll();
+    if (damage == "cut")
+        damaged.chop(3);
+    else
+        damaged = "QVED3 RECOVERY 1\nsize 6\nmodified 0\nfile quiz.qus\nR 1 2 40 0\nshort\n";
+    QVERIFY(journalFile.resize(0) && journalFile.write(damaged) == damaged.size());
+    journalFile.close();
+
+    f.prompts.answers.enqueue(Answer::Yes);
+    TfrmMain& w = f.start({file});
+    QCOMPARE(f.prompts.shown.size(), 2);
+    const QString info = f.prompts.shown[1];
+    const QString start = "info: " +
+                          (damage == "cut" ? QStringLiteral("1 unsaved change of ")
+                                           : QStringLiteral("The unsaved changes of ")) +
+                          QDir::toNativeSeparators(file) + message;
+    QVERIFY2(info.startsWith(start), qPrintable(info));
+    // The damaged journal is kept, byte for byte, where the message says.
+    const QStringList kept = QDir(RecoveryJournal::folder()).entryList({"*.old"});
+    QCOMPARE(kept.size(), 1);
+    const QString keptPath = RecoveryJournal::folder() + u'/' + kept[0];
+    QVERIFY2(info.endsWith(" The journal was kept as " + QDir::toNativeSeparators(keptPath) + "."),
+             qPrintable(info));
+    QCOMPARE(WindowFixture::readFile(keptPath), damaged);
+    QCOMPARE(rows(w.document().list()), expected);
+    QCOMPARE(w.isWindowModified(), damage == "cut");
+    // The changes that came back are journalled again at once.
+    QCOMPARE(QFile::exists(journal), damage == "cut");
+    QCOMPARE(f.prompts.unexpected, QStringList());
+}
+
+void HistoryTest::changedFileRecoversIntoAnUntitledList()
 {
     WindowFixture f;
     const QString file = f.writeFile("quiz.qus", {"a", "b"});
-    QDir().mkpath(RecoveryJournal::folder());
-    QFile journal(RecoveryJournal::journalPathOf(file));
-    QVERIFY(journal.open(QIODevice::WriteOnly));
-    journal.write("QVED3 RECOVERY 1\nsize 6\nmodified 0\nfile quiz.qus\nR 1 2 40 0\nshort\n");
-    journal.close();
+    {
+        auto& w = f.start({file});
+        w.history().push(new EditQuestionCommand(w.document(), 0, "x1", "x1"));
+        f.window.reset();
+    }
+    // A colleague adds a question at the top.
+    f.writeFile("quiz.qus", {"new", "a", "b"});
     f.prompts.answers.enqueue(Answer::Yes);
     TfrmMain& w = f.start({file});
 
     QCOMPARE(f.prompts.shown.size(), 2);
-    QVERIFY(f.prompts.shown[0].contains("The file has been changed since then. Recover them?"));
-    QVERIFY2(f.prompts.shown[1].startsWith("info: The unsaved changes of " +
-                                           QDir::toNativeSeparators(file) +
-                                           " cannot be recovered: their journal is damaged (at "
-                                           "byte"),
-             qPrintable(f.prompts.shown[1]));
-    QCOMPARE(rows(w.document().list()), (QStringList{"-- a", "-- b"}));
-    QVERIFY(!w.isWindowModified());
-    QVERIFY(!QFile::exists(journal.fileName()));
+    QVERIFY2(f.prompts.shown[0].endsWith(" The file has been changed since then: they would come "
+                                         "back as a new untitled list. Recover them?"),
+             qPrintable(f.prompts.shown[0]));
+    const QString name = QDir::toNativeSeparators(file);
+    QCOMPARE(f.prompts.shown[1],
+             "info: 1 unsaved change of " + name + " came back. " + name +
+                 " was changed since those changes were made, so they were put back over the "
+                 "file as it was then, in a new untitled list: save it under a name of your "
+                 "choice.");
+    QVERIFY(w.document().isUntitled());
+    QVERIFY(w.isWindowModified());
+    QCOMPARE(rows(w.document().list()), (QStringList{"-M x1", "-- b"}));
+
+    f.prompts.fileNames.enqueue(f.path("mine.qus"));
+    QVERIFY(w.fileCommands().mnuFileSaveClick());
+    QCOMPARE(WindowFixture::readFile(f.path("mine.qus")), QByteArray("x1\r\nb\r\n"));
+    QCOMPARE(WindowFixture::readFile(file), QByteArray("new\r\na\r\nb\r\n"));
+    QVERIFY2(!QFile::exists(RecoveryJournal::journalPathOf(file)), "the work is saved");
+    QCOMPARE(f.prompts.unexpected, QStringList());
+}
+
+void HistoryTest::changesNotKeptAreShownUntilKeptAgain()
+{
+    WindowFixture f;
+    const QString file = f.writeFile("quiz.qus", {"a", "b"});
+    TfrmMain& w = f.start({file});
+    auto* marker = w.findChild<QLabel*>("stbJournal");
+    QVERIFY(marker && !marker->isVisible());
+    SafeFileWriter::setSyncForTesting([](int) {
+        errno = ENOSPC;
+        return -1;
+    });
+    w.history().push(new EditQuestionCommand(w.document(), 0, "x1", "x1"));
+    w.history().push(new EditQuestionCommand(w.document(), 1, "x2", "x2"));
+    const bool shownWhileFailing = marker->isVisible();
+    const QString titleWhileFailing = w.windowTitle();
+    SafeFileWriter::setSyncForTesting(nullptr);
+    QVERIFY(shownWhileFailing);
+    QVERIFY2(titleWhileFailing.endsWith("quiz.qus[*] (not kept for recovery)"),
+             qPrintable(titleWhileFailing));
+    // Told once, not at every change.
+    QCOMPARE(f.prompts.informations().size(), 1);
+    QVERIFY(f.prompts.informations()[0].contains(qt_error_string(ENOSPC)));
+
+    w.history().push(new EditQuestionCommand(w.document(), 0, "x3", "x3"));
+    QVERIFY(!marker->isVisible());
+    QVERIFY(w.windowTitle().endsWith("quiz.qus[*]"));
+    QuestionRecord record;
+    const JournalReplay replayed = RecoveryJournal::replay(file, record);
+    QCOMPARE(replayed.changes(), 3);
+    QCOMPARE(rows(replayed.list), (QStringList{"-M x3", "-M x2"}));
 }
 
 QTEST_MAIN(HistoryTest)

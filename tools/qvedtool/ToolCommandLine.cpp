@@ -28,6 +28,8 @@ QString ToolCommandLine::helpText()
         "      Sets up git's diff and merge drivers for question files in this repository.\n"
         "  merge BASE OURS THEIRS [-o OUT]\n"
         "      Merges two banks that grew from one, question by question and field by field.\n"
+        "  recover FILE [-o OUT]\n"
+        "      Lists the unsaved changes the editor kept for FILE; -o writes them out.\n"
         "  report FILE --layout key|test|list [--range B-E] -o OUT.pdf\n"
         "      Writes a test with answer key, a test or a question list to a PDF file.\n"
         "  stats FILE\n"
@@ -43,8 +45,9 @@ QString ToolCommandLine::helpText()
         "FILE is a question file, or \"-\" to read standard input (not for build-test).\n"
         "A folder, a FIFO, a device or a file over 1 GiB is refused, as the editor\n"
         "refuses to open it; standard input is read to the same bound.\n"
-        "Exit status: 0 success or everything passed, 1 the check found problems,\n"
-        "2 bad usage or a file that cannot be read or written.\n");
+        "Exit status: 0 success or everything passed, 1 the check found problems\n"
+        "or recover found nothing to recover, 2 bad usage or a file that cannot be\n"
+        "read or written.\n");
 }
 
 std::optional<int> ToolCommandLine::parse(QCommandLineParser& parser, const QStringList& arguments,
