@@ -7,6 +7,7 @@
 #include "QuestionGrid.h"
 #include "QvedError.h"
 #include "RecoveryJournal.h"
+#include "StoredTexts.h"
 #include "UserPrompts.h"
 
 #include <QApplication>
@@ -80,6 +81,22 @@ void FileCommands::LoadQuestionFile(const QString& path)
     QuestionList loaded = readList(path, record);
     m_history.clear();
     install(std::move(loaded), record, path, false);
+    reportLongTexts();
+}
+
+void FileCommands::reportLongTexts()
+{
+    const int count = StoredTexts::countOverlong(m_document.list());
+    if (count == 0)
+        return;
+    m_prompts.information(
+        m_window,
+        (count == 1 ? QStringLiteral("1 text of this file is")
+                    : QStringLiteral("%1 texts of this file are").arg(count)) +
+            QStringLiteral(" longer than the editor keeps: 90 characters for the question and "
+                           "each answer (as much as the game reads), 25 for the reference. "
+                           "Tools > Check File lists them. Storing an edit of such a question "
+                           "cuts them, after asking."));
 }
 
 bool FileCommands::recover(const QString& path)
@@ -104,6 +121,7 @@ bool FileCommands::recover(const QString& path)
     install(std::move(loaded), record, path, true);
     // Nothing on the stack leads back to the file as saved.
     m_history.resetClean();
+    reportLongTexts();
     return true;
 }
 

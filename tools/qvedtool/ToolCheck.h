@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
+#include "ValidationTable.h"
 
-class ValidationTable;
+#include <QStringList>
 
 // qvedtool check: every question through the editor's record checks, as the
 // detail panel would show it, plus what a stored line may not hold and
@@ -17,4 +17,6 @@ private:
     // The table file given with --table: a regular file, loaded as the one
     // beside the program would be.
     static bool loadGivenTable(const QString& path, ValidationTable& table);
+    // Why the table the programs find cannot be used, naming it.
+    static QString unusableTable(const QString& path, ValidationTable::LoadOutcome outcome);
 };
