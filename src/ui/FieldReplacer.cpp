@@ -127,8 +127,7 @@ QByteArray FieldReplacer::encoded(const PanelValues& values)
                               bytes(values.answerC), bytes(values.answerD));
 }
 
-FieldReplacer::Outcome FieldReplacer::replaceAll(const QuestionList& list,
-                                                 const Shown& shown) const
+FieldReplacer::Outcome FieldReplacer::replaceAll(const QuestionList& list, const Shown& shown) const
 {
     Outcome outcome;
     QuestionRecord record;

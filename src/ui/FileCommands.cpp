@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QScopeGuard>
 #include <QUndoStack>
+#include <QtConcurrent>
 #include <utility>
 
 const QString FileCommands::OpenFilter =
@@ -86,7 +87,19 @@ void FileCommands::LoadQuestionFile(const QString& path)
 
 void FileCommands::reportLongTexts()
 {
-    const int count = StoredTexts::countOverlong(m_document.list());
+    // Every line is read: in blocks on every core, so a large file opens
+    // nearly as fast as without this count.
+    constexpr int BlockSize = 1 << 16;
+    const QuestionList& list = m_document.list();
+    QList<int> blocks;
+    for (int first = 0; first < list.count(); first += BlockSize)
+        blocks << first;
+    const int count = QtConcurrent::blockingMappedReduced<int>(
+        blocks,
+        [&list](int first) {
+            return StoredTexts::countOverlong(list, first, first + BlockSize - 1);
+        },
+        [](int& total, int part) { total += part; });
     if (count == 0)
         return;
     m_prompts.information(

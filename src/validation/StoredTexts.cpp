@@ -57,7 +57,7 @@ QList<StoredTexts::Field> StoredTexts::overlong() const
 QString StoredTexts::name(Field field)
 {
     static const char* const names[FieldCount] = {"reference", "question", "answer A",
-                                                   "answer B",  "answer C", "answer D"};
+                                                  "answer B",  "answer C", "answer D"};
     return QString::fromLatin1(names[field]);
 }
 
@@ -69,20 +69,36 @@ QString StoredTexts::problem(Field field, qsizetype length)
         .arg(limit(field));
 }
 
-int StoredTexts::countOverlong(const QuestionList& list)
+bool StoredTexts::mayHoldOverlong(QByteArrayView line)
+{
+    // The reference field as stored is never shorter than the reference
+    // read from it, so no decoding is needed to rule most lines out.
+    const char* from = line.data();
+    const char* const end = from + line.size();
+    for (int field = 1; field <= LastField; ++field) {
+        const auto* opened =
+            static_cast<const char*>(std::memchr(from, '"', std::size_t(end - from)));
+        const auto* closed = opened ? static_cast<const char*>(std::memchr(
+                                          opened + 1, '"', std::size_t(end - opened - 1)))
+                                    : nullptr;
+        if (!closed)
+            return false;
+        const qsizetype length = closed - opened - 1;
+        if (field >= ReferenceField &&
+            length > limit(field == ReferenceField ? Reference : Question))
+            return true;
+        from = closed + 1;
+    }
+    return false;
+}
+
+int StoredTexts::countOverlong(const QuestionList& list, int first, int last)
 {
     int count = 0;
     QuestionRecord record;
-    for (int index = 0; index < list.count(); ++index) {
+    for (int index = first; index <= last && index < list.count(); ++index) {
         const QByteArrayView line = list.line(index);
-        // A line shorter than the shortest limit holds no text past it.
-        if (line.size() <= limit(Reference))
-            continue;
-        // The book decides only where the reference starts, and a raw
-        // reference field within its limit is within it after that too:
-        // most lines are settled without decoding them.
-        const StoredTexts whole(line, OtherBooks);
-        if (whole.overlong().isEmpty())
+        if (!mayHoldOverlong(line))
             continue;
         ClearQuestionRecord(record);
         try {

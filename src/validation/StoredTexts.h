@@ -43,9 +43,13 @@ public:
     // line of the whole-bank check.
     static QString problem(Field field, qsizetype length);
 
-    // How many texts of the list are longer than decoding keeps; lines
-    // that do not decode are not counted, since they cannot be edited.
-    static int countOverlong(const QuestionList& list);
+    // False when no text of the line can be longer than decoding keeps,
+    // found without decoding it.
+    static bool mayHoldOverlong(QByteArrayView line);
+    // How many texts of the list indexes first..last are longer than
+    // decoding keeps; lines that do not decode are not counted, since they
+    // cannot be edited.
+    static int countOverlong(const QuestionList& list, int first, int last);
 
 private:
     std::array<QByteArrayView, FieldCount> m_texts{};

@@ -385,8 +385,8 @@ void ToolTest::checkStopsAtATableItCannotRead_data()
     // Checked without its table the file would pass: Gen. 51:1 looks sound.
     QTest::newRow("a damaged table") << noBible << false << 2 << QStringList();
     QTest::newRow("a table cut short") << table.chopped(1) << false << 2 << QStringList();
-    QTest::newRow("a folder where the table should be") << QByteArray() << false << 2
-                                                        << QStringList();
+    QTest::newRow("a folder where the table should be")
+        << QByteArray() << false << 2 << QStringList();
     QTest::newRow("--table GOOD: the damaged default is not read")
         << noBible << true << 1
         << QStringList{"1: Gen. does not have a chapter 51", "1: Invalid verse (1)",
@@ -412,9 +412,8 @@ void ToolTest::checkStopsAtATableItCannotRead()
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(beside), beside.size());
     }
-    QStringList arguments{QStringLiteral("check"),
-                          file(QStringLiteral("genesis51.qus"),
-                               {line("C1", "1", "A", "Gen. 51:1", "Q")})};
+    QStringList arguments{QStringLiteral("check"), file(QStringLiteral("genesis51.qus"),
+                                                        {line("C1", "1", "A", "Gen. 51:1", "Q")})};
     if (givenTable)
         arguments << QStringLiteral("--table") << tableFile();
 

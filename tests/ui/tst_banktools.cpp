@@ -168,7 +168,8 @@ void BankToolsTest::problemsMatchTool()
     QList<QByteArray> lines = bank();
     lines << EncodeQuestionLine(0, 0, 0, "99:99", "Bad reference?", "a", "b", "c", "d")
           << EncodeQuestionLine(0, 0, 0, "1:1", "", "", "b", "c", "d") << "\"C0\",\"9\",\"E\""
-          << lines[1];
+          << lines[1]
+          << EncodeQuestionLine(0, 0, 0, "1:1", "Long answer?", QByteArray(95, 'a'), "b", "c", "d");
     const QString file = f.writeFile("quiz.qus", lines);
     TfrmMain& w = f.start({file});
     ProblemsDock& dock = tools(w).problems();
@@ -188,6 +189,8 @@ void BankToolsTest::problemsMatchTool()
     QVERIFY(expected.takeLast().startsWith(QStringLiteral("checked:")));
     QVERIFY(expected.size() >= 4);
     QCOMPARE(shown, expected);
+    QVERIFY(shown.contains(
+        QStringLiteral("10: answer A is 95 characters long, more than the 90 kept")));
 
     // Enter on a line goes to its question.
     dock.problemView()->setCurrentIndex(dock.problems().index(0));
@@ -269,17 +272,15 @@ void BankToolsTest::replaceAll_data()
         << QList<QByteArray>{line(0, 0, "1:1", "Did the Lord speak?"),
                              line(0, 0, "1:2", "Did the LORD speak to the Lord?")}
         << QString()
-        << before +
-               QList<QByteArray>{line(0, 0, "1:1", "Did the Lord speak?"),
-                                 line(0, 0, "1:2", "Did the Lord speak to the Lord?")}
+        << before + QList<QByteArray>{line(0, 0, "1:1", "Did the Lord speak?"),
+                                      line(0, 0, "1:2", "Did the Lord speak to the Lord?")}
         << "info: 1 replacements in 1 questions.";
     // A whole word has a boundary on either side: "bathe" ends in "the" and
     // "their" begins with it.
     QTest::newRow("whole words: a word ending or beginning with the text is left")
         << "the"
         << "THE" << 2 << true << true
-        << QList<QByteArray>{line(0, 0, "1:1", "Q?", "bathe their feet in the river")}
-        << QString()
+        << QList<QByteArray>{line(0, 0, "1:1", "Q?", "bathe their feet in the river")} << QString()
         << before + QList<QByteArray>{line(0, 0, "1:1", "Q?", "bathe their feet in THE river")}
         << "info: 1 replacements in 1 questions.";
 }

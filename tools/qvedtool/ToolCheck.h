@@ -5,9 +5,10 @@
 #include <QStringList>
 
 // qvedtool check: every question through the editor's record checks, as the
-// detail panel would show it, plus what a stored line may not hold and
-// questions that repeat an earlier one. One output line per problem,
-// "N: " and the problem, then the summary.
+// detail panel would show it, plus what a stored line may not hold, texts
+// longer than the editor keeps and questions that repeat an earlier one.
+// One output line per problem, "N: " and the problem, then the summary. A
+// validation table that cannot be read stops the check.
 class ToolCheck
 {
 public:
