@@ -44,7 +44,7 @@ BankTools::BankTools(TfrmMain& window, QuestionGridModel& model, UserPrompts& pr
     mnuToolsFilter->setStatusTip(QStringLiteral("Show only the questions that match"));
     connect(mnuToolsFilter, &QAction::triggered, m_filter, &FilterBar::open);
 
-    m_findReplace = new TfrmFindReplace(window, prompts);
+    m_findReplace = new TfrmFindReplace(window, model, prompts);
     mnuToolsFindReplace = window.mnuTools->addAction(QStringLiteral("Find and &Replace..."));
     mnuToolsFindReplace->setObjectName(QStringLiteral("mnuToolsFindReplace"));
     mnuToolsFindReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));

@@ -10,6 +10,7 @@
 #include "QuestionLineCodec.h"
 #include "RadioGroup.h"
 #include "RecordChecks.h"
+#include "StoredTexts.h"
 #include "TextEntryGuard.h"
 #include "ToggleDeleteCommand.h"
 #include "UserPrompts.h"
@@ -117,9 +118,35 @@ bool EditingWorkflow::CheckRecord()
     return false;
 }
 
+bool EditingWorkflow::confirmCuts()
+{
+    if (m_currentIndex < 0)
+        return true;
+    // The panel holds what decoding kept of the stored texts: what the line
+    // holds beyond that goes when the panel's texts are stored.
+    const StoredTexts stored(m_document.list().line(m_currentIndex), m_record.Book);
+    const QList<StoredTexts::Field> cut = stored.overlong();
+    if (cut.isEmpty())
+        return true;
+    QString question = QStringLiteral("Question %1 holds texts longer than the editor keeps; "
+                                      "storing it cuts them:")
+                           .arg(m_currentIndex + 1);
+    for (const StoredTexts::Field field : cut)
+        question += QStringLiteral("\r\n%1: %2 characters, cut to %3")
+                        .arg(StoredTexts::name(field))
+                        .arg(stored.text(field).size())
+                        .arg(StoredTexts::limit(field));
+    question += QStringLiteral("\r\nStore the question?");
+    if (m_prompts.confirm(m_window, question) == UserPrompts::Answer::Yes)
+        return true;
+    // The edit stays in the panel, on its row.
+    m_grid.selectGridRow(m_currentRow);
+    return false;
+}
+
 bool EditingWorkflow::CommitQuestion()
 {
-    if (m_document.isReadOnly() || !CheckRecord())
+    if (m_document.isReadOnly() || !CheckRecord() || !confirmCuts())
         return false;
     const PanelValues panel = m_panel.values();
     QByteArray line = EncodeQuestionLine(

@@ -57,6 +57,9 @@ public:
 
 private:
     bool CheckRecord();
+    // False when the stored row holds texts longer than the panel's, which
+    // storing would cut, and the author does not want them cut.
+    bool confirmCuts();
     void warnAboutQuote();
     void stepHistory(bool back);
 

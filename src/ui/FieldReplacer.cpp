@@ -94,16 +94,20 @@ int FieldReplacer::replaceIn(PanelValues& values, bool& tooLong) const
     for (QString* text : fieldsOf(result)) {
         QString replaced;
         qsizetype from = 0;
-        bool found = false;
-        for (auto it = m_pattern.globalMatch(*text); it.hasNext(); found = true) {
+        int changes = 0;
+        for (auto it = m_pattern.globalMatch(*text); it.hasNext();) {
             const QRegularExpressionMatch match = it.next();
             replaced += QStringView(*text).sliced(from, match.capturedStart() - from);
             replaced += m_replacement;
             from = match.capturedEnd();
-            ++count;
+            // "Lord" found for "LORD" without matching case and replaced
+            // with "Lord" changes nothing, and is not counted.
+            if (match.capturedView() != m_replacement)
+                ++changes;
         }
-        if (!found)
+        if (changes == 0)
             continue;
+        count += changes;
         replaced += QStringView(*text).sliced(from);
         const qsizetype limit = text == &result.reference ? ReferenceLength : TextLength;
         if (bytes(replaced).size() > limit) {
@@ -123,13 +127,13 @@ QByteArray FieldReplacer::encoded(const PanelValues& values)
                               bytes(values.answerC), bytes(values.answerD));
 }
 
-FieldReplacer::Outcome FieldReplacer::replaceAll(const QuestionList& list) const
+FieldReplacer::Outcome FieldReplacer::replaceAll(const QuestionList& list, const Shown& shown) const
 {
     Outcome outcome;
     QuestionRecord record;
     for (int index = 0; index < list.count(); ++index) {
         const QByteArrayView line = list.line(index);
-        if (!lineMayMatch(line))
+        if ((shown && !shown(index)) || !lineMayMatch(line))
             continue;
         ClearQuestionRecord(record);
         try {

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QRegularExpression>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -42,7 +43,8 @@ public:
     bool matches(const PanelValues& values) const;
     bool lineMayMatch(QByteArrayView line) const;
 
-    // Replaces in the chosen texts; answers how many. A text that would
+    // Replaces in the chosen texts; answers how many replacements changed
+    // something (a match already like the replacement does not). A text that would
     // pass its length (90, 25 for the reference) leaves the values as they
     // were and sets tooLong.
     int replaceIn(PanelValues& values, bool& tooLong) const;
@@ -57,8 +59,12 @@ public:
         // would change what was not asked for, so they are left unchanged.
         QList<int> notAsStored;
     };
-    // Every question of the list; lines that do not decode are left alone.
-    Outcome replaceAll(const QuestionList& list) const;
+    // Whether a list index is one of the rows shown.
+    using Shown = std::function<bool(int index)>;
+    // Every question of the list, or only those shown when shown is given;
+    // lines that do not decode are left alone. Only a text that changes
+    // counts, and only a changed line is stored.
+    Outcome replaceAll(const QuestionList& list, const Shown& shown = {}) const;
 
 private:
     // The line a commit of these values stores.

@@ -7,6 +7,7 @@
 #include "QuestionGrid.h"
 #include "QvedError.h"
 #include "RecoveryJournal.h"
+#include "StoredTexts.h"
 #include "UserPrompts.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QLocale>
 #include <QScopeGuard>
 #include <QUndoStack>
+#include <QtConcurrent>
 #include <utility>
 
 const QString FileCommands::OpenFilter =
@@ -83,6 +85,34 @@ void FileCommands::LoadQuestionFile(const QString& path)
     QuestionList loaded = readList(path, record);
     m_history.clear();
     install(std::move(loaded), record, path);
+    reportLongTexts();
+}
+
+void FileCommands::reportLongTexts()
+{
+    // Every line is read: in blocks on every core, so a large file opens
+    // nearly as fast as without this count.
+    constexpr int BlockSize = 1 << 16;
+    const QuestionList& list = m_document.list();
+    QList<int> blocks;
+    for (int first = 0; first < list.count(); first += BlockSize)
+        blocks << first;
+    const int count = QtConcurrent::blockingMappedReduced<int>(
+        blocks,
+        [&list](int first) {
+            return StoredTexts::countOverlong(list, first, first + BlockSize - 1);
+        },
+        [](int& total, int part) { total += part; });
+    if (count == 0)
+        return;
+    m_prompts.information(
+        m_window,
+        (count == 1 ? QStringLiteral("1 text of this file is")
+                    : QStringLiteral("%1 texts of this file are").arg(count)) +
+            QStringLiteral(" longer than the editor keeps: 90 characters for the question and "
+                           "each answer (as much as the game reads), 25 for the reference. "
+                           "Tools > Check File lists them. Storing an edit of such a question "
+                           "cuts them, after asking."));
 }
 
 bool FileCommands::recover(const QString& path)
@@ -150,6 +180,7 @@ bool FileCommands::recover(const QString& path)
                                   "list: save it under a name of your choice.")
                        .arg(file);
     m_prompts.information(m_window, message);
+    reportLongTexts();
     return true;
 }
 
@@ -233,6 +264,7 @@ void FileCommands::OpenQuestionFile(const QString& path)
     if (!keepsLock)
         m_lock = std::move(lock); // the file shown before is let go
     install(std::move(loaded), record, path, readOnly);
+    reportLongTexts();
 }
 
 void FileCommands::openCommandLineFile(const QStringList& arguments)

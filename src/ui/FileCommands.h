@@ -77,6 +77,9 @@ private:
     // The save question before the list is replaced; false on Cancel.
     bool offerToSave(const QString& question);
     void showBackupMessage();
+    // Says how many texts of the opened list are longer than the editor
+    // keeps, once an open, when there are any.
+    void reportLongTexts();
 
     QuestionDocument& m_document;
     QUndoStack& m_history;

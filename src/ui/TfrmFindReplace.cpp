@@ -3,6 +3,7 @@
 #include "DetailPanel.h"
 #include "EditingWorkflow.h"
 #include "QuestionGrid.h"
+#include "QuestionGridModel.h"
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ReplaceAllCommand.h"
@@ -20,8 +21,9 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-TfrmFindReplace::TfrmFindReplace(TfrmMain& window, UserPrompts& prompts)
-    : QDialog(&window), m_window(window), m_prompts(prompts)
+TfrmFindReplace::TfrmFindReplace(TfrmMain& window, const QuestionGridModel& rows,
+                                 UserPrompts& prompts)
+    : QDialog(&window), m_window(window), m_rows(rows), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("frmFindReplace"));
     setWindowTitle(QStringLiteral("Find and Replace"));
@@ -172,7 +174,11 @@ void TfrmFindReplace::btnReplaceAllClick()
     if (!usable(replace) || !m_window.editing().ResolvePendingEdit())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    FieldReplacer::Outcome outcome = replace.replaceAll(m_window.document().list());
+    // A filter leaves the rows it hides alone.
+    FieldReplacer::Shown shown;
+    if (m_rows.isFiltered())
+        shown = [this](int index) { return m_rows.modelRow(index) >= 0; };
+    FieldReplacer::Outcome outcome = replace.replaceAll(m_window.document().list(), shown);
     const int questions = int(outcome.lines.size());
     if (questions > 0)
         m_window.history().push(

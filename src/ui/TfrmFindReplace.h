@@ -8,19 +8,20 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QuestionGridModel;
 class TfrmMain;
 class UserPrompts;
 
 // Find and Replace over the question texts of the list: Find Next shows the
 // next matching question in the panel, Replace changes the panel's texts as
-// an edit to commit, Replace All changes every matching question in one
-// undoable step.
+// an edit to commit, Replace All changes every matching question of the rows
+// shown in one undoable step.
 class TfrmFindReplace : public QDialog
 {
     Q_OBJECT
 
 public:
-    TfrmFindReplace(TfrmMain& window, UserPrompts& prompts);
+    TfrmFindReplace(TfrmMain& window, const QuestionGridModel& rows, UserPrompts& prompts);
 
     // Shows the dialog as it opens every time: focus in Find what, In set
     // to All texts, both check boxes off.
@@ -48,5 +49,6 @@ private:
     int findFrom(const FieldReplacer& replacer, int first, int last) const;
 
     TfrmMain& m_window;
+    const QuestionGridModel& m_rows; // the rows the filter shows
     UserPrompts& m_prompts;
 };

@@ -476,7 +476,9 @@ TableLocations TfrmMain::tableLocations() const
 
 void TfrmMain::LoadValTable()
 {
-    reportValTable(m_table.LoadValTable(tableLocations().lookupFolder(), m_environment.builder));
+    const QString folder = tableLocations().lookupFolder();
+    reportValTable(m_table.LoadValTable(folder, m_environment.builder),
+                   folder + ValidationTable::FileName);
 }
 
 void TfrmMain::mnuOptionsRebuildValidationTableClick()
@@ -494,13 +496,13 @@ void TfrmMain::mnuOptionsRebuildValidationTableClick()
         m_prompts.information(
             this, QStringLiteral("The validation table was written to %1.")
                       .arg(QDir::toNativeSeparators(folder + ValidationTable::FileName)));
-    reportValTable(outcome);
+    reportValTable(outcome, folder + ValidationTable::FileName);
 }
 
-void TfrmMain::reportValTable(ValidationTable::LoadOutcome outcome)
+void TfrmMain::reportValTable(ValidationTable::LoadOutcome outcome, const QString& path)
 {
     if (outcome != ValidationTable::LoadOutcome::Loaded)
-        m_prompts.information(this, ValidationTable::message(outcome));
+        m_prompts.information(this, ValidationTable::message(outcome, path));
 }
 
 void TfrmMain::readSettings()

@@ -133,9 +133,9 @@ private:
     void connectHistory();
     // "Quorvale Question Editor - <file>", marked while there are unsaved changes.
     void updateCaption();
-    // Shows the message of a validation table load that failed.
     TableLocations tableLocations() const;
-    void reportValTable(ValidationTable::LoadOutcome outcome);
+    // Shows the message of a validation table load that failed, naming the table.
+    void reportValTable(ValidationTable::LoadOutcome outcome, const QString& path);
     void readSettings();
     void showOptions();
     QAction* action(const QString& name, const QString& caption, const QString& hint,

@@ -6,6 +6,7 @@
 #include "QuestionList.h"
 #include "QvedError.h"
 #include "RecordChecks.h"
+#include "StoredTexts.h"
 #include "Windows1252.h"
 
 #include <QHashFunctions>
@@ -16,10 +17,23 @@ namespace {
 
 constexpr int ChoiceCount = 4;
 
-size_t hashOfTexts(const QuestionRecord& r)
+// Whole texts: two questions alike in their first 90 characters only are
+// no repeat while their lines hold the rest.
+size_t hashOfTexts(const StoredTexts& t)
 {
-    return qHashMulti(0, r.Question.view(), r.AnswerA.view(), r.AnswerB.view(), r.AnswerC.view(),
-                      r.AnswerD.view());
+    return qHashMulti(0, t.text(StoredTexts::Question), t.text(StoredTexts::AnswerA),
+                      t.text(StoredTexts::AnswerB), t.text(StoredTexts::AnswerC),
+                      t.text(StoredTexts::AnswerD));
+}
+
+bool sameTexts(const StoredTexts& a, const StoredTexts& b)
+{
+    for (const auto field : {StoredTexts::Question, StoredTexts::AnswerA, StoredTexts::AnswerB,
+                             StoredTexts::AnswerC, StoredTexts::AnswerD}) {
+        if (a.text(field) != b.text(field))
+            return false;
+    }
+    return true;
 }
 
 // The text between the line's first two double quotes, however long.
@@ -76,6 +90,9 @@ bool BankCheck::checkQuestion(int number, QByteArrayView line, const Found& foun
         m_decoded = true;
         checkRecord(number, counted);
         checkStoredValues(number, line, fields, counted);
+        const StoredTexts texts(line, m_record.Book);
+        for (const StoredTexts::Field field : texts.overlong())
+            counted({number, StoredTexts::problem(field, texts.text(field).size())});
     } catch (const QvedError& e) {
         counted({number, e.message()});
     }
@@ -84,20 +101,19 @@ bool BankCheck::checkQuestion(int number, QByteArrayView line, const Found& foun
 
 int BankCheck::earlierWithSameTexts(const QuestionList& list, int index)
 {
-    const size_t hash = hashOfTexts(m_record);
+    const StoredTexts texts(list.line(index), m_record.Book);
+    const size_t hash = hashOfTexts(texts);
     const auto [from, to] = m_firstWithTexts.equal_range(hash);
-    QuestionRecord other;
     for (auto it = from; it != to; ++it) {
-        ClearQuestionRecord(other);
-        DecodeQuestionLine(list.line(it->second - 1), other, DecodeMode::Full);
-        if (other.Question == m_record.Question && other.AnswerA == m_record.AnswerA &&
-            other.AnswerB == m_record.AnswerB && other.AnswerC == m_record.AnswerC &&
-            other.AnswerD == m_record.AnswerD)
+        // Only the question and the answers are compared, which do not
+        // depend on the book.
+        if (sameTexts(StoredTexts(list.line(it->second - 1), 0), texts))
             return it->second;
     }
     m_firstWithTexts.emplace(hash, index + 1);
     return 0;
 }
+
 void BankCheck::checkRecord(int number, const Found& found)
 {
     PanelValues panel = PanelValuesOf(m_record);

@@ -11,8 +11,9 @@ class ValidationTable;
 
 // The checks of a whole question bank, the same for the command-line tool
 // and the editor: the editor's record checks on the panel values each
-// question would show, what a stored line may not hold, and questions whose
-// question and four answers repeat an earlier one.
+// question would show, what a stored line may not hold, texts longer than
+// the editor keeps, and questions whose question and four answers, read
+// whole, repeat an earlier one.
 class BankCheck
 {
 public:

@@ -71,3 +71,11 @@ QString ValidationTable::message(LoadOutcome outcome)
     return QStringLiteral(
         "Unable to load the validation table. Validation functions will be inoperative.");
 }
+
+QString ValidationTable::message(LoadOutcome outcome, const QString& path)
+{
+    if (outcome == LoadOutcome::Loaded)
+        return {};
+    return message(outcome) + QStringLiteral("\r\n") + QDir::toNativeSeparators(path) +
+           QStringLiteral("\r\nOptions > Rebuild Validation Table writes it again.");
+}

@@ -43,6 +43,9 @@ public:
 
     // The message the user is shown for an outcome; empty when loaded.
     static QString message(LoadOutcome outcome);
+    // The editor's message: the outcome's, the table's path and how to
+    // write the table again.
+    static QString message(LoadOutcome outcome, const QString& path);
 
     // The most verses any chapter has (Psalm 119).
     static constexpr int MaxVerses = 176;

@@ -58,6 +58,9 @@ QByteArray line(const QByteArray& book, const QByteArray& level, const QByteArra
 }
 
 const QByteArray firstMan = line("C1", "1", "A", "Gen. 2:7", "Who was the first man?", "Adam");
+// 92 characters: the editor keeps the first 90 and loses "t.".
+const QByteArray LongQuestion =
+    "What did Moses see when he turned aside to look at the bush, that burned, and was not burnt.";
 
 // Reads RFC 4180 text: quoted fields may hold commas, doubled quotes and
 // line breaks; records end with CR LF.
@@ -123,6 +126,8 @@ private slots:
     void check();
     void checkWholeFile();
     void checkValidatesWithTheTableBesideTheProgram();
+    void checkStopsAtATableItCannotRead_data();
+    void checkStopsAtATableItCannotRead();
     void exitStatus_data();
     void exitStatus();
     void exportJson_data();
@@ -294,6 +299,22 @@ void ToolTest::check_data()
         << QByteArrayList{firstMan,
                           line("C1", "1", "A", "Gen. 2:7", "Who was the first man?", "Eve")}
         << table << none;
+    // Another tool wrote texts the editor cuts on the next edit of their row.
+    QTest::newRow("a 92-character question is listed with its length")
+        << QByteArrayList{line("C1", "1", "A", "Gen. 2:7", LongQuestion)} << table
+        << QStringList{"1: question is 92 characters long, more than the 90 kept"};
+    QTest::newRow("every long text of a line is listed")
+        << QByteArrayList{R"("C67","1","A","Question one of the Shorter Catechism","Q","a",")" +
+                          QByteArray(91, 'b') + R"(","c","d")"}
+        << table
+        << QStringList{"1: reference is 37 characters long, more than the 25 kept",
+                       "1: answer B is 91 characters long, more than the 90 kept"};
+    QTest::newRow("questions alike only in their first 90 characters repeat nothing")
+        << QByteArrayList{line("C1", "1", "A", "Gen. 2:7", LongQuestion),
+                          line("C1", "1", "A", "Gen. 2:7", LongQuestion.chopped(1) + "!")}
+        << table
+        << QStringList{"1: question is 92 characters long, more than the 90 kept",
+                       "2: question is 92 characters long, more than the 90 kept"};
 }
 
 void ToolTest::check()
@@ -349,6 +370,66 @@ void ToolTest::checkValidatesWithTheTableBesideTheProgram()
              (QStringList{"2: Gen. does not have a chapter 51", "3: Jude does not have a chapter 2",
                           "checked: 3 questions, 2 with problems"}));
     QCOMPARE(run.exitCode, 1);
+}
+
+void ToolTest::checkStopsAtATableItCannotRead_data()
+{
+    QTest::addColumn<QByteArray>("beside"); // the table beside the program; null: a folder
+    QTest::addColumn<bool>("givenTable");   // --table names a good one
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("out");
+
+    QFile good(tableFile());
+    QVERIFY(good.open(QIODevice::ReadOnly));
+    const QByteArray table = good.readAll();
+    QByteArray noBible(table.size(), '\0');
+    // Checked without its table the file would pass: Gen. 51:1 looks sound.
+    QTest::newRow("a damaged table") << noBible << false << 2 << QStringList();
+    QTest::newRow("a table cut short") << table.chopped(1) << false << 2 << QStringList();
+    QTest::newRow("a folder where the table should be")
+        << QByteArray() << false << 2 << QStringList();
+    QTest::newRow("--table GOOD: the damaged default is not read")
+        << noBible << true << 1
+        << QStringList{"1: Gen. does not have a chapter 51", "1: Invalid verse (1)",
+                       "checked: 1 questions, 1 with problems"};
+}
+
+void ToolTest::checkStopsAtATableItCannotRead()
+{
+    QFETCH(QByteArray, beside);
+    QFETCH(bool, givenTable);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, out);
+
+    // A copy of the tool in a folder of its own, whose table it finds first.
+    const QTemporaryDir program;
+    const QString tool = program.filePath(QStringLiteral("qvedtool"));
+    QVERIFY(QFile::copy(QStringLiteral(QVEDTOOL_PATH), tool));
+    const QString besideTable = program.filePath(QStringLiteral("qvedval.dta"));
+    if (beside.isNull()) {
+        QVERIFY(QDir(program.path()).mkdir(QStringLiteral("qvedval.dta")));
+    } else {
+        QFile file(besideTable);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(beside), beside.size());
+    }
+    QStringList arguments{QStringLiteral("check"), file(QStringLiteral("genesis51.qus"),
+                                                        {line("C1", "1", "A", "Gen. 51:1", "Q")})};
+    if (givenTable)
+        arguments << QStringLiteral("--table") << tableFile();
+
+    QProcess process;
+    process.start(tool, arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), exitCode);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+             out);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    if (givenTable)
+        QCOMPARE(err, QString());
+    else
+        QVERIFY2(err.contains(QDir::toNativeSeparators(besideTable)), qPrintable(err));
 }
 
 void ToolTest::exitStatus_data()

@@ -169,7 +169,8 @@ void BankToolsTest::problemsMatchTool()
     QList<QByteArray> lines = bank();
     lines << EncodeQuestionLine(0, 0, 0, "99:99", "Bad reference?", "a", "b", "c", "d")
           << EncodeQuestionLine(0, 0, 0, "1:1", "", "", "b", "c", "d") << "\"C0\",\"9\",\"E\""
-          << lines[1];
+          << lines[1]
+          << EncodeQuestionLine(0, 0, 0, "1:1", "Long answer?", QByteArray(95, 'a'), "b", "c", "d");
     const QString file = f.writeFile("quiz.qus", lines);
     TfrmMain& w = f.start({file});
     ProblemsDock& dock = tools(w).problems();
@@ -189,6 +190,8 @@ void BankToolsTest::problemsMatchTool()
     QVERIFY(expected.takeLast().startsWith(QStringLiteral("checked:")));
     QVERIFY(expected.size() >= 4);
     QCOMPARE(shown, expected);
+    QVERIFY(shown.contains(
+        QStringLiteral("10: answer A is 95 characters long, more than the 90 kept")));
 
     // Enter on a line goes to its question.
     dock.problemView()->setCurrentIndex(dock.problems().index(0));
@@ -204,9 +207,11 @@ void BankToolsTest::replaceAll_data()
     QTest::addColumn<int>("in"); // 0 All texts, 1 Question, 2 Answers, 3 Reference
     QTest::addColumn<bool>("matchCase");
     QTest::addColumn<bool>("wholeWords");
-    QTest::addColumn<QByteArray>("extra"); // a line after the bank's, when not empty
+    QTest::addColumn<QList<QByteArray>>("extra"); // lines after the bank's
+    QTest::addColumn<QString>("filter");          // the filter bar's text; empty: none
     QTest::addColumn<QList<QByteArray>>("lines");
     QTest::addColumn<QString>("message");
+    const QList<QByteArray> none;
     const QList<QByteArray> before = bank();
     auto line = [](int book, int level, const char* reference, const char* question,
                    const char* answerB = "Beta") {
@@ -215,7 +220,7 @@ void BankToolsTest::replaceAll_data()
     };
     QTest::newRow("quote becomes apostrophe")
         << "beta"
-        << "B\"t" << 2 << false << false << QByteArray()
+        << "B\"t" << 2 << false << false << none << QString()
         << QList<QByteArray>{line(0, 0, "1:1", "Who made the heaven?", "B't"),
                              line(0, 1, "2:7", "Of what was man formed?", "B't"),
                              line(1, 0, "3:2", "Who spoke from the bush?", "B't"),
@@ -224,14 +229,14 @@ void BankToolsTest::replaceAll_data()
         << "info: 5 replacements in 5 questions.";
     QTest::newRow("whole words, match case, line break")
         << "the"
-        << "THE\nvery" << 0 << true << true << QByteArray()
+        << "THE\nvery" << 0 << true << true << none << QString()
         << QList<QByteArray>{line(0, 0, "1:1", "Who made THE very heaven?"), before[1],
                              line(1, 0, "3:2", "Who spoke from THE very bush?"),
                              line(1, 3, "14:21", "What parted THE very sea?"), before[4]}
         << "info: 3 replacements in 3 questions.";
     QTest::newRow("too long is left and listed")
         << "1"
-        << "one two three four five six" << 3 << false << false << QByteArray() << before
+        << "one two three four five six" << 3 << false << false << none << QString() << before
         << "info: 0 replacements in 0 questions.\nLeft unchanged, a text would be too long: 1, 4, "
            "5";
     // Another tool's line with a 120-character answer: rewriting it as the
@@ -240,7 +245,7 @@ void BankToolsTest::replaceAll_data()
         R"("C1","1","A","Gen. 1:1","Q","a","Beta",")" + QByteArray(120, 'c') + R"(","d")";
     QTest::newRow("a line the panel would store otherwise is left and listed")
         << "Beta"
-        << "B't" << 2 << false << false << longAnswer
+        << "B't" << 2 << false << false << QList<QByteArray>{longAnswer} << QString()
         << QList<QByteArray>{line(0, 0, "1:1", "Who made the heaven?", "B't"),
                              line(0, 1, "2:7", "Of what was man formed?", "B't"),
                              line(1, 0, "3:2", "Who spoke from the bush?", "B't"),
@@ -250,9 +255,35 @@ void BankToolsTest::replaceAll_data()
         << "info: 5 replacements in 5 questions.\nLeft unchanged, the line holds more than the "
            "panel would store (edit it there): 6";
     QTest::newRow("outside the code page")
-        << "Beta" << u8"\u0101" << 0 << false << false << QByteArray() << before
+        << "Beta" << u8"\u0101" << 0 << false << false << none << QString() << before
         << u8"info: The replacement holds '\u0101', which "
            "question files cannot hold.";
+    // Replace All works on the rows the filter shows, as the help says.
+    QTest::newRow("a filter leaves the rows it hides alone")
+        << "Beta"
+        << "B't" << 2 << false << false << none << "sea"
+        << QList<QByteArray>{before[0], before[1], before[2],
+                             line(1, 3, "14:21", "What parted the sea?", "B't"), before[4]}
+        << "info: 1 replacements in 1 questions.";
+    // Without matching case "Lord" is found for "LORD": replacing it with
+    // "Lord" changes nothing, is not counted, and leaves its row unmarked.
+    QTest::newRow("LORD to Lord counts and marks only real changes")
+        << "LORD"
+        << "Lord" << 1 << false << false
+        << QList<QByteArray>{line(0, 0, "1:1", "Did the Lord speak?"),
+                             line(0, 0, "1:2", "Did the LORD speak to the Lord?")}
+        << QString()
+        << before + QList<QByteArray>{line(0, 0, "1:1", "Did the Lord speak?"),
+                                      line(0, 0, "1:2", "Did the Lord speak to the Lord?")}
+        << "info: 1 replacements in 1 questions.";
+    // A whole word has a boundary on either side: "bathe" ends in "the" and
+    // "their" begins with it.
+    QTest::newRow("whole words: a word ending or beginning with the text is left")
+        << "the"
+        << "THE" << 2 << true << true
+        << QList<QByteArray>{line(0, 0, "1:1", "Q?", "bathe their feet in the river")} << QString()
+        << before + QList<QByteArray>{line(0, 0, "1:1", "Q?", "bathe their feet in THE river")}
+        << "info: 1 replacements in 1 questions.";
 }
 
 void BankToolsTest::replaceAll()
@@ -262,14 +293,20 @@ void BankToolsTest::replaceAll()
     QFETCH(int, in);
     QFETCH(bool, matchCase);
     QFETCH(bool, wholeWords);
-    QFETCH(QByteArray, extra);
+    QFETCH(QList<QByteArray>, extra);
+    QFETCH(QString, filter);
     QFETCH(QList<QByteArray>, lines);
     QFETCH(QString, message);
-    QList<QByteArray> file = bank();
-    if (!extra.isEmpty())
-        file << extra;
+    const QList<QByteArray> file = bank() + extra;
     WindowFixture f;
     TfrmMain& w = f.start({f.writeFile("quiz.qus", file)});
+    f.prompts.takeShown(); // what opening the file said
+    if (!filter.isEmpty()) {
+        FilterBar& bar = tools(w).filterBar();
+        bar.open();
+        bar.textBox()->setText(filter);
+        waitForFilter(bar);
+    }
     w.findChild<QAction*>(QStringLiteral("mnuToolsFindReplace"))->trigger();
     TfrmFindReplace& dialog = tools(w).findReplace();
     QVERIFY(dialog.isVisible());
@@ -291,8 +328,13 @@ void BankToolsTest::replaceAll()
     QCOMPARE(w.history().count(), steps + (changed ? 1 : 0));
     if (!changed)
         return;
-    QCOMPARE(w.stgQuestions->model()->index(0, QuestionGridModel::ModifiedColumn).data(),
-             QVariant(lines[0] != file[0] ? "M" : ""));
+    // Only a changed row is marked.
+    for (int index = 0; index < lines.size(); ++index)
+        QVERIFY2(w.document().list().isModified(index) == (lines[index] != file[index]),
+                 qPrintable(QString::number(index + 1)));
+    if (filter.isEmpty())
+        QCOMPARE(w.stgQuestions->model()->index(0, QuestionGridModel::ModifiedColumn).data(),
+                 QVariant(lines[0] != file[0] ? "M" : ""));
     // One step takes every change back.
     w.editing().mnuActionsUndoClick();
     for (int index = 0; index < lines.size(); ++index)

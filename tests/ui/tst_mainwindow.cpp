@@ -697,7 +697,9 @@ void MainWindowTest::rebuildValidationTable()
     TfrmMain broken(g.prompts, {}, nothing);
     QCOMPARE(g.prompts.shown,
              QStringList{"info: Unable to load the validation table. Validation functions will be "
-                         "inoperative."});
+                         "inoperative.\r\n" +
+                         QDir::toNativeSeparators(g.folder() + ValidationTable::FileName) +
+                         "\r\nOptions > Rebuild Validation Table writes it again."});
     QVERIFY(!broken.table().ValidationTableLoaded());
 }
 

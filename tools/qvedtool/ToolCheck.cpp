@@ -22,8 +22,10 @@ int ToolCheck::run(const QStringList& arguments)
         "Runs the question editor's checks on every question of FILE, as the editor's panel "
         "would show it, and lists each problem as \"N: problem\". Also lists what the editor "
         "would refuse to store (a level outside 1 to 4, a correct answer outside A to D, a book "
-        "number outside 1 to 68, a field holding a double quote) and questions whose question "
-        "and four answers repeat an earlier one. Exit status 1 when a problem was found."));
+        "number outside 1 to 68, a field holding a double quote), texts longer than the editor "
+        "keeps (90 characters, 25 for the reference) and questions whose question and four "
+        "answers repeat an earlier one. Exit status 1 when a problem was found, 2 when the "
+        "validation table cannot be read."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
                                  QStringLiteral("check FILE"));
     const QCommandLineOption noValidate(
@@ -49,12 +51,14 @@ int ToolCheck::run(const QStringList& arguments)
         if (!loadGivenTable(parser.value(tableOption), table))
             return ToolCommandLine::Failure;
     } else if (validate) {
-        // As the editor: without its table it checks everything but
-        // chapters and verses.
-        const auto outcome =
-            table.LoadValTable(TableLocations::standard().lookupFolder(), BuilderLibrary());
-        if (outcome != ValidationTable::LoadOutcome::Loaded)
-            Utf8Output::error(ValidationTable::message(outcome));
+        // Checking without the table would pass every chapter and verse:
+        // a table that cannot be read stops the check.
+        const QString folder = TableLocations::standard().lookupFolder();
+        const auto outcome = table.LoadValTable(folder, BuilderLibrary());
+        if (outcome != ValidationTable::LoadOutcome::Loaded) {
+            Utf8Output::error(unusableTable(folder + ValidationTable::FileName, outcome));
+            return ToolCommandLine::Failure;
+        }
     }
 
     Utf8Output out;
@@ -74,6 +78,16 @@ int ToolCheck::run(const QStringList& arguments)
     if (!out.flush())
         return ToolCommandLine::Failure;
     return withProblems > 0 ? ToolCommandLine::ProblemsFound : ToolCommandLine::Success;
+}
+
+QString ToolCheck::unusableTable(const QString& path, ValidationTable::LoadOutcome outcome)
+{
+    const QString what = outcome == ValidationTable::LoadOutcome::Damaged
+                             ? QStringLiteral("is damaged (delete it to have it written again)")
+                             : QStringLiteral("cannot be read");
+    return QStringLiteral("qvedtool check: the validation table %1 %2. Name another with "
+                          "--table PATH, or check without it with --no-validate.")
+        .arg(QDir::toNativeSeparators(path), what);
 }
 
 bool ToolCheck::loadGivenTable(const QString& path, ValidationTable& table)
