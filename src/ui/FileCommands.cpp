@@ -165,10 +165,10 @@ bool FileCommands::recover(const QString& path)
     // Nothing on the stack leads back to the file as saved.
     m_history.resetClean();
 
-    QString message = (changes == 1 ? QStringLiteral("1 unsaved change of %1 came back.")
-                                    : QStringLiteral("%2 unsaved changes of %1 came back."))
-                          .arg(file)
-                          .arg(changes);
+    QString message = changes == 1
+                          ? QStringLiteral("1 unsaved change of %1 came back.").arg(file)
+                          : QStringLiteral("%1 unsaved changes of %2 came back.")
+                                .arg(QString::number(changes), file);
     if (cutShort)
         message += QStringLiteral(" The end of their journal was cut short (%1): any change "
                                   "after that is lost.")

@@ -219,8 +219,10 @@ void EditorLockTest::killedEditorsJournalIsOffered()
     QVERIFY(QFile::exists(RecoveryJournal::journalPathOf(file)));
     f.prompts.answers.enqueue(Answer::Yes);
     TfrmMain& w = f.start({file});
-    QCOMPARE(f.prompts.shown.size(), 1);
+    // The question, then how many changes came back.
+    QCOMPARE(f.prompts.shown.size(), 2);
     QVERIFY2(f.prompts.shown[0].startsWith("confirm: "), qPrintable(f.prompts.shown[0]));
+    QVERIFY2(f.prompts.shown[1].contains("1 unsaved change of"), qPrintable(f.prompts.shown[1]));
     QVERIFY(w.document().list().isDeleted(1));
     QVERIFY(!w.document().isReadOnly());
     QVERIFY(!isFree(file));
