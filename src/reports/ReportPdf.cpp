@@ -55,12 +55,14 @@ QString ReportPdf::render(const ReportLayout& report, const QString& path, const
 }
 
 QString ReportPdf::write(int reportType, const QuestionList& list, int first, int last,
-                         const QString& path, const QTemporaryDir& folder, const QDateTime& created)
+                         const QString& path, const QTemporaryDir& folder, const QDateTime& created,
+                         const QString& pageLabel)
 {
     TdmQVED3 dataModule;
     QStringList messages;
     ReportRun run(list, dataModule.tblQuestionData, folder,
                   [&messages](const QString& text) { messages << text; });
+    run.setPageLabel(pageLabel);
     try {
         run.PrepareData(ReportRun::Mode::Range, QString::number(first), QString::number(last),
                         reportType, [&](const ReportLayout& report) {

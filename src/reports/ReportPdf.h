@@ -24,10 +24,11 @@ public:
     // The report setup's command for grid rows first..last (1-based, adjusted
     // and checked as the setup's range is) with report type 0 (test with
     // key), 1 (test) or 2 (question list): the same temporary export, in the
-    // given folder, table and layouts, with the PDF file as the output.
+    // given folder, table and layouts, with the PDF file as the output. A
+    // page label goes on every page (ReportLayout::setPageLabel).
     static QString write(int reportType, const QuestionList& list, int first, int last,
                          const QString& path, const QTemporaryDir& folder,
-                         const QDateTime& created = {});
+                         const QDateTime& created = {}, const QString& pageLabel = {});
 
     // The name Save as PDF suggests: the question file's name with the
     // layout's ("quiz-key.pdf", "quiz-test.pdf", "quiz-list.pdf") in the
