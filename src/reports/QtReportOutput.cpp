@@ -88,7 +88,22 @@ void QtReportOutput::saveAsPdf(const ReportLayout& report, const QString& pdfPat
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    const QString error = ReportPdf::render(report, path);
-    if (!error.isEmpty())
+    // Thousands of pages take a while: the window keeps answering, with a
+    // Cancel that writes no file.
+    std::optional<QProgressDialog> progress;
+    bool cancelled = false;
+    const QString error = ReportPdf::render(report, path, {}, [&](int page, int count) {
+        if (!progress) {
+            progress.emplace(QString(), QStringLiteral("Cancel"), 0, count, parent);
+            progress->setWindowTitle(QStringLiteral("Save as PDF"));
+            progress->setWindowModality(Qt::WindowModal);
+        }
+        progress->setLabelText(QStringLiteral("Drawing page %1 of %2").arg(page).arg(count));
+        progress->setValue(page - 1);
+        QApplication::processEvents();
+        cancelled = progress->wasCanceled();
+        return !cancelled;
+    });
+    if (!error.isEmpty() && !cancelled)
         m_prompts.information(parent, error);
 }

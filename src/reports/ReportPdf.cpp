@@ -31,7 +31,8 @@ void stampCreationDate(QByteArray& pdf, const QDateTime& created)
 
 } // namespace
 
-QString ReportPdf::render(const ReportLayout& report, const QString& path, const QDateTime& created)
+QString ReportPdf::render(const ReportLayout& report, const QString& path, const QDateTime& created,
+                          const std::function<bool(int page, int count)>& progress)
 {
     ReportEngine engine(report);
     QBuffer pdf;
@@ -41,7 +42,7 @@ QString ReportPdf::render(const ReportLayout& report, const QString& path, const
         QPdfWriter writer(&pdf);
         writer.setPageLayout(ReportEngine::pageLayout());
         writer.setCreator(QStringLiteral("Question Editor"));
-        if (!engine.render(writer))
+        if (!engine.render(writer, progress))
             return QStringLiteral("Cannot create file %1").arg(path);
     }
     if (engine.pageCount() == 0)

@@ -27,33 +27,45 @@ ReportPreview::ReportPreview(ReportEngine& engine, QWidget* parent)
     m_view = new ReportPageView(engine, this);
 
     m_toolBar = new QToolBar(this);
-    auto icon = [this](const char* theme, QStyle::StandardPixmap standard) {
-        return QIcon::fromTheme(QLatin1StringView(theme), style()->standardIcon(standard));
+    // The icons of Qt's own preview, which every desktop has.
+    auto icon = [](const char* name) {
+        QIcon made;
+        for (const int size : {24, 32})
+            made.addFile(
+                QStringLiteral(":/qt-project.org/dialogs/qprintpreviewdialog/images/%1-%2.png")
+                    .arg(QLatin1StringView(name))
+                    .arg(size),
+                QSize(size, size));
+        return made;
     };
-    m_print = m_toolBar->addAction(icon("document-print", QStyle::SP_DialogOkButton),
+    m_print = m_toolBar->addAction(QIcon::fromTheme(QStringLiteral("document-print"),
+                                                    QIcon(QStringLiteral(":/reports/print.svg"))),
                                    QStringLiteral("Print"));
-    m_save = m_toolBar->addAction(icon("document-save-as", QStyle::SP_DialogSaveButton),
-                                  QStringLiteral("Save as PDF"));
+    m_save =
+        m_toolBar->addAction(QIcon::fromTheme(QStringLiteral("document-save-as"),
+                                              style()->standardIcon(QStyle::SP_DialogSaveButton)),
+                             QStringLiteral("Save as PDF"));
     m_toolBar->addSeparator();
-    m_toolBar->addAction(icon("zoom-in", QStyle::SP_ArrowUp), QStringLiteral("Zoom in"), this,
+    m_toolBar->addAction(icon("zoom-in"), QStringLiteral("Zoom in"), this,
                          [this] { m_view->setZoom(m_view->zoom() * zoomStep); });
-    m_toolBar->addAction(icon("zoom-out", QStyle::SP_ArrowDown), QStringLiteral("Zoom out"), this,
+    m_toolBar->addAction(icon("zoom-out"), QStringLiteral("Zoom out"), this,
                          [this] { m_view->setZoom(m_view->zoom() / zoomStep); });
-    m_toolBar->addAction(icon("zoom-fit-width", QStyle::SP_TitleBarMaxButton),
-                         QStringLiteral("Fit width"), this, [this] { m_view->fitWidth(); });
+    m_toolBar->addAction(icon("zoom-fit-width"), QStringLiteral("Fit width"), this,
+                         [this] { m_view->fitWidth(); });
     m_toolBar->addSeparator();
-    m_toolBar->addAction(icon("go-first", QStyle::SP_MediaSkipBackward),
-                         QStringLiteral("First page"), this, [this] { m_view->showPage(0); });
-    m_toolBar->addAction(icon("go-previous", QStyle::SP_MediaSeekBackward),
-                         QStringLiteral("Previous page"), this,
+    m_toolBar->addAction(icon("go-first"), QStringLiteral("First page"), this,
+                         [this] { m_view->showPage(0); });
+    m_toolBar->addAction(icon("go-previous"), QStringLiteral("Previous page"), this,
                          [this] { m_view->showPage(m_view->currentPage() - 1); });
-    m_toolBar->addAction(icon("go-next", QStyle::SP_MediaSeekForward), QStringLiteral("Next page"),
-                         this, [this] { m_view->showPage(m_view->currentPage() + 1); });
-    m_toolBar->addAction(icon("go-last", QStyle::SP_MediaSkipForward), QStringLiteral("Last page"),
-                         this, [this] { m_view->showPage(pagesReady() - 1); });
+    m_toolBar->addAction(icon("go-next"), QStringLiteral("Next page"), this,
+                         [this] { m_view->showPage(m_view->currentPage() + 1); });
+    m_toolBar->addAction(icon("go-last"), QStringLiteral("Last page"), this,
+                         [this] { m_view->showPage(pagesReady() - 1); });
     m_toolBar->addSeparator();
     lblPage = new QLabel(this);
     lblPage->setObjectName(QStringLiteral("lblPage"));
+    lblPage->setMinimumWidth(
+        lblPage->fontMetrics().horizontalAdvance(QStringLiteral("Page 000000 of 000000+")));
     m_toolBar->addWidget(lblPage);
 
     lblStatus = new QLabel(this);
@@ -66,6 +78,7 @@ ReportPreview::ReportPreview(ReportEngine& engine, QWidget* parent)
     btnCancelLayout->setObjectName(QStringLiteral("btnCancelLayout"));
     connect(btnCancelLayout, &QPushButton::clicked, this, &ReportPreview::cancelLayout);
     auto* status = new QHBoxLayout;
+    status->setContentsMargins(6, 0, 6, 0);
     status->addWidget(lblStatus, 1);
     status->addWidget(prgLayout, 1);
     status->addWidget(btnCancelLayout);
