@@ -1,18 +1,23 @@
 // The print preview lays a long report out between its events: the first
 // page shows while the rest is still being laid out, and Cancel stops it.
+#include "QtReportOutput.h"
 #include "QuestionLineCodec.h"
 #include "ReportEngine.h"
 #include "ReportLayout.h"
 #include "ReportPageView.h"
 #include "ReportPreview.h"
 #include "ReportRun.h"
+#include "ScriptedPrompts.h"
 #include "TableFiles.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -63,6 +68,7 @@ class TestReportPreview : public QObject
 private slots:
     void firstPageShowsBeforeTheLastIsLaidOut();
     void cancelStopsTheLayout();
+    void cancelledSaveLeavesTheOlderFile();
 };
 
 // Opening the preview lays nothing out yet; the pages come in steps from
@@ -143,6 +149,44 @@ void TestReportPreview::cancelStopsTheLayout()
     QCOMPARE(preview.pagesReady(), pages);
     QCOMPARE(finished.count(), 0);
     QVERIFY(inkOf(preview).print > 100);
+}
+
+// Save as PDF from the preview shows its progress; Cancel there writes
+// nothing and leaves a file of that name as it was.
+void TestReportPreview::cancelledSaveLeavesTheOlderFile()
+{
+    TableFiles files(questions(recordCount));
+    const auto report = ReportRun::createReport(0, files.table);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("quiz-key.pdf"));
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("older report") == 12);
+    }
+    ScriptedPrompts prompts;
+    prompts.fileNames.enqueue(path);
+    QtReportOutput output(prompts);
+    bool progressShown = false;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<ReportPreview*>(QApplication::activeModalWidget());
+        QVERIFY(preview);
+        // Runs while the first page is being drawn.
+        QTimer::singleShot(0, [&] {
+            auto* progress = preview->findChild<QProgressDialog*>();
+            progressShown = progress != nullptr;
+            if (progress)
+                progress->cancel();
+        });
+        preview->saveAction()->trigger();
+        preview->close();
+    });
+    output.preview(*report, path, nullptr);
+    QVERIFY(progressShown);
+    QCOMPARE(prompts.informations(), QStringList());
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("older report"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList("quiz-key.pdf"));
 }
 
 QTEST_MAIN(TestReportPreview)
