@@ -85,7 +85,7 @@ void MainWindowControls::buildActions(QMainWindow& window)
                            QStringLiteral("Add|Add a new question (to the end of the list only)."));
     mnuActionsCancelEdit =
         action(window, QStringLiteral("mnuActionsCancelEdit"), QStringLiteral("&Cancel Edit"), QString());
-    mnuActionsDelete = action(
+    mnuActionsDelete = action(window,
         QStringLiteral("mnuActionsDelete"), QStringLiteral("&Delete/Restore"),
         QStringLiteral("Delete/Restore|Mark the highlighted questions for deletion/restoration."));
     mnuActionsEdit = action(window, QStringLiteral("mnuActionsEdit"), QStringLiteral("&Edit"),

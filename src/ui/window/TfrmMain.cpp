@@ -31,6 +31,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QStatusBar>
