@@ -2,35 +2,17 @@
 
 #include "ReportEngine.h"
 #include "ReportPdf.h"
+#include "ReportPreview.h"
 #include "UserPrompts.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QStandardPaths>
-#include <QStyle>
-#include <QToolBar>
 #include <optional>
-
-namespace {
-
-// The preview's own choices of orientation and page, found by their
-// captions in the language the preview shows.
-bool isPageSetupAction(const QAction* action)
-{
-    for (const char* caption : {"Portrait", "Landscape", "Page setup"}) {
-        if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", caption))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 QtReportOutput::QtReportOutput(UserPrompts& prompts) : m_prompts(prompts) {}
 
@@ -87,36 +69,14 @@ void QtReportOutput::print(const ReportLayout& report, QWidget* parent)
 
 void QtReportOutput::preview(const ReportLayout& report, const QString& pdfPath, QWidget* parent)
 {
-    // The default printer, or PDF output where there is none.
-    QPrinter printer(QPrinter::HighResolution);
-    setUp(printer);
+    // The preview draws the report's own pages (US Letter portrait) and
+    // offers no page setup, so what is printed or saved is what was shown.
     ReportEngine engine(report);
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    // The bands are placed for the report's own page. The print dialog can
-    // still change the printer's page, so every drawing puts it back.
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&engine](QPrinter* target) {
-        target->setPageLayout(ReportEngine::pageLayout());
-        engine.render(*target);
-    });
-    if (auto* toolBar = dialog.findChild<QToolBar*>()) {
-        bool afterSeparator = false;
-        for (QAction* action : toolBar->actions()) {
-            // Taking the orientation pair out leaves two separators in a row.
-            if (isPageSetupAction(action) || (afterSeparator && action->isSeparator()))
-                toolBar->removeAction(action);
-            else
-                afterSeparator = action->isSeparator();
-        }
-        toolBar->addSeparator();
-        QAction* save = toolBar->addAction(
-            QIcon::fromTheme(QStringLiteral("document-save-as"),
-                             dialog.style()->standardIcon(QStyle::SP_DialogSaveButton)),
-            QStringLiteral("Save as PDF"));
-        QObject::connect(save, &QAction::triggered, [this, &report, &pdfPath, &dialog] {
-            saveAsPdf(report, pdfPath, &dialog);
-        });
-    }
+    ReportPreview dialog(engine, parent);
+    QObject::connect(dialog.printAction(), &QAction::triggered,
+                     [this, &report, &dialog] { print(report, &dialog); });
+    QObject::connect(dialog.saveAction(), &QAction::triggered,
+                     [this, &report, &pdfPath, &dialog] { saveAsPdf(report, pdfPath, &dialog); });
     dialog.exec();
 }
 
@@ -128,7 +88,22 @@ void QtReportOutput::saveAsPdf(const ReportLayout& report, const QString& pdfPat
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    const QString error = ReportPdf::render(report, path);
-    if (!error.isEmpty())
+    // Thousands of pages take a while: the window keeps answering, with a
+    // Cancel that writes no file.
+    std::optional<QProgressDialog> progress;
+    bool cancelled = false;
+    const QString error = ReportPdf::render(report, path, {}, [&](int page, int count) {
+        if (!progress) {
+            progress.emplace(QString(), QStringLiteral("Cancel"), 0, count, parent);
+            progress->setWindowTitle(QStringLiteral("Save as PDF"));
+            progress->setWindowModality(Qt::WindowModal);
+        }
+        progress->setLabelText(QStringLiteral("Drawing page %1 of %2").arg(page).arg(count));
+        progress->setValue(page - 1);
+        QApplication::processEvents();
+        cancelled = progress->wasCanceled();
+        return !cancelled;
+    });
+    if (!error.isEmpty() && !cancelled)
         m_prompts.information(parent, error);
 }

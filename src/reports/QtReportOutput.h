@@ -8,9 +8,10 @@ class QPrinter;
 class UserPrompts;
 
 // The printer with a progress window, and the print preview window, from
-// which the report can also be printed or saved as PDF. The pages are always
-// the report's own (US Letter portrait): the preview offers no page setup,
-// so what is printed or saved is what was shown.
+// which the report can also be printed (to the default printer, as Print
+// does) or saved as PDF. The pages are always the report's own (US Letter
+// portrait): the preview offers no page setup, so what is printed or saved
+// is what was shown.
 class QtReportOutput : public ReportOutput
 {
 public:

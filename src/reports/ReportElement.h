@@ -40,7 +40,7 @@ struct ReportElement
     Alignment alignment = Alignment::Left;
     qreal left = 0;
     qreal top = 0;
-    qreal width = 0;  // boxes and pictures only
+    qreal width = 0;  // boxes, pictures and texts kept short of a neighbour
     qreal height = 0; // pictures only
     QString content;  // the text, the field name or the picture resource
     int pointSize = 10;

@@ -128,6 +128,9 @@ ReportEngine::BandPlan ReportEngine::planBand(const ReportBand& band)
         // element on its line, so long answers never run into their
         // neighbours.
         qreal right = bandWidth;
+        if (e.kind == ReportElement::Kind::Text && e.alignment == ReportElement::Alignment::Left &&
+            e.width > 0)
+            right = (e.left + e.width) * U;
         if (e.stretches) {
             for (const ReportElement& other : band.elements) {
                 if (qAbs(other.top - e.top) < epsilon && other.left > e.left)
@@ -208,39 +211,65 @@ qreal ReportEngine::shifts(const BandPlan& plan, const PlacedBand& where,
 
 void ReportEngine::paginate()
 {
+    startPagination();
+    paginateSome(INT_MAX);
+}
+
+int ReportEngine::recordCount() const
+{
+    return m_layout.table().recordCount();
+}
+
+void ReportEngine::startPagination()
+{
     m_pages.clear();
-    const int records = m_layout.table().recordCount();
-    if (records == 0)
+    m_placing = Placing();
+    // A table without records gives no pages, not an empty one.
+    m_placing.done = m_layout.table().recordCount() == 0;
+    if (m_placing.done)
         return;
+    m_placing.page.push_back(placedAt(m_title.band, 0));
+    m_placing.y = m_title.band->height * U;
+}
 
+void ReportEngine::finishPage()
+{
     const qreal footerTop = (ReportLayout::BandsHeight - m_footer.band->height) * U;
-    std::vector<PlacedBand> page;
-    page.push_back(placedAt(m_title.band, 0));
-    qreal y = m_title.band->height * U;
-    bool pageHasDetail = false;
-    auto finishPage = [&] {
-        page.push_back(placedAt(m_footer.band, footerTop));
-        m_pages.push_back(std::move(page));
-        page.clear();
-        y = 0;
-        pageHasDetail = false;
-    };
+    m_placing.page.push_back(placedAt(m_footer.band, footerTop));
+    m_pages.push_back(std::move(m_placing.page));
+    m_placing.page.clear();
+    m_placing.y = 0;
+    m_placing.pageHasDetail = false;
+}
 
-    for (int record = 0; record < records; ++record) {
+bool ReportEngine::paginateSome(int records)
+{
+    if (m_placing.done)
+        return true;
+    const int count = m_layout.table().recordCount();
+    const int last =
+        records >= count - m_placing.nextRecord ? count : m_placing.nextRecord + records;
+    const qreal footerTop = (ReportLayout::BandsHeight - m_footer.band->height) * U;
+    Placing& at = m_placing;
+    for (; at.nextRecord < last; ++at.nextRecord) {
         PlacedBand detail = placedAt(m_detail.band, 0);
-        detail.record = record;
-        detail.detailNumber = record + 1;
+        detail.record = at.nextRecord;
+        detail.detailNumber = at.nextRecord + 1;
         measureStretch(m_detail, detail);
         const qreal height = m_detail.band->height * U + detail.stretch;
         // A band taller than a whole page still gets a page of its own.
-        if (pageHasDetail && y + height > footerTop + epsilon)
+        if (at.pageHasDetail && at.y + height > footerTop + epsilon)
             finishPage();
-        detail.top = y;
-        y += height;
-        page.push_back(std::move(detail));
-        pageHasDetail = true;
+        detail.top = at.y;
+        at.y += height;
+        at.page.push_back(std::move(detail));
+        at.pageHasDetail = true;
     }
+    if (at.nextRecord < count)
+        return false;
     finishPage();
+    at.done = true;
+    return true;
 }
 
 void ReportEngine::drawPicture(QPainter& painter, const ReportElement& element, qreal top) const

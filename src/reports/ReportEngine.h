@@ -54,6 +54,16 @@ public:
     // Places the bands from the first record on; a table without records
     // gives no pages. Each run numbers the details from 1 again.
     void paginate();
+
+    // The same placing a few records at a time, so a window can lay out a
+    // long report between its events: startPagination forgets the pages,
+    // and each paginateSome places up to records more, finishing each page
+    // as it fills. True once every record is placed and the last page done.
+    void startPagination();
+    bool paginateSome(int records);
+    int recordsPlaced() const { return m_placing.nextRecord; }
+    int recordCount() const;
+
     int pageCount() const { return int(m_pages.size()); }
     const std::vector<PlacedBand>& page(int index) const { return m_pages[std::size_t(index)]; }
 
@@ -89,7 +99,18 @@ private:
         std::vector<Placed> elements;
     };
 
+    // Where paginateSome goes on from.
+    struct Placing
+    {
+        int nextRecord = 0;
+        std::vector<PlacedBand> page;
+        qreal y = 0;
+        bool pageHasDetail = false;
+        bool done = true;
+    };
+
     BandPlan planBand(const ReportBand& band);
+    void finishPage();
     const Style* style(int pointSize, bool bold);
     QString elementText(const Placed& placed, const PlacedBand& where, int pageNumber) const;
     void measureStretch(const BandPlan& plan, PlacedBand& where) const;
@@ -105,4 +126,5 @@ private:
     BandPlan m_detail;
     BandPlan m_footer;
     std::vector<std::vector<PlacedBand>> m_pages;
+    Placing m_placing;
 };

@@ -24,3 +24,12 @@ ReportLayout::ReportLayout(const TextTable& table, const QString& title, const Q
         ReportElement::pageNumber(7.07, 0),
     };
 }
+
+void ReportLayout::setPageLabel(const QString& text)
+{
+    // Bold, and kept clear of "Page": a long name loses its end, never
+    // the page number.
+    ReportElement label = ReportElement::text(0, 0, text, true);
+    label.width = 6.69 - 0.1 - label.left;
+    m_footer.elements.push_back(label);
+}

@@ -27,6 +27,11 @@ public:
     const ReportBand& detailBand() const { return m_detail; }
     const ReportBand& pageFooterBand() const { return m_footer; }
 
+    // Names what the pages are (a built test's name and version) at the
+    // left of every page's footer, so printed versions are never mixed up.
+    // Ordinary reports carry none.
+    void setPageLabel(const QString& text);
+
 protected:
     // The title band with the two logos, the title and, when given, the
     // subtitle; the footer with "Page" and the page number.

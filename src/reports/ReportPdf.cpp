@@ -31,7 +31,8 @@ void stampCreationDate(QByteArray& pdf, const QDateTime& created)
 
 } // namespace
 
-QString ReportPdf::render(const ReportLayout& report, const QString& path, const QDateTime& created)
+QString ReportPdf::render(const ReportLayout& report, const QString& path, const QDateTime& created,
+                          const std::function<bool(int page, int count)>& progress)
 {
     ReportEngine engine(report);
     QBuffer pdf;
@@ -41,7 +42,7 @@ QString ReportPdf::render(const ReportLayout& report, const QString& path, const
         QPdfWriter writer(&pdf);
         writer.setPageLayout(ReportEngine::pageLayout());
         writer.setCreator(QStringLiteral("Question Editor"));
-        if (!engine.render(writer))
+        if (!engine.render(writer, progress))
             return QStringLiteral("Cannot create file %1").arg(path);
     }
     if (engine.pageCount() == 0)
@@ -55,12 +56,14 @@ QString ReportPdf::render(const ReportLayout& report, const QString& path, const
 }
 
 QString ReportPdf::write(int reportType, const QuestionList& list, int first, int last,
-                         const QString& path, const QTemporaryDir& folder, const QDateTime& created)
+                         const QString& path, const QTemporaryDir& folder, const QDateTime& created,
+                         const QString& pageLabel)
 {
     TdmQVED3 dataModule;
     QStringList messages;
     ReportRun run(list, dataModule.tblQuestionData, folder,
                   [&messages](const QString& text) { messages << text; });
+    run.setPageLabel(pageLabel);
     try {
         run.PrepareData(ReportRun::Mode::Range, QString::number(first), QString::number(last),
                         reportType, [&](const ReportLayout& report) {

@@ -86,7 +86,10 @@ std::unique_ptr<ReportLayout> ReportRun::BuildReportTable(Mode mode, const QStri
     m_table.setDirectory(ReportExport::DirectoryPart(name));
     m_table.setTableName(ReportExport::NamePart(name));
     m_table.open();
-    return createReport(reportType, m_table);
+    std::unique_ptr<ReportLayout> report = createReport(reportType, m_table);
+    if (!m_pageLabel.isEmpty())
+        report->setPageLabel(m_pageLabel);
+    return report;
 }
 
 bool ReportRun::WriteRangeFile(const QString& fileName, const QString& begText,

@@ -47,6 +47,10 @@ public:
 
     static std::unique_ptr<ReportLayout> createReport(int reportType, const TextTable& table);
 
+    // Every page of the report made next carries the label; see
+    // ReportLayout::setPageLabel.
+    void setPageLabel(const QString& text) { m_pageLabel = text; }
+
 private:
     std::unique_ptr<ReportLayout> BuildReportTable(Mode mode, const QString& begText,
                                                    const QString& endText, int reportType);
@@ -58,4 +62,5 @@ private:
     const QTemporaryDir& m_folder;
     Inform m_inform;
     QString m_dataFile; // this run's data file, once it may exist
+    QString m_pageLabel;
 };

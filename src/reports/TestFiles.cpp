@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <tuple>
 
 namespace {
 
@@ -60,7 +61,8 @@ QString TestFiles::questionFileAmong(const QString& folder, const QString& name,
 }
 
 QString TestFiles::write(const std::vector<TestBuilder::Version>& versions, const QString& folder,
-                         const QString& name, const QDateTime& created, QStringList& written)
+                         const QString& name, quint32 seed, const QDateTime& created,
+                         QStringList& written)
 {
     const QDir dir(folder);
     if (!dir.exists() && !QDir().mkpath(folder))
@@ -79,11 +81,16 @@ QString TestFiles::write(const std::vector<TestBuilder::Version>& versions, cons
         QuestionList list;
         QuestionRecord record;
         list.fillFromContent(lines, record, DecodeMode::QuestionOnly);
-        for (const auto& [reportType, file] :
-             {std::pair{TestReport, files[1]}, {KeyReport, files[2]}}) {
+        // At the table the versions look alike: each page says which it is.
+        const QString label =
+            QStringLiteral("%1-%2 \u00b7 Version %2").arg(name, QString(version.letter));
+        const QString keyLabel =
+            QStringLiteral("%1 \u00b7 Seed %2").arg(label, QString::number(seed));
+        for (const auto& [reportType, file, pageLabel] :
+             {std::tuple{TestReport, files[1], label}, {KeyReport, files[2], keyLabel}}) {
             const QString path = dir.filePath(file);
             const QString error = ReportPdf::write(reportType, list, 1, list.count(), path,
-                                                   *temporaryFolder, created);
+                                                   *temporaryFolder, created, pageLabel);
             if (!error.isEmpty())
                 return error;
             written << path;

@@ -24,9 +24,11 @@ public:
                                      const QString& questionFile);
 
     // Writes every version's files, replacing any there; the paths written
-    // go to written. The PDFs carry created as their date, so the same
-    // choices give the same bytes. Answers an empty text, or the message for
-    // the user.
+    // go to written. Every page of a test names its version ("NAME-V",
+    // "Version V"), and every page of a key also the seed it was built
+    // with. The PDFs carry created as their date, so the same choices give
+    // the same bytes. Answers an empty text, or the message for the user.
     static QString write(const std::vector<TestBuilder::Version>& versions, const QString& folder,
-                         const QString& name, const QDateTime& created, QStringList& written);
+                         const QString& name, quint32 seed, const QDateTime& created,
+                         QStringList& written);
 };

@@ -7,15 +7,17 @@
 #include "ReportExport.h"
 #include "ReportLayout.h"
 #include "ReportPdf.h"
+#include "ReportPreview.h"
 #include "ReportRun.h"
 #include "ScriptedPrompts.h"
+#include "TableFiles.h"
+#include "TestBuilder.h"
+#include "TestFiles.h"
 #include "TextTable.h"
 
 #include <QAction>
 #include <QImage>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -45,29 +47,6 @@ QByteArray numbered(int count)
         content += lineWith(n, "Question " + QByteArray::number(n)) + "\r\n";
     return content;
 }
-
-// A report table over the given lines, exported as a report run exports them.
-class TableFiles
-{
-public:
-    explicit TableFiles(const QByteArray& content)
-    {
-        const QString data = m_dir.filePath(QStringLiteral("z120000.txt"));
-        QFile file(data);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(content);
-        file.close();
-        ReportExport::WriteSchemaFile(ReportExport::SchemaFileName(data));
-        table.setDirectory(ReportExport::DirectoryPart(data));
-        table.setTableName(ReportExport::NamePart(data));
-        table.open();
-    }
-
-    TextTable table;
-
-private:
-    QTemporaryDir m_dir;
-};
 
 QString textOfPdf(const QString& path)
 {
@@ -134,6 +113,26 @@ private slots:
             }
         }
         QCOMPARE(number, records);
+
+        // Laid out three records at a time, as the preview does between its
+        // events, the pages come out the same.
+        ReportEngine chunked(*report);
+        chunked.startPagination();
+        int calls = 1;
+        while (!chunked.paginateSome(3)) {
+            QCOMPARE(chunked.recordsPlaced(), 3 * calls);
+            ++calls;
+        }
+        QCOMPARE(calls, std::max(1, (records + 2) / 3));
+        QCOMPARE(chunked.pageCount(), pages);
+        for (int p = 0; p < pages; ++p) {
+            QCOMPARE(chunked.page(p).size(), engine.page(p).size());
+            for (std::size_t b = 0; b < engine.page(p).size(); ++b) {
+                QCOMPARE(chunked.page(p)[b].band, engine.page(p)[b].band);
+                QCOMPARE(chunked.page(p)[b].record, engine.page(p)[b].record);
+                QCOMPARE(chunked.page(p)[b].top, engine.page(p)[b].top);
+            }
+        }
 
         // Every run numbers from 1 again.
         engine.paginate();
@@ -212,10 +211,13 @@ private slots:
                                     "Page\\s+1\\b", "Page\\s+2\\b", "\\b45 +Question 45"};
         const QStringList answers = {"A\\s+Adam", "B\\s+Noah", "C\\s+Abel", "D\\s+Seth"};
         const QStringList key = {"Level\\s+4", "Correct\\s+A", "Ref:\\s+Gen\\. 2:7"};
+        // Only built tests name a version on their pages.
+        const QStringList label = {"Version", "Seed"};
         QTest::newRow("test with key")
-            << 0 << always + answers + key + QStringList("Test format w/Key") << QStringList();
-        QTest::newRow("test") << 1 << always + answers << key + QStringList("Question Report");
-        QTest::newRow("question list") << 2 << always << answers + key;
+            << 0 << always + answers + key + QStringList("Test format w/Key") << label;
+        QTest::newRow("test") << 1 << always + answers
+                              << key + label + QStringList("Question Report");
+        QTest::newRow("question list") << 2 << always << answers + key + label;
     }
 
     void pdfText()
@@ -240,6 +242,58 @@ private slots:
             QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(pattern));
         for (const QString& pattern : absent)
             QVERIFY2(!text.contains(QRegularExpression(pattern)), qPrintable(pattern));
+    }
+
+    void builtTestPagesNameTheirVersion_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("absent");
+        QTest::addColumn<int>("pages");
+        // 30 questions: three pages of the test (13 a page) and of the key (10).
+        QTest::newRow("test A") << "quiz-A-test.pdf"
+                                << "quiz-A\\W+Version A\\s"
+                                << "Seed|Version B" << 3;
+        QTest::newRow("key A") << "quiz-A-key.pdf"
+                               << "quiz-A\\W+Version A\\W+Seed 31\\b"
+                               << "Version B" << 3;
+        QTest::newRow("test B") << "quiz-B-test.pdf"
+                                << "quiz-B\\W+Version B\\s"
+                                << "Seed|Version A" << 3;
+        QTest::newRow("key B") << "quiz-B-key.pdf"
+                               << "quiz-B\\W+Version B\\W+Seed 31\\b"
+                               << "Version A" << 3;
+    }
+
+    // Versions look alike at the table: every page of every test and key
+    // says which version it is, and a key also its seed.
+    void builtTestPagesNameTheirVersion()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, heading);
+        QFETCH(QString, absent);
+        QFETCH(int, pages);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        std::vector<QuestionRecord> questions(30);
+        for (std::size_t n = 0; n < questions.size(); ++n)
+            DecodeQuestionLine(lineWith(2, "Question " + QByteArray::number(n + 1)), questions[n],
+                               DecodeMode::Full);
+        const std::vector<TestBuilder::Version> versions{{u'A', questions}, {u'B', questions}};
+        QTemporaryDir dir;
+        QStringList written;
+        QCOMPARE(TestFiles::write(versions, dir.path(), QStringLiteral("quiz"), 31, {}, written),
+                 QString());
+        QCOMPARE(written.size(), 6);
+
+        QStringList text = textOfPdf(dir.filePath(file)).split(u'\f');
+        if (text.last().trimmed().isEmpty())
+            text.removeLast();
+        QCOMPARE(text.size(), pages);
+        for (const QString& page : text) {
+            QVERIFY2(page.contains(QRegularExpression(heading)), qPrintable(page));
+            QVERIFY2(!page.contains(QRegularExpression(absent)), qPrintable(page));
+        }
     }
 
     void logoIsDrawn()
@@ -279,9 +333,9 @@ private slots:
         QCOMPARE(prompts.informations(), QStringList(QtReportOutput::noPrinterMessage()));
     }
 
-    // The preview offers no page of its own: turning its page to landscape
-    // (as the print dialog can) still shows, prints and saves the report's
-    // portrait pages, and Save as PDF suggests the name it was given.
+    // The preview offers no page of its own (no orientation or page setup
+    // to choose), so it prints and saves the report's portrait pages, and
+    // Save as PDF suggests the name it was given.
     void previewSavesPdf()
     {
         TableFiles files(numbered(12));
@@ -292,13 +346,9 @@ private slots:
         prompts.fileNames.enqueue(dir.filePath(QStringLiteral("saved")));
         QtReportOutput output(prompts);
         QStringList captions;
-        QPageLayout::Orientation shown = QPageLayout::Landscape;
         QTimer::singleShot(0, [&] {
-            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            auto* preview = qobject_cast<ReportPreview*>(QApplication::activeModalWidget());
             QVERIFY(preview);
-            auto* pages = preview->findChild<QPrintPreviewWidget*>();
-            pages->setLandscapeOrientation();
-            shown = pages->orientation();
             for (QAction* action : preview->findChild<QToolBar*>()->actions()) {
                 captions << action->text();
                 if (action->text() == QLatin1String("Save as PDF"))
@@ -307,7 +357,6 @@ private slots:
             preview->close();
         });
         output.preview(*report, suggested, nullptr);
-        QCOMPARE(shown, QPageLayout::Portrait);
         for (const char* pageChoice : {"Portrait", "Landscape", "Page setup"})
             QVERIFY2(!captions.contains(QLatin1String(pageChoice)), pageChoice);
         QVERIFY(captions.contains(QStringLiteral("Save as PDF")));

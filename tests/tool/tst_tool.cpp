@@ -122,6 +122,7 @@ private:
 private slots:
     void initTestCase();
     void buildTestIsTheSameForTheSameSeed();
+    void buildTestPagesNameTheirVersion();
     void check_data();
     void check();
     void checkWholeFile();
@@ -175,6 +176,36 @@ void ToolTest::buildTestIsTheSameForTheSameSeed()
     }
     QCOMPARE(outputs[0].size(), outputs[1].size());
     QVERIFY(outputs[0] == outputs[1]);
+}
+
+// Every page of each test and key says its name and version, and a key's
+// pages the seed that builds it again.
+void ToolTest::buildTestPagesNameTheirVersion()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext is not installed");
+    const QString sample = qEnvironmentVariable("QVED_SOURCE_DIR") + "/samples/sample.qus";
+    const QString folder = m_dir.filePath(QStringLiteral("headed"));
+    const ToolRun built = runTool(
+        {"build-test", sample, "--count", "25", "--versions", "2", "--seed", "4077", "-o", folder});
+    QCOMPARE(built.exitCode, 0);
+    for (const QString version : {"A", "B"}) {
+        const QString other = version == "A" ? "B" : "A";
+        for (const QString kind : {"test", "key"}) {
+            const QString pdf = QStringLiteral("%1/sample-%2-%3.pdf").arg(folder, version, kind);
+            QStringList pages = pdfText(pdf).split(u'\f');
+            if (pages.last().trimmed().isEmpty())
+                pages.removeLast();
+            QVERIFY2(pages.size() >= 2, qPrintable(pdf));
+            const QRegularExpression heading("sample-" + version + "\\W+Version " + version +
+                                             (kind == "key" ? "\\W+Seed 4077\\b" : "\\s"));
+            for (const QString& page : pages) {
+                QVERIFY2(page.contains(heading), qPrintable(pdf + ":\n" + page));
+                QVERIFY2(!page.contains("Version " + other), qPrintable(pdf));
+                QCOMPARE(page.contains("Seed"), kind == "key");
+            }
+        }
+    }
 }
 
 QString ToolTest::file(const QString& name, const QByteArrayList& lines)

@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,6 +21,7 @@ class BuildTestDialogTest : public QObject
 private slots:
     void buildAsksBeforeReplacing();
     void buildNeverReplacesTheQuestionFile();
+    void builtPagesNameTheirVersionAndSeed();
 };
 
 // The eligible count follows the levels, Build writes every version's three
@@ -108,6 +112,44 @@ void BuildTestDialogTest::buildNeverReplacesTheQuestionFile()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"bank-A.qus"});
+}
+
+// The seed in the dialog is the one every key's pages show, beside the
+// name and version that every page of the test and the key shows.
+void BuildTestDialogTest::builtPagesNameTheirVersionAndSeed()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext is not installed");
+    const QString sample = qEnvironmentVariable("QVED_SOURCE_DIR") + "/samples/sample.qus";
+    QTemporaryDir folder;
+    const QString questionFile = folder.filePath("quiz.qus");
+    QVERIFY(QFile::copy(sample, questionFile));
+    QuestionList list;
+    QuestionRecord record;
+    list.FillQuestionList(questionFile, record, DecodeMode::QuestionOnly);
+    ScriptedPrompts prompts;
+    const ValidationTable table;
+    TfrmBuildTest dialog(list, table, prompts, questionFile);
+    dialog.findChild<QSpinBox*>("spnCount")->setValue(24);
+    dialog.findChild<QSpinBox*>("spnSeed")->setValue(8128);
+    prompts.answers << UserPrompts::Answer::No; // not the folder
+    dialog.btnBuildClick();
+    QVERIFY(prompts.errors().isEmpty());
+
+    for (const char* file : {"quiz-C-test.pdf", "quiz-C-key.pdf"}) {
+        QProcess process;
+        process.start("pdftotext", {"-layout", folder.filePath(file), "-"});
+        QVERIFY(process.waitForFinished(60000));
+        QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
+        if (pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        QVERIFY2(pages.size() >= 2, file);
+        const bool key = QByteArrayView(file).endsWith("key.pdf");
+        for (const QString& page : pages) {
+            QVERIFY2(page.contains(QRegularExpression("quiz-C\\W+Version C\\b")), file);
+            QCOMPARE(page.contains(QRegularExpression("Seed 8128\\b")), key);
+        }
+    }
 }
 
 QTEST_MAIN(BuildTestDialogTest)

@@ -153,8 +153,8 @@ int ToolBuildTest::run(const QStringList& arguments)
     QStringList written;
     // Dated as the question file, so the same file and choices give the
     // same bytes.
-    const QString error =
-        TestFiles::write(versions, folder, name, QFileInfo(file).lastModified(), written);
+    const QString error = TestFiles::write(versions, folder, name, choices.seed,
+                                           QFileInfo(file).lastModified(), written);
     Utf8Output out;
     out.raw("seed: ");
     out.raw(QByteArray::number(choices.seed));

@@ -245,7 +245,8 @@ void TfrmBuildTest::btnBuildClick()
     QStringList written;
     // Dated as the question file (its stamp when read), so the same file
     // and choices give the same bytes.
-    const QString error = TestFiles::write(versions, folder, name, m_fileDate, written);
+    const QString error =
+        TestFiles::write(versions, folder, name, chosen->seed, m_fileDate, written);
     if (!error.isEmpty()) {
         m_prompts.error(this, error);
         return;

@@ -10,7 +10,7 @@ class QAction;
 class QuestionGridModel;
 class SimilarQuestionHint;
 class TfrmFindReplace;
-class TfrmMain;
+class ToolHost;
 class UserPrompts;
 
 // The whole-bank tools of the Tools menu: the Problems dock, the filter bar,
@@ -21,7 +21,7 @@ class BankTools : public QObject
     Q_OBJECT
 
 public:
-    BankTools(TfrmMain& window, QuestionGridModel& model, UserPrompts& prompts);
+    BankTools(ToolHost& window, QuestionGridModel& model, UserPrompts& prompts);
 
     ProblemsDock& problems() { return *m_problems; }
     FilterBar& filterBar() { return *m_filter; }
@@ -41,7 +41,7 @@ public:
     QAction* mnuToolsCompare;
 
 private:
-    TfrmMain& m_window;
+    ToolHost& m_window;
     UserPrompts& m_prompts;
     ProblemsDock* m_problems;
     FilterBar* m_filter;

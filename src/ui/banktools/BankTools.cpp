@@ -7,78 +7,79 @@
 #include "QuestionGrid.h"
 #include "SimilarQuestionHint.h"
 #include "TfrmFindReplace.h"
-#include "TfrmMain.h"
+#include "ToolHost.h"
 #include "TfrmStatistics.h"
 #include "UserPrompts.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-BankTools::BankTools(TfrmMain& window, QuestionGridModel& model, UserPrompts& prompts)
-    : QObject(&window), m_window(window), m_prompts(prompts)
+BankTools::BankTools(ToolHost& window, QuestionGridModel& model, UserPrompts& prompts)
+    : QObject(&window.mainWindow()), m_window(window), m_prompts(prompts)
 {
-    m_problems = new ProblemsDock(window.document(), window.table(), *window.statusBar(), &window);
-    window.addDockWidget(Qt::BottomDockWidgetArea, m_problems);
+    m_problems = new ProblemsDock(window.document(), window.table(), *window.mainWindow().statusBar(), &window.mainWindow());
+    window.mainWindow().addDockWidget(Qt::BottomDockWidgetArea, m_problems);
     m_problems->hide();
-    connect(m_problems, &ProblemsDock::questionChosen, &window, [&window](int number) {
+    connect(m_problems, &ProblemsDock::questionChosen, &window.mainWindow(), [&window](int number) {
         window.runCommand([&window, number] { window.goToRow(number); });
     });
 
-    m_filter = new FilterBar(window.document(), model, *window.stgQuestions, *m_problems,
-                             window.centralWidget());
+    m_filter = new FilterBar(window.document(), model, window.grid(), *m_problems,
+                             window.mainWindow().centralWidget());
     // Above the grid, which the central area's layout holds first.
-    if (auto* layout = qobject_cast<QVBoxLayout*>(window.centralWidget()->layout()))
+    if (auto* layout = qobject_cast<QVBoxLayout*>(window.mainWindow().centralWidget()->layout()))
         layout->insertWidget(0, m_filter);
 
-    mnuToolsCheckFile = window.mnuTools->addAction(QStringLiteral("&Check File"));
+    mnuToolsCheckFile = window.toolsMenu().addAction(QStringLiteral("&Check File"));
     mnuToolsCheckFile->setObjectName(QStringLiteral("mnuToolsCheckFile"));
     mnuToolsCheckFile->setShortcut(Qt::Key_F7);
     mnuToolsCheckFile->setStatusTip(QStringLiteral("Check every question of the list"));
     connect(mnuToolsCheckFile, &QAction::triggered, m_problems, &ProblemsDock::startCheck);
 
-    mnuToolsFilter = window.mnuTools->addAction(QStringLiteral("&Filter"));
+    mnuToolsFilter = window.toolsMenu().addAction(QStringLiteral("&Filter"));
     mnuToolsFilter->setObjectName(QStringLiteral("mnuToolsFilter"));
     mnuToolsFilter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuToolsFilter->setStatusTip(QStringLiteral("Show only the questions that match"));
     connect(mnuToolsFilter, &QAction::triggered, m_filter, &FilterBar::open);
 
     m_findReplace = new TfrmFindReplace(window, model, prompts);
-    mnuToolsFindReplace = window.mnuTools->addAction(QStringLiteral("Find and &Replace..."));
+    mnuToolsFindReplace = window.toolsMenu().addAction(QStringLiteral("Find and &Replace..."));
     mnuToolsFindReplace->setObjectName(QStringLiteral("mnuToolsFindReplace"));
     mnuToolsFindReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     mnuToolsFindReplace->setStatusTip(QStringLiteral("Find and replace text in the questions"));
     connect(mnuToolsFindReplace, &QAction::triggered, m_findReplace, &TfrmFindReplace::open);
 
-    mnuToolsStatistics = window.mnuTools->addAction(QStringLiteral("S&tatistics"));
+    mnuToolsStatistics = window.toolsMenu().addAction(QStringLiteral("S&tatistics"));
     mnuToolsStatistics->setObjectName(QStringLiteral("mnuToolsStatistics"));
     mnuToolsStatistics->setStatusTip(
         QStringLiteral("Count the questions by book, level and answer"));
     connect(mnuToolsStatistics, &QAction::triggered, this, &BankTools::mnuToolsStatisticsClick);
 
-    mnuToolsFindDuplicates = window.mnuTools->addAction(QStringLiteral("Find &Duplicates..."));
+    mnuToolsFindDuplicates = window.toolsMenu().addAction(QStringLiteral("Find &Duplicates..."));
     mnuToolsFindDuplicates->setObjectName(QStringLiteral("mnuToolsFindDuplicates"));
     mnuToolsFindDuplicates->setStatusTip(
         QStringLiteral("List the questions that are the same or nearly the same"));
     connect(mnuToolsFindDuplicates, &QAction::triggered, this,
             &BankTools::mnuToolsFindDuplicatesClick);
 
-    m_compare = new CompareDock(window.document(), window.history(), &window);
-    window.addDockWidget(Qt::BottomDockWidgetArea, m_compare);
+    m_compare = new CompareDock(window.document(), window.history(), &window.mainWindow());
+    window.mainWindow().addDockWidget(Qt::BottomDockWidgetArea, m_compare);
     m_compare->hide();
-    connect(m_compare, &CompareDock::questionChosen, &window, [&window](int number) {
+    connect(m_compare, &CompareDock::questionChosen, &window.mainWindow(), [&window](int number) {
         window.runCommand([&window, number] { window.goToRow(number); });
     });
-    mnuToolsCompare = window.mnuTools->addAction(QStringLiteral("Compare with &File..."));
+    mnuToolsCompare = window.toolsMenu().addAction(QStringLiteral("Compare with &File..."));
     mnuToolsCompare->setObjectName(QStringLiteral("mnuToolsCompare"));
     mnuToolsCompare->setStatusTip(
         QStringLiteral("Show the questions another file adds, lacks or changes"));
     connect(mnuToolsCompare, &QAction::triggered, this, &BankTools::mnuToolsCompareClick);
 
-    m_similar = new SimilarQuestionHint(window.document(), *window.pnlDetails, window.editing(),
+    m_similar = new SimilarQuestionHint(window.document(), window.panel(), window.editing(),
                                         this);
-    connect(m_similar, &SimilarQuestionHint::questionChosen, &window, [&window](int number) {
+    connect(m_similar, &SimilarQuestionHint::questionChosen, &window.mainWindow(), [&window](int number) {
         window.runCommand([&window, number] { window.goToRow(number); });
     });
 }
@@ -86,8 +87,8 @@ BankTools::BankTools(TfrmMain& window, QuestionGridModel& model, UserPrompts& pr
 void BankTools::mnuToolsFindDuplicatesClick()
 {
     if (!m_duplicates) {
-        m_duplicates = new DuplicatesDialog(m_window.document(), m_window.history(), &m_window);
-        connect(m_duplicates, &DuplicatesDialog::questionChosen, &m_window, [this](int number) {
+        m_duplicates = new DuplicatesDialog(m_window.document(), m_window.history(), &m_window.mainWindow());
+        connect(m_duplicates, &DuplicatesDialog::questionChosen, &m_window.mainWindow(), [this](int number) {
             m_window.runCommand([this, number] { m_window.goToRow(number); });
         });
     }
@@ -98,17 +99,17 @@ void BankTools::mnuToolsFindDuplicatesClick()
 
 void BankTools::mnuToolsStatisticsClick()
 {
-    TfrmStatistics statistics(m_window.document().list(), &m_window);
+    TfrmStatistics statistics(m_window.document().list(), &m_window.mainWindow());
     statistics.exec();
 }
 
 void BankTools::mnuToolsCompareClick()
 {
     const QString path = m_prompts.openFileName(
-        &m_window, QString(), QStringLiteral("Question files (*.qus);;All Files (*)"));
+        &m_window.mainWindow(), QString(), QStringLiteral("Question files (*.qus);;All Files (*)"));
     if (path.isEmpty())
         return;
     const QString failure = m_compare->compareWith(path);
     if (!failure.isEmpty())
-        m_prompts.error(&m_window, failure);
+        m_prompts.error(&m_window.mainWindow(), failure);
 }

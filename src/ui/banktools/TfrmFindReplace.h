@@ -9,7 +9,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QuestionGridModel;
-class TfrmMain;
+class ToolHost;
 class UserPrompts;
 
 // Find and Replace over the question texts of the list: Find Next shows the
@@ -21,7 +21,7 @@ class TfrmFindReplace : public QDialog
     Q_OBJECT
 
 public:
-    TfrmFindReplace(TfrmMain& window, const QuestionGridModel& rows, UserPrompts& prompts);
+    TfrmFindReplace(ToolHost& window, const QuestionGridModel& rows, UserPrompts& prompts);
 
     // Shows the dialog as it opens every time: focus in Find what, In set
     // to All texts, both check boxes off.
@@ -48,7 +48,7 @@ private:
     // List index of the next question that matches after `after`, or -1.
     int findFrom(const FieldReplacer& replacer, int first, int last) const;
 
-    TfrmMain& m_window;
+    ToolHost& m_window;
     const QuestionGridModel& m_rows; // the rows the filter shows
     UserPrompts& m_prompts;
 };

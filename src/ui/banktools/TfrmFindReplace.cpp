@@ -7,9 +7,10 @@
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "ReplaceAllCommand.h"
-#include "TfrmMain.h"
+#include "ToolHost.h"
 #include "UserPrompts.h"
 
+#include <QMainWindow>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,9 +22,9 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-TfrmFindReplace::TfrmFindReplace(TfrmMain& window, const QuestionGridModel& rows,
+TfrmFindReplace::TfrmFindReplace(ToolHost& window, const QuestionGridModel& rows,
                                  UserPrompts& prompts)
-    : QDialog(&window), m_window(window), m_rows(rows), m_prompts(prompts)
+    : QDialog(&window.mainWindow()), m_window(window), m_rows(rows), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("frmFindReplace"));
     setWindowTitle(QStringLiteral("Find and Replace"));
@@ -127,7 +128,7 @@ void TfrmFindReplace::btnFindNextClick()
     if (!usable(find))
         return;
     // From the row after the current one; row 0 is the header.
-    const int current = m_window.stgQuestions->currentGridRow();
+    const int current = m_window.grid().currentGridRow();
     int found = findFrom(find, current, m_window.document().list().count() - 1);
     if (found < 0 && current > 0 &&
         m_prompts.confirm(this, QStringLiteral("The end of the list was reached. Continue from "
@@ -145,7 +146,7 @@ void TfrmFindReplace::btnReplaceClick()
     const FieldReplacer replace = replacer();
     if (!usable(replace))
         return;
-    DetailPanel& panel = *m_window.pnlDetails;
+    DetailPanel& panel = m_window.panel();
     PanelValues values = panel.values();
     if (!replace.matches(values)) {
         btnFindNextClick();
