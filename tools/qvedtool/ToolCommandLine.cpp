@@ -28,6 +28,8 @@ QString ToolCommandLine::helpText()
         "      Sets up git's diff and merge drivers for question files in this repository.\n"
         "  merge BASE OURS THEIRS [-o OUT]\n"
         "      Merges two banks that grew from one, question by question and field by field.\n"
+        "  refcheck FILE [--module NAME] [--format json]\n"
+        "      Lists the questions whose right answer is not in the verse they cite.\n"
         "  report FILE --layout key|test|list [--range B-E] -o OUT.pdf\n"
         "      Writes a test with answer key, a test or a question list to a PDF file.\n"
         "  stats FILE\n"

@@ -8,6 +8,7 @@
 #include "ToolExport.h"
 #include "ToolGitSetup.h"
 #include "ToolMerge.h"
+#include "ToolRefcheck.h"
 #include "ToolReport.h"
 #include "ToolSpell.h"
 #include "ToolStats.h"
@@ -65,6 +66,8 @@ int runCommand(const QStringList& arguments)
         return ToolGitSetup::run(arguments);
     if (command == u"merge")
         return ToolMerge::run(arguments);
+    if (command == u"refcheck")
+        return ToolRefcheck::run(arguments);
     if (command == u"report")
         return ToolReport::run(arguments);
     if (command == u"spell")
