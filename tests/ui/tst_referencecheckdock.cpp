@@ -79,11 +79,11 @@ private slots:
         QVERIFY(dock.useButton()->isEnabled());
         const int steps = w.history().count();
         dock.useButton()->click();
-        QCOMPARE(referenceOf(w, 1), QByteArray("2:7"));
+        QCOMPARE(referenceOf(w, 1), QByteArray("Gen. 2:7"));
         QCOMPARE(w.history().count(), steps + 1);
         QCOMPARE(suspects.topLevelItemCount(), 1);
         w.history().undo();
-        QCOMPARE(referenceOf(w, 1), QByteArray("2:8"));
+        QCOMPARE(referenceOf(w, 1), QByteArray("Gen. 2:8"));
         QCOMPARE(w.document().list().line(1), bank()[1]);
 
         // A wrong letter has no reference to suggest.
