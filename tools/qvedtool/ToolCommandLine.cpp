@@ -30,6 +30,8 @@ QString ToolCommandLine::helpText()
         "      Merges two banks that grew from one, question by question and field by field.\n"
         "  recover FILE [-o OUT]\n"
         "      Lists the unsaved changes the editor kept for FILE; -o writes them out.\n"
+        "  refcheck FILE [--module NAME] [--format json]\n"
+        "      Lists the questions whose right answer is not in the verse they cite.\n"
         "  report FILE --layout key|test|list [--range B-E] -o OUT.pdf\n"
         "      Writes a test with answer key, a test or a question list to a PDF file.\n"
         "  stats FILE\n"

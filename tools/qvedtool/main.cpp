@@ -9,6 +9,7 @@
 #include "ToolGitSetup.h"
 #include "ToolMerge.h"
 #include "ToolRecover.h"
+#include "ToolRefcheck.h"
 #include "ToolReport.h"
 #include "ToolSpell.h"
 #include "ToolStats.h"
@@ -68,6 +69,8 @@ int runCommand(const QStringList& arguments)
         return ToolMerge::run(arguments);
     if (command == u"recover")
         return ToolRecover::run(arguments);
+    if (command == u"refcheck")
+        return ToolRefcheck::run(arguments);
     if (command == u"report")
         return ToolReport::run(arguments);
     if (command == u"spell")

@@ -5,6 +5,8 @@
 #include "FilterBar.h"
 #include "ProblemsDock.h"
 #include "QuestionGrid.h"
+#include "ReferenceCheckDock.h"
+#include "ScriptureDock.h"
 #include "SimilarQuestionHint.h"
 #include "TfrmFindReplace.h"
 #include "ToolHost.h"
@@ -77,6 +79,19 @@ BankTools::BankTools(ToolHost& window, QuestionGridModel& model, UserPrompts& pr
         QStringLiteral("Show the questions another file adds, lacks or changes"));
     connect(mnuToolsCompare, &QAction::triggered, this, &BankTools::mnuToolsCompareClick);
 
+    m_references = new ReferenceCheckDock(window.document(), window.history(), &window.mainWindow());
+    window.mainWindow().addDockWidget(Qt::BottomDockWidgetArea, m_references);
+    m_references->hide();
+    connect(m_references, &ReferenceCheckDock::questionChosen, &window.mainWindow(), [&window](int number) {
+        window.runCommand([&window, number] { window.goToRow(number); });
+    });
+    mnuToolsCheckReferences = window.toolsMenu().addAction(QStringLiteral("Check Refere&nces..."));
+    mnuToolsCheckReferences->setObjectName(QStringLiteral("mnuToolsCheckReferences"));
+    mnuToolsCheckReferences->setStatusTip(
+        QStringLiteral("List the questions whose right answer is not in the verse they cite"));
+    connect(mnuToolsCheckReferences, &QAction::triggered, this,
+            &BankTools::mnuToolsCheckReferencesClick);
+
     m_similar = new SimilarQuestionHint(window.document(), window.panel(), window.editing(),
                                         this);
     connect(m_similar, &SimilarQuestionHint::questionChosen, &window.mainWindow(), [&window](int number) {
@@ -112,4 +127,11 @@ void BankTools::mnuToolsCompareClick()
     const QString failure = m_compare->compareWith(path);
     if (!failure.isEmpty())
         m_prompts.error(&m_window.mainWindow(), failure);
+}
+
+void BankTools::mnuToolsCheckReferencesClick()
+{
+    // The Bible the Scripture dock reads, made after these tools.
+    const auto* scripture = m_window.mainWindow().findChild<ScriptureDock*>();
+    m_references->startCheck(scripture ? scripture->moduleName() : QString());
 }

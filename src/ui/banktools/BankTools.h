@@ -8,13 +8,15 @@ class FilterBar;
 class ProblemsDock;
 class QAction;
 class QuestionGridModel;
+class ReferenceCheckDock;
 class SimilarQuestionHint;
 class TfrmFindReplace;
 class ToolHost;
 class UserPrompts;
 
 // The whole-bank tools of the Tools menu: the Problems dock, the filter bar,
-// Find and Replace, Statistics, Find Duplicates and Compare with File, and
+// Find and Replace, Statistics, Find Duplicates, Compare with File and
+// Check References, and
 // the panel's hint of a similar question, wired into the main window.
 class BankTools : public QObject
 {
@@ -32,6 +34,8 @@ public:
     CompareDock& compare() { return *m_compare; }
     DuplicatesDialog* duplicates() const { return m_duplicates; }
     SimilarQuestionHint& similarHint() { return *m_similar; }
+    ReferenceCheckDock& references() { return *m_references; }
+    void mnuToolsCheckReferencesClick();
 
     QAction* mnuToolsCheckFile;
     QAction* mnuToolsFilter;
@@ -39,6 +43,7 @@ public:
     QAction* mnuToolsStatistics;
     QAction* mnuToolsFindDuplicates;
     QAction* mnuToolsCompare;
+    QAction* mnuToolsCheckReferences;
 
 private:
     ToolHost& m_window;
@@ -49,4 +54,5 @@ private:
     DuplicatesDialog* m_duplicates = nullptr; // made when first asked for
     SimilarQuestionHint* m_similar;
     CompareDock* m_compare;
+    ReferenceCheckDock* m_references;
 };

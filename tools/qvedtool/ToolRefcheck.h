@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+// qvedtool refcheck: lists the questions whose right answer is not in the
+// verse they cite, read from an installed Bible module.
+class ToolRefcheck
+{
+public:
+    static int run(const QStringList& arguments);
+};
