@@ -9,13 +9,14 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
 namespace {
 
 constexpr int Questions = 1'000'000;
-constexpr double WindowTarget = 1.5;
+constexpr double WindowTarget = 0.6;
 
 QString questionFile()
 {
@@ -54,6 +55,9 @@ void BM_WindowLoad(benchmark::State& state)
         window.stgQuestions->viewport()->repaint();
         state.PauseTiming();
         window.fileCommands().mnuFileNewClick();
+        // What the open started in the background (the similar-question
+        // index) ends before the next open, as while the author reads.
+        QThreadPool::globalInstance()->waitForDone();
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -65,12 +69,12 @@ BENCHMARK(BM_LibraryLoad)
     ->Arg(Questions)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
-    ->Repetitions(3);
+    ->Repetitions(5);
 BENCHMARK(BM_WindowLoad)
     ->Arg(Questions)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
-    ->Repetitions(3);
+    ->Repetitions(5);
 
 int main(int argc, char** argv)
 {
@@ -84,9 +88,9 @@ int main(int argc, char** argv)
     const double library = reporter.seconds("BM_LibraryLoad", Questions);
     const double window = reporter.seconds("BM_WindowLoad", Questions);
     const double ratio = library > 0 ? window / library : 0;
-    std::printf(
-        "\nOpening %d questions: window %.0f ms, library %.0f ms, ratio %.2f (<= %.1f) %s\n",
-        Questions, window * 1000, library * 1000, ratio, WindowTarget,
-        ratio > 0 && ratio <= WindowTarget ? "met" : "MISSED");
+    std::printf("\nOpening %d questions, medians of 5: window %.0f ms, library %.0f ms, ratio %.2f "
+                "(<= %.1f) %s\n",
+                Questions, window * 1000, library * 1000, ratio, WindowTarget,
+                ratio > 0 && ratio <= WindowTarget ? "met" : "MISSED");
     return 0;
 }
