@@ -246,7 +246,6 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    shared.reset();
 
     auto line = [](const char* what, const std::string& key, double target) {
         const auto found = figures.find(key);
@@ -265,5 +264,6 @@ int main(int argc, char** argv)
     if (figures.find("select") == figures.end())
         std::printf("Verse lookup: not measured, no SWORD Bible module is installed\n");
     std::fflush(stdout);
+    shared.reset();
     return 0;
 }
