@@ -169,7 +169,7 @@ int main(int argc, char** argv)
             ->Arg(Questions)
             ->UseManualTime()
             ->Iterations(1)
-            ->Repetitions(3)
+            ->Repetitions(5)
             ->Unit(benchmark::kMillisecond);
     }
     // Written and read once before timing, so every program finds it cached.

@@ -9,13 +9,16 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
 namespace {
 
 constexpr int Questions = 1'000'000;
-constexpr double WindowTarget = 1.5;
+constexpr double WindowTarget = 0.6;
 
 QString questionFile()
 {
@@ -39,6 +42,19 @@ void BM_LibraryLoad(benchmark::State& state)
     }
 }
 
+// The window's own read and decode, on every core, without the window.
+void BM_LibraryLoadInParts(benchmark::State& state)
+{
+    const QString file = questionFile();
+    for (auto _ : state) {
+        QuestionList list;
+        QuestionRecord record;
+        list.FillQuestionList(file, record, DecodeMode::QuestionOnly,
+                              std::max(1, QThread::idealThreadCount()));
+        benchmark::DoNotOptimize(list.count());
+    }
+}
+
 // From the load's start until the grid has painted row 1 and the panel
 // shows question 1, as after a save's reload.
 void BM_WindowLoad(benchmark::State& state)
@@ -54,6 +70,9 @@ void BM_WindowLoad(benchmark::State& state)
         window.stgQuestions->viewport()->repaint();
         state.PauseTiming();
         window.fileCommands().mnuFileNewClick();
+        // What the open started in the background (the similar-question
+        // index) ends before the next open, as while the author reads.
+        QThreadPool::globalInstance()->waitForDone();
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -65,12 +84,17 @@ BENCHMARK(BM_LibraryLoad)
     ->Arg(Questions)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
-    ->Repetitions(3);
+    ->Repetitions(5);
+BENCHMARK(BM_LibraryLoadInParts)
+    ->Arg(Questions)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5);
 BENCHMARK(BM_WindowLoad)
     ->Arg(Questions)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
-    ->Repetitions(3);
+    ->Repetitions(5);
 
 int main(int argc, char** argv)
 {
@@ -84,9 +108,14 @@ int main(int argc, char** argv)
     const double library = reporter.seconds("BM_LibraryLoad", Questions);
     const double window = reporter.seconds("BM_WindowLoad", Questions);
     const double ratio = library > 0 ? window / library : 0;
-    std::printf(
-        "\nOpening %d questions: window %.0f ms, library %.0f ms, ratio %.2f (<= %.1f) %s\n",
-        Questions, window * 1000, library * 1000, ratio, WindowTarget,
-        ratio > 0 && ratio <= WindowTarget ? "met" : "MISSED");
+    std::printf("\nOpening %d questions, medians of 5: window %.0f ms, library %.0f ms, ratio %.2f "
+                "(<= %.1f) %s\n",
+                Questions, window * 1000, library * 1000, ratio, WindowTarget,
+                ratio > 0 && ratio <= WindowTarget ? "met" : "MISSED");
+    const double parts = reporter.seconds("BM_LibraryLoadInParts", Questions);
+    if (parts > 0 && library > 0)
+        std::printf("The window's read and decode alone on %d cores: %.0f ms, ratio %.2f to the "
+                    "library (for comparison)\n",
+                    QThread::idealThreadCount(), parts * 1000, parts / library);
     return 0;
 }

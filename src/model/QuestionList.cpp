@@ -8,8 +8,74 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <exception>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+// The start of the line after the one holding byte from (size at the end):
+// a block of lines starting there splits into the same lines as the whole.
+qsizetype nextLineStart(const char* data, qsizetype size, qsizetype from)
+{
+    for (qsizetype i = from; i < size; ++i) {
+        if (data[i] == '\n')
+            return i + 1;
+        if (data[i] == '\r')
+            return i + 1 < size && data[i + 1] == '\n' ? i + 2 : i + 1;
+    }
+    return size;
+}
+
+// A line sets its fields from the first on, so the fields 1 to `fields` of
+// a later block's record are the ones its own lines set last.
+void copyFields(const QuestionRecord& from, QuestionRecord& to, int fields)
+{
+    if (fields >= 1) {
+        to.CanonicalNbr = from.CanonicalNbr;
+        to.Book = from.Book;
+    }
+    if (fields >= 2)
+        to.Level = from.Level;
+    if (fields >= 3)
+        to.Correct = from.Correct;
+    if (fields >= 4)
+        to.Reference = from.Reference;
+    if (fields >= 5)
+        to.Question = from.Question;
+    if (fields >= 6)
+        to.AnswerA = from.AnswerA;
+    if (fields >= 7)
+        to.AnswerB = from.AnswerB;
+    if (fields >= 8)
+        to.AnswerC = from.AnswerC;
+    if (fields >= 9)
+        to.AnswerD = from.AnswerD;
+}
+
+} // namespace
+
+// One block of lines decoded on its own, from a copy of the record as the
+// load began.
+struct QuestionList::Part
+{
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    std::size_t reserve = 0;
+    std::vector<Row> rows;
+    QuestionRecord record;
+    int fields = 0; // the most fields a line of the block gave
+    // The rows before the block's first question field show the question
+    // of the blocks before.
+    std::size_t leading = 0;
+    bool hasQuestion = false;
+    qsizetype questionOffset = 0; // the block's last question field
+    quint8 questionLength = 0;
+    std::exception_ptr error;
+};
 
 const QuestionList::Row& QuestionList::row(int index) const
 {
@@ -56,11 +122,12 @@ void QuestionList::clear()
     m_modifiedCount = 0;
 }
 
-void QuestionList::FillQuestionList(const QString& path, QuestionRecord& record, DecodeMode mode)
+void QuestionList::FillQuestionList(const QString& path, QuestionRecord& record, DecodeMode mode,
+                                    int parts)
 {
-    QByteArray content = ReadWholeFile(path);
+    QByteArray content = parts > 1 ? ReadWholeFileInParts(path, parts) : ReadWholeFile(path);
     try {
-        fillFromContent(std::move(content), record, mode);
+        fillFromContent(std::move(content), record, mode, parts);
     } catch (const QvedError& error) {
         if (error.kind() != QvedError::Kind::Conversion)
             throw;
@@ -68,10 +135,16 @@ void QuestionList::FillQuestionList(const QString& path, QuestionRecord& record,
     }
 }
 
-void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, DecodeMode mode)
+void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, DecodeMode mode,
+                                   int parts)
 {
     clear();
     m_source = std::move(content);
+    if (parts > 1 && fillInParts(record, mode, parts))
+        return;
+    // One pass: also the one that stops at the first line that fails.
+    m_edits.clear();
+    m_rows.clear();
     const char* data = m_source.constData();
     const qsizetype size = m_source.size();
 
@@ -107,6 +180,115 @@ void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, D
         r.questionLength = carriedLength;
         r.flags |= QuestionShown | (carriedFromEdits ? QuestionEdited : 0);
     }
+}
+
+void QuestionList::decodePart(Part& part, const QuestionRecord& record, DecodeMode mode) const
+{
+    try {
+        const char* data = m_source.constData();
+        part.rows.reserve(part.reserve);
+        ForEachQuestionLine(QByteArrayView(data + part.begin, part.end - part.begin),
+                            [&part](qsizetype offset, qsizetype length) {
+                                part.rows.push_back(Row{part.begin + offset, 0, length, 0, 0});
+                            });
+        part.record = record;
+        for (Row& r : part.rows) {
+            r.flags = NumberShown | QuestionShown;
+            QByteArrayView questionField;
+            part.fields = std::max(
+                part.fields, DecodeQuestionLine(QByteArrayView(data + r.lineOffset, r.lineLength),
+                                                part.record, mode, &questionField));
+            if (questionField.data()) {
+                part.questionOffset = questionField.data() - data;
+                part.questionLength = quint8(questionField.size());
+                part.hasQuestion = true;
+            } else if (!part.hasQuestion) {
+                ++part.leading;
+                continue;
+            }
+            r.questionOffset = part.questionOffset;
+            r.questionLength = part.questionLength;
+        }
+    } catch (...) {
+        part.error = std::current_exception();
+    }
+}
+
+bool QuestionList::fillInParts(QuestionRecord& record, DecodeMode mode, int parts)
+{
+    // Below this a thread costs more than it saves.
+    constexpr qsizetype SmallestPart = qsizetype(1) << 18;
+    const char* data = m_source.constData();
+    const qsizetype size = m_source.size();
+    parts = int(std::min<qsizetype>(parts, size / SmallestPart));
+    if (parts < 2)
+        return false;
+
+    std::vector<Part> blocks(std::size_t(parts), Part{});
+    qsizetype begin = 0;
+    for (std::size_t k = 0; k < blocks.size(); ++k) {
+        Part& part = blocks[k];
+        part.begin = begin;
+        part.end =
+            k + 1 == blocks.size()
+                ? size
+                : std::max(begin, nextLineStart(data, size, size / parts * qsizetype(k + 1)));
+        // The first block's rows become the list's: room for all of them.
+        part.reserve = std::size_t((k == 0 ? size : part.end - part.begin) / 96 + 1);
+        begin = part.end;
+    }
+    {
+        std::vector<std::jthread> threads;
+        for (std::size_t k = 1; k < blocks.size(); ++k) {
+            try {
+                threads.emplace_back([&, k] { decodePart(blocks[k], record, mode); });
+            } catch (const std::system_error&) {
+                decodePart(blocks[k], record, mode);
+            }
+        }
+        decodePart(blocks[0], record, mode);
+    }
+    for (const Part& part : blocks)
+        if (part.error)
+            return false;
+
+    // The blocks joined in file order, each carrying the question into the
+    // rows before its own first one.
+    std::size_t total = 0;
+    for (const Part& part : blocks)
+        total += part.rows.size();
+    qsizetype carriedOffset = appendEdit(record.Question.view());
+    quint8 carriedLength = quint8(record.Question.size());
+    bool carriedFromEdits = true;
+    QuestionRecord last = record;
+    std::size_t first = 0;
+    for (std::size_t k = 0; k < blocks.size(); ++k) {
+        Part& part = blocks[k];
+        const std::size_t count = part.rows.size();
+        if (k == 0) {
+            m_rows = std::move(part.rows);
+            m_rows.reserve(total);
+        } else {
+            m_rows.insert(m_rows.end(), part.rows.begin(), part.rows.end());
+            part.rows = {};
+        }
+        for (std::size_t i = first; i < first + part.leading; ++i) {
+            Row& r = m_rows[i];
+            r.questionOffset = carriedOffset;
+            r.questionLength = carriedLength;
+            if (carriedFromEdits)
+                r.flags |= QuestionEdited;
+        }
+        if (part.hasQuestion) {
+            carriedOffset = part.questionOffset;
+            carriedLength = part.questionLength;
+            carriedFromEdits = false;
+        }
+        copyFields(part.record, last, part.fields);
+        first += count;
+    }
+    record = last;
+    return true;
 }
 
 void QuestionList::ToggleDeleteMark(int gridRow)

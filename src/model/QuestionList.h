@@ -35,8 +35,14 @@ public:
     // leaves the list as it was; a line that does not decode throws the
     // conversion error, located as "<path>, line <n>: ", with every line
     // stored and the rows before it filled.
-    void FillQuestionList(const QString& path, QuestionRecord& record, DecodeMode mode);
-    void fillFromContent(QByteArray content, QuestionRecord& record, DecodeMode mode);
+    //
+    // With parts above 1, a large file's lines are decoded in up to that
+    // many blocks side by side; rows, columns, record and errors come out
+    // exactly as from one pass.
+    void FillQuestionList(const QString& path, QuestionRecord& record, DecodeMode mode,
+                          int parts = 1);
+    void fillFromContent(QByteArray content, QuestionRecord& record, DecodeMode mode,
+                         int parts = 1);
     // The bytes the list was read from, whatever was changed since.
     const QByteArray& content() const { return m_source; }
 
@@ -105,8 +111,12 @@ private:
         quint8 flags = 0;
     };
 
+    struct Part;
+
     const Row& row(int index) const;
     Row& row(int index);
+    void decodePart(Part& part, const QuestionRecord& record, DecodeMode mode) const;
+    bool fillInParts(QuestionRecord& record, DecodeMode mode, int parts);
     qsizetype appendEdit(QByteArrayView bytes);
 
     QByteArray m_source;

@@ -17,6 +17,10 @@ constexpr qint64 MaxWholeFileSize = qint64(1) << 30;
 // "Cannot open file <path>: <why>".
 QByteArray ReadWholeFile(const QString& path);
 
+// The same, read in up to `parts` blocks side by side where the platform
+// reads at an offset without moving the file's position (a large file only).
+QByteArray ReadWholeFileInParts(const QString& path, int parts);
+
 // An open stream (standard input) read to its end; more than limit bytes, or
 // a read that fails, throws "Cannot open file <name>: <why>".
 QByteArray ReadWholeStream(QIODevice& stream, const QString& name, qint64 limit = MaxWholeFileSize);

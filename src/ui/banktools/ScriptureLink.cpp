@@ -55,6 +55,9 @@ ScriptureLink::ScriptureLink(QMainWindow& window, DetailPanel& panel, QMenu& too
     connect(m_dock, &ScriptureDock::moduleChosen, this,
             [](const QString& name) { settings().setValue(ModuleKey, name); });
 
+    m_follow.setSingleShot(true);
+    m_follow.setInterval(0);
+    connect(&m_follow, &QTimer::timeout, this, &ScriptureLink::showPanelQuestion);
     connect(panel.cbxBook, &QComboBox::currentIndexChanged, this, &ScriptureLink::follow);
     for (QLineEdit* edit :
          {panel.edtRef, panel.edtAnsA, panel.edtAnsB, panel.edtAnsC, panel.edtAnsD})
@@ -62,10 +65,15 @@ ScriptureLink::ScriptureLink(QMainWindow& window, DetailPanel& panel, QMenu& too
     for (int letter = 0; letter < 4; ++letter)
         connect(panel.rgpCorrect->button(letter), &QRadioButton::toggled, this,
                 &ScriptureLink::follow);
-    follow();
+    showPanelQuestion();
 }
 
 void ScriptureLink::follow()
+{
+    m_follow.start();
+}
+
+void ScriptureLink::showPanelQuestion()
 {
     const QLineEdit* answers[] = {m_panel.edtAnsA, m_panel.edtAnsB, m_panel.edtAnsC,
                                   m_panel.edtAnsD};

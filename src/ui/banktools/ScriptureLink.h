@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 class DetailPanel;
 class QMainWindow;
@@ -20,8 +21,13 @@ public:
     ScriptureDock* dock() const { return m_dock; }
 
 private:
+    // Asks for the dock to follow the panel once the current event is done.
     void follow();
+    void showPanelQuestion();
 
     DetailPanel& m_panel;
     ScriptureDock* m_dock;
+    // Showing a question sets every box of the panel: the verses are looked
+    // up once for all of them, not once for each.
+    QTimer m_follow;
 };

@@ -15,8 +15,10 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QScopeGuard>
+#include <QThread>
 #include <QUndoStack>
 #include <QtConcurrent>
+#include <algorithm>
 #include <utility>
 
 const QString FileCommands::OpenFilter =
@@ -46,7 +48,9 @@ QuestionList FileCommands::readList(const QString& path, QuestionRecord& record)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     try {
-        loaded.FillQuestionList(path, record, DecodeMode::QuestionOnly);
+        // On every core: the author waits for the whole file.
+        loaded.FillQuestionList(path, record, DecodeMode::QuestionOnly,
+                                std::max(1, QThread::idealThreadCount()));
     } catch (const std::bad_alloc&) {
         throw QvedError(
             QvedError::Kind::Other,
