@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as one question line: decoding must not crash, read outside the
 // line or fail other than with the conversion error; a line whose fields the
 // editor could have written reads back the same after encoding.

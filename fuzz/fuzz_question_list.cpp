@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any bytes as a whole question file: reading must not crash, must find the
 // lines wherever CR LF, CR or LF ends them, and must write every line back
 // byte for byte with CR LF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes the validation table into the folder given, for the install step:
 // the installed data folder gets the table the builder library makes.
 #include "vtbl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The filter bar's text filter over 1,000,000 stored question lines, against
 // `grep -c -i -F` over the same file, timed in the same run: once with a text
 // no line holds and once with a word most lines hold. Ends by printing each

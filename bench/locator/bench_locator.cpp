@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The locator's Next over 1,000,000 stored question lines with no match,
 // against `grep -c -i -F` over the same file, timed in the same run; ends by
 // printing the ratio (target: at most 2).

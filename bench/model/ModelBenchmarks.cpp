@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Loading and writing question files against plain baselines measured in the
 // same run: reading a file into memory and counting its lines, and writing the
 // same bytes to a new file with the same flush to disk that QSaveFile does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The print preview of 100,000 questions (the test with key, 9,091 pages).
 // The preview lays the pages out between its events and draws only those in
 // view; the longest time the event loop goes unanswered while it does

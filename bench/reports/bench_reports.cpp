@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The test with key for 10,000 questions rendered to PDF by the report
 // engine, next to a plain QPainter loop that draws the same texts at the same
 // places with fixed band heights and no engine. Target: engine <= 1.0 x plain,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The floor of the start-up benchmark: the least a Qt Widgets program with
 // the editor's shape (menu bar, table, status bar) takes to show its window.
 // Says "shown" and ends once it is up, as qved3 does for the benchmark.

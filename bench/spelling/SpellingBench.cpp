@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Spelling speed. One question (question and four answers) through the
 // checker the editor uses, with the Bible's words and the dictionary loaded:
 // target 1 ms or less. qvedtool spell on 20,000 questions of invented words,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // From the start of qved3 on samples/sample.qus until its window is shown,
 // offscreen: the first start in a fresh home, the second start in a home a
 // first start has used, and a minimal Qt Widgets window as the floor, in the

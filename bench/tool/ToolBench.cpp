@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // qvedtool export and check on 1,000,000 questions against a short Python
 // script that does the export's job with the csv module, in the same run.
 // Targets: each command takes at most a third of the script's time and at

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """What an author might write instead of `qvedtool export`: the csv module
 reads the Windows-1252 question file, each line's nine fields become one
 object, and the list goes out as JSON with the export's keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The panel while the author works in it, in the real main window with the
 // Scripture dock shown and spelling on: the time from selecting a question
 // until its verses are shown (target: 99th percentile 5 ms or less), and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ProgramNames.h"
 #include "QtUserPrompts.h"
 #include "QvedApplication.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ReportElement.h"
 
 ReportElement ReportElement::text(qreal left, qreal top, const QString& text, bool bold)

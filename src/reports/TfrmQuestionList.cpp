@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "TfrmQuestionList.h"
 
 // The list's title is the test's, "Question Test".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes the word list of the installed Bible module into a folder, for the
 // build tree and the install step: an installed editor then never reads the
 // whole module through at its first start. A valid list already there is

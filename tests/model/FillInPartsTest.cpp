@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A file decoded in blocks side by side must come out as from one pass: the
 // same rows, question column, marks and record, and the same first error.
 #include "QuestionLineCodec.h"

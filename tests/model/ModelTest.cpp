@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "BackupCopy.h"
 #include "IntegerConversion.h"
 #include "IoErrorText.h"

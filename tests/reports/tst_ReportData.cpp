@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The data side of the reports: the text table, the export and its schema,
 // and the report setup dialog's runs over all questions or a range.
 #include "QuestionLineCodec.h"

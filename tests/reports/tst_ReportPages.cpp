@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page side of the reports: pagination of the banded engine, stretching
 // texts, the pages in PDF, the logo, and the printer and preview output.
 #include "QtReportOutput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The print preview lays a long report out between its events: the first
 // page shows while the rest is still being laid out, and Cancel stops it.
 #include "QtReportOutput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // qvedtool spell on input it cannot read: the real executable on files made
 // here.
 #include <QFile>

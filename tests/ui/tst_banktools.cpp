@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The whole-bank tools of the Tools menu: the filter bar over the grid, the
 // Problems dock and Statistics against qvedtool, and Replace All.
 #include "BankTools.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the editor must not let pass silently: a validation table it cannot
 // read, and texts of another tool's file longer than the editor keeps.
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ProgramNames.h"
 #include "QvedVersion.h"
 #include "ToolBuildTest.h"
