@@ -5,6 +5,7 @@
 #include "ReadWholeFile.h"
 #include "SafeFileWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +29,9 @@ QString extension(const QString& path)
 
 QString unableToCopy(const WriteResult& result)
 {
-    return QStringLiteral("Unable to make a backup copy of this file.\r\n") + result.platformText;
+    return QCoreApplication::translate("BackupCopy",
+                                       "Unable to make a backup copy of this file.\r\n") +
+           result.platformText;
 }
 
 // Why no backup may be written to that name; empty when one may.
@@ -37,12 +40,14 @@ QString refusal(const QString& path, const QString& backup)
     const QFileInfo source(path);
     const QFileInfo target(backup);
     if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath())
-        return QStringLiteral("%1 and its backup copy %2 are the same file. Rename one of them "
-                              "before opening it.")
+        return QCoreApplication::translate(
+                   "BackupCopy", "%1 and its backup copy %2 are the same file. Rename one of them "
+                                 "before opening it.")
             .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(backup));
     if (target.isFile() && !(target.permissions() & QFileDevice::WriteOwner))
-        return QStringLiteral("Unable to make a backup copy of this file. A previous backup copy "
-                              "may be set to read only. You can check this in Explorer.");
+        return QCoreApplication::translate(
+            "BackupCopy", "Unable to make a backup copy of this file. A previous backup copy "
+                          "may be set to read only. You can check this in Explorer.");
     return {};
 }
 

@@ -3,6 +3,7 @@
 
 #include "RecoveryJournal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -10,13 +11,16 @@
 
 QString EditorLock::Holder::text() const
 {
-    QString result = application.isEmpty() ? QStringLiteral("another editor") : application;
+    QString result = application.isEmpty()
+                         ? QCoreApplication::translate("EditorLock", "another editor")
+                         : application;
     if (pid > 0)
-        result += QStringLiteral(", process %1").arg(pid);
+        result += QCoreApplication::translate("EditorLock", ", process %1").arg(pid);
     if (!host.isEmpty())
-        result += QStringLiteral(" on %1").arg(host);
+        result += QCoreApplication::translate("EditorLock", " on %1").arg(host);
     if (since.isValid())
-        result += QStringLiteral(", since %1").arg(QLocale().toString(since, QLocale::ShortFormat));
+        result += QCoreApplication::translate("EditorLock", ", since %1")
+                      .arg(QLocale().toString(since, QLocale::ShortFormat));
     return result;
 }
 

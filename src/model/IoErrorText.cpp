@@ -3,40 +3,73 @@
 
 #include <cerrno>
 
+#include <QCoreApplication>
+
 QString IOErrorText(int code)
 {
     switch (code) {
-    case 0: return QStringLiteral("No Error");
-    case 1: return QStringLiteral("System error - report to programmer");
-    case 2: return QStringLiteral("File not found");
-    case 3: return QStringLiteral("Path not found");
-    case 4: return QStringLiteral("Too many open files");
-    case 5: return QStringLiteral("Write protected or already exists");
-    case 6: return QStringLiteral("Invalid File Handle");
-    case 12: return QStringLiteral("Invalid File Access Code");
-    case 15: return QStringLiteral("Invalid Drive Number");
-    case 16: return QStringLiteral("Cannot remove current directory");
-    case 17: return QStringLiteral("Cannot rename across drives");
-    case 100: return QStringLiteral("Disk read error");
-    case 101: return QStringLiteral("Disk write error");
-    case 102: return QStringLiteral("File not assigned");
-    case 103: return QStringLiteral("File not open");
-    case 104: return QStringLiteral("File not open for output");
-    case 106: return QStringLiteral("Invalid numeric format");
-    case 150: return QStringLiteral("Disk is write protected");
-    case 151: return QStringLiteral("Unknown unit");
-    case 152: return QStringLiteral("Drive not ready");
-    case 153: return QStringLiteral("Unknown command");
-    case 154: return QStringLiteral("CRC error is data");
-    case 155: return QStringLiteral("Bad drive request structure length");
-    case 156: return QStringLiteral("Disk seek error");
-    case 157: return QStringLiteral("Unknown media type");
-    case 158: return QStringLiteral("Sector not found");
-    case 159: return QStringLiteral("Printer out of paper");
-    case 160: return QStringLiteral("Device write fault");
-    case 161: return QStringLiteral("Device read fault");
-    case 162: return QStringLiteral("Hardware failure or file in use");
-    default: return QStringLiteral("Unknown I/O failure");
+    case 0:
+        return QCoreApplication::translate("IoErrorText", "No Error");
+    case 1:
+        return QCoreApplication::translate("IoErrorText", "System error - report to programmer");
+    case 2:
+        return QCoreApplication::translate("IoErrorText", "File not found");
+    case 3:
+        return QCoreApplication::translate("IoErrorText", "Path not found");
+    case 4:
+        return QCoreApplication::translate("IoErrorText", "Too many open files");
+    case 5:
+        return QCoreApplication::translate("IoErrorText", "Write protected or already exists");
+    case 6:
+        return QCoreApplication::translate("IoErrorText", "Invalid File Handle");
+    case 12:
+        return QCoreApplication::translate("IoErrorText", "Invalid File Access Code");
+    case 15:
+        return QCoreApplication::translate("IoErrorText", "Invalid Drive Number");
+    case 16:
+        return QCoreApplication::translate("IoErrorText", "Cannot remove current directory");
+    case 17:
+        return QCoreApplication::translate("IoErrorText", "Cannot rename across drives");
+    case 100:
+        return QCoreApplication::translate("IoErrorText", "Disk read error");
+    case 101:
+        return QCoreApplication::translate("IoErrorText", "Disk write error");
+    case 102:
+        return QCoreApplication::translate("IoErrorText", "File not assigned");
+    case 103:
+        return QCoreApplication::translate("IoErrorText", "File not open");
+    case 104:
+        return QCoreApplication::translate("IoErrorText", "File not open for output");
+    case 106:
+        return QCoreApplication::translate("IoErrorText", "Invalid numeric format");
+    case 150:
+        return QCoreApplication::translate("IoErrorText", "Disk is write protected");
+    case 151:
+        return QCoreApplication::translate("IoErrorText", "Unknown unit");
+    case 152:
+        return QCoreApplication::translate("IoErrorText", "Drive not ready");
+    case 153:
+        return QCoreApplication::translate("IoErrorText", "Unknown command");
+    case 154:
+        return QCoreApplication::translate("IoErrorText", "CRC error is data");
+    case 155:
+        return QCoreApplication::translate("IoErrorText", "Bad drive request structure length");
+    case 156:
+        return QCoreApplication::translate("IoErrorText", "Disk seek error");
+    case 157:
+        return QCoreApplication::translate("IoErrorText", "Unknown media type");
+    case 158:
+        return QCoreApplication::translate("IoErrorText", "Sector not found");
+    case 159:
+        return QCoreApplication::translate("IoErrorText", "Printer out of paper");
+    case 160:
+        return QCoreApplication::translate("IoErrorText", "Device write fault");
+    case 161:
+        return QCoreApplication::translate("IoErrorText", "Device read fault");
+    case 162:
+        return QCoreApplication::translate("IoErrorText", "Hardware failure or file in use");
+    default:
+        return QCoreApplication::translate("IoErrorText", "Unknown I/O failure");
     }
 }
 

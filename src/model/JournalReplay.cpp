@@ -6,6 +6,7 @@
 #include "ReadWholeFile.h"
 #include "RecoveryJournal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <limits>
 #include <optional>
@@ -42,7 +43,8 @@ QString parseSteps(QByteArrayView payload, int count, std::vector<Step>& steps)
     while (at < payload.size()) {
         const qsizetype end = payload.indexOf('\n', at);
         if (end < 0)
-            return QStringLiteral("the change holds a record cut short");
+            return QCoreApplication::translate("JournalReplay",
+                                               "the change holds a record cut short");
         const QList<QByteArray> fields = payload.sliced(at, end - at).toByteArray().split(' ');
         at = end + 1;
         Step step;
@@ -51,18 +53,21 @@ QString parseSteps(QByteArrayView payload, int count, std::vector<Step>& steps)
             step.index = count++;
         } else if (step.kind == 'X' && fields.size() == 1) {
             if (count == 0)
-                return QStringLiteral("the change removes a row from an empty list");
+                return QCoreApplication::translate("JournalReplay",
+                                                   "the change removes a row from an empty list");
             step.index = --count;
         } else if ((step.kind == 'M' && fields.size() == 3) ||
                    (step.kind == 'R' && fields.size() == 5)) {
             const auto index = number(fields[1], qint64(count) - 1);
             if (!index)
-                return QStringLiteral("the change names the row \"%1\" of a list of %2")
+                return QCoreApplication::translate(
+                           "JournalReplay", "the change names the row \"%1\" of a list of %2")
                     .arg(QString::fromLatin1(fields[1]))
                     .arg(count);
             const auto marks = number(fields[2], QuestionList::AllMarks);
             if (!marks)
-                return QStringLiteral("the change holds the marks \"%1\"")
+                return QCoreApplication::translate("JournalReplay",
+                                                   "the change holds the marks \"%1\"")
                     .arg(QString::fromLatin1(fields[2]));
             step.index = int(*index);
             step.row.marks = quint8(*marks);
@@ -72,22 +77,27 @@ QString parseSteps(QByteArrayView payload, int count, std::vector<Step>& steps)
                 if (!lineLength || !questionLength ||
                     *lineLength + *questionLength + 1 > payload.size() - at ||
                     payload[at + *lineLength + *questionLength] != '\n')
-                    return QStringLiteral("the change holds a row whose lengths are wrong");
+                    return QCoreApplication::translate(
+                        "JournalReplay", "the change holds a row whose lengths are wrong");
                 step.row.line = payload.sliced(at, *lineLength).toByteArray();
                 step.row.question = payload.sliced(at + *lineLength, *questionLength).toByteArray();
                 at += *lineLength + *questionLength + 1;
                 // What is stored must open again once saved.
                 if (step.row.line.contains('\n') || step.row.line.contains('\r'))
-                    return QStringLiteral("the change stores a line that holds a line break");
+                    return QCoreApplication::translate(
+                        "JournalReplay", "the change stores a line that holds a line break");
                 try {
                     DecodeQuestionLine(step.row.line, scratch, DecodeMode::QuestionOnly);
                 } catch (const QvedError& error) {
-                    return QStringLiteral("the change stores a line that does not decode (%1)")
+                    return QCoreApplication::translate(
+                               "JournalReplay",
+                               "the change stores a line that does not decode (%1)")
                         .arg(error.message());
                 }
             }
         } else {
-            return QStringLiteral("the change holds a record the editor does not write");
+            return QCoreApplication::translate(
+                "JournalReplay", "the change holds a record the editor does not write");
         }
         steps.push_back(std::move(step));
     }
@@ -109,13 +119,15 @@ JournalReplay JournalReplay::read(const QString& journalPath, const QString& fil
         return result;
     }
     if (bytes.startsWith(OlderMagic)) {
-        result.error = QStringLiteral("the journal %1 was written by an older version of the "
-                                      "editor and is not replayed")
+        result.error = QCoreApplication::translate(
+                           "JournalReplay", "the journal %1 was written by an older version of the "
+                                            "editor and is not replayed")
                            .arg(journalName);
         return result;
     }
     if (!bytes.startsWith(Magic)) {
-        result.error = QStringLiteral("%1 is not a recovery journal").arg(journalName);
+        result.error = QCoreApplication::translate("JournalReplay", "%1 is not a recovery journal")
+                           .arg(journalName);
         return result;
     }
 
@@ -147,7 +159,9 @@ JournalReplay JournalReplay::read(const QString& journalPath, const QString& fil
         at += *contentLength + 1;
     }
     if (!check || RecoveryJournal::contentHash(result.content) != hash) {
-        result.error = QStringLiteral("the heading of the journal %1 is damaged").arg(journalName);
+        result.error =
+            QCoreApplication::translate("JournalReplay", "the heading of the journal %1 is damaged")
+                .arg(journalName);
         result.content.clear();
         return result;
     }
@@ -159,8 +173,10 @@ JournalReplay JournalReplay::read(const QString& journalPath, const QString& fil
         result.fileChanged = RecoveryJournal::contentHash(ReadWholeFile(filePath)) != hash;
     } catch (const QvedError& error) {
         if (error.kind() == QvedError::Kind::Conversion) {
-            result.error = QStringLiteral("the file as the journal %1 keeps it does not read: %2")
-                               .arg(journalName, error.message());
+            result.error =
+                QCoreApplication::translate("JournalReplay",
+                                            "the file as the journal %1 keeps it does not read: %2")
+                    .arg(journalName, error.message());
             return result;
         }
         result.fileChanged = true; // the file is gone or unreadable
@@ -171,11 +187,12 @@ JournalReplay JournalReplay::read(const QString& journalPath, const QString& fil
     while (at < bytes.size()) {
         const qsizetype start = at;
         auto stop = [&](const QString& why) {
-            result.damage = QStringLiteral("at byte %1, %2").arg(start).arg(why);
+            result.damage =
+                QCoreApplication::translate("JournalReplay", "at byte %1, %2").arg(start).arg(why);
         };
         const qsizetype end = bytes.indexOf('\n', at);
         if (end < 0) {
-            stop(QStringLiteral("the change is cut short"));
+            stop(QCoreApplication::translate("JournalReplay", "the change is cut short"));
             break;
         }
         const QByteArrayView line = QByteArrayView(bytes).sliced(at, end - at);
@@ -188,18 +205,20 @@ JournalReplay JournalReplay::read(const QString& journalPath, const QString& fil
         bool crcRead = false;
         const quint32 crc = length ? fields[3].toUInt(&crcRead, 16) : 0;
         if (!crcRead) {
-            stop(QStringLiteral("what follows is not a change the editor writes"));
+            stop(QCoreApplication::translate("JournalReplay",
+                                             "what follows is not a change the editor writes"));
             break;
         }
         if (*length >= bytes.size() - end - 1) {
-            stop(QStringLiteral("the change is cut short"));
+            stop(QCoreApplication::translate("JournalReplay", "the change is cut short"));
             break;
         }
         const QByteArrayView payload = QByteArrayView(bytes).sliced(end + 1, *length);
         const QByteArrayView signedPart = line.first(line.size() - fields[3].size() - 1);
         if (bytes[end + 1 + *length] != '\n' ||
             Crc32(signedPart.toByteArray() + '\n' + payload.toByteArray()) != crc) {
-            stop(QStringLiteral("the change does not match its checksum"));
+            stop(QCoreApplication::translate("JournalReplay",
+                                             "the change does not match its checksum"));
             break;
         }
         std::vector<Step> steps;

@@ -7,6 +7,7 @@
 #include "ReadWholeFile.h"
 #include "SafeFileWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -168,9 +169,9 @@ void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, D
         try {
             DecodeQuestionLine(lineText, record, mode, &questionField);
         } catch (const QvedError& error) {
-            throw QvedError(
-                error.kind(),
-                QStringLiteral("line %1: %2").arg(&r - m_rows.data() + 1).arg(error.message()));
+            throw QvedError(error.kind(), QCoreApplication::translate("QuestionList", "line %1: %2")
+                                              .arg(&r - m_rows.data() + 1)
+                                              .arg(error.message()));
         }
         if (questionField.data()) {
             carriedOffset = questionField.data() - data;

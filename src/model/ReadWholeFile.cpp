@@ -3,6 +3,7 @@
 
 #include "QvedError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -19,8 +20,12 @@ namespace {
 QString tooLarge(qint64 limit)
 {
     return limit == MaxWholeFileSize
-               ? QStringLiteral("it is larger than 1 GiB, the most a file read whole may hold")
-               : QStringLiteral("it is larger than %1 bytes, the most it may hold").arg(limit);
+               ? QCoreApplication::translate(
+                     "ReadWholeFile",
+                     "it is larger than 1 GiB, the most a file read whole may hold")
+               : QCoreApplication::translate("ReadWholeFile",
+                                             "it is larger than %1 bytes, the most it may hold")
+                     .arg(limit);
 }
 
 } // namespace
@@ -31,11 +36,11 @@ QString NotAFileReason(const QString& path)
     // or read without end (/dev/zero).
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("the file does not exist");
+        return QCoreApplication::translate("ReadWholeFile", "the file does not exist");
     if (info.isDir())
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("ReadWholeFile", "it is a folder");
     if (!info.isFile())
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("ReadWholeFile", "it is not a regular file");
     if (info.size() > MaxWholeFileSize)
         return tooLarge(MaxWholeFileSize);
     return {};

@@ -6,6 +6,7 @@
 #include "ReadWholeFile.h"
 #include "SafeFileWriter.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -210,8 +211,10 @@ QString RecoveryJournal::write()
     const bool wasKeeping = std::exchange(m_keeping, result.ok);
     if (result.ok || !wasKeeping)
         return {};
-    return QStringLiteral("Your changes to %1 are not being kept for recovery after a crash: %2 "
-                          "(%3). Editing goes on, and each change tries again; save often.")
+    return QCoreApplication::translate(
+               "RecoveryJournal",
+               "Your changes to %1 are not being kept for recovery after a crash: %2 "
+               "(%3). Editing goes on, and each change tries again; save often.")
         .arg(QDir::toNativeSeparators(m_filePath), result.platformText,
              QDir::toNativeSeparators(m_journalPath));
 }

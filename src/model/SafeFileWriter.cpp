@@ -3,6 +3,7 @@
 
 #include "IoErrorText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -42,7 +43,8 @@ WriteResult WriteResult::failure(int error, bool opening, const QString& before,
 
 QString WriteResult::message() const
 {
-    return QStringLiteral("File Error!\r\n%1\r\n%2").arg(platformText, IOErrorText(code));
+    return QCoreApplication::translate("SafeFileWriter", "File Error!\r\n%1\r\n%2")
+        .arg(platformText, IOErrorText(code));
 }
 
 SafeFileWriter::SafeFileWriter(const QString& path) : m_file(path) {}
@@ -77,8 +79,9 @@ bool SafeFileWriter::open()
     const QFileInfo target(m_file.fileName());
     if (target.exists() && !target.isFile()) {
         fail(EACCES, true);
-        m_result.platformText = QStringLiteral("%1 is not a regular file.")
-                                    .arg(QDir::toNativeSeparators(target.absoluteFilePath()));
+        m_result.platformText =
+            QCoreApplication::translate("SafeFileWriter", "%1 is not a regular file.")
+                .arg(QDir::toNativeSeparators(target.absoluteFilePath()));
         return false;
     }
     errno = 0;
@@ -89,10 +92,11 @@ bool SafeFileWriter::open()
     // new files stops the save even when the file itself is writable.
     const QFileInfo folder(target.absolutePath());
     if (folder.isDir() && (!folder.isWritable() || error == EROFS)) {
-        fail(error ? error : EACCES, true,
-             QStringLiteral("Cannot create a file in the folder %1: ")
-                 .arg(QDir::toNativeSeparators(folder.absoluteFilePath())),
-             QStringLiteral("."));
+        fail(
+            error ? error : EACCES, true,
+            QCoreApplication::translate("SafeFileWriter", "Cannot create a file in the folder %1: ")
+                .arg(QDir::toNativeSeparators(folder.absoluteFilePath())),
+            QStringLiteral("."));
         m_result.folderRefused = true;
         return false;
     }

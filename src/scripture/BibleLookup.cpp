@@ -10,6 +10,8 @@
 #include <swmodule.h>
 #include <versekey.h>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int OldTestamentBooks = 39;
@@ -113,7 +115,8 @@ QString BibleLookup::moduleVersion() const
 
 QString BibleLookup::noModuleMessage()
 {
-    return QStringLiteral("No Bible module is installed (install sword-text-kjv).");
+    return QCoreApplication::translate("BibleLookup",
+                                       "No Bible module is installed (install sword-text-kjv).");
 }
 
 Passage BibleLookup::passage(QStringView text, int book) const
@@ -134,19 +137,22 @@ Passage BibleLookup::passage(QStringView text, int book) const
         switch (refusal) {
         case ScriptureReference::Refusal::List:
             return fail(Passage::Outcome::Unknown,
-                        QStringLiteral("'%1' is a list of references; look up one verse, range "
-                                       "or chapter at a time.")
+                        QCoreApplication::translate(
+                            "BibleLookup", "'%1' is a list of references; look up one verse, range "
+                                           "or chapter at a time.")
                             .arg(typed));
         case ScriptureReference::Refusal::SeveralChapters:
             return fail(Passage::Outcome::Unknown,
-                        QStringLiteral("'%1' spans several chapters; look up one chapter at a "
-                                       "time.")
+                        QCoreApplication::translate(
+                            "BibleLookup", "'%1' spans several chapters; look up one chapter at a "
+                                           "time.")
                             .arg(typed));
         case ScriptureReference::Refusal::NoReference:
             break;
         }
-        return fail(Passage::Outcome::Unknown,
-                    QStringLiteral("'%1' is not a reference.").arg(typed));
+        return fail(
+            Passage::Outcome::Unknown,
+            QCoreApplication::translate("BibleLookup", "'%1' is not a reference.").arg(typed));
     }
     if (!reference->bookName.isEmpty()) {
         book = ScriptureReference::bookTableIndex(reference->bookName);
@@ -154,13 +160,15 @@ Passage BibleLookup::passage(QStringView text, int book) const
             book = m_sword->bookIndex(reference->bookName);
         if (book < 0)
             return fail(Passage::Outcome::Unknown,
-                        QStringLiteral("Unknown book '%1'.").arg(reference->bookName));
+                        QCoreApplication::translate("BibleLookup", "Unknown book '%1'.")
+                            .arg(reference->bookName));
     }
     if (book < 0)
-        return fail(Passage::Outcome::Unknown, QStringLiteral("No book is chosen."));
+        return fail(Passage::Outcome::Unknown,
+                    QCoreApplication::translate("BibleLookup", "No book is chosen."));
     if (!IsBibleBook(book))
         return fail(Passage::Outcome::NotBiblical,
-                    QStringLiteral("%1 is not a Bible book.")
+                    QCoreApplication::translate("BibleLookup", "%1 is not a Bible book.")
                         .arg(QString::fromLatin1(BookAbbreviation(book))));
 
     // Positioned by number: a chapter or verse past the end must not roll
@@ -181,14 +189,16 @@ Passage BibleLookup::passage(QStringView text, int book) const
     // The message names the number as typed, however long.
     if (reference->chapter < 1 || reference->chapter > key->getChapterMax())
         return fail(Passage::Outcome::NoSuchVerse,
-                    QStringLiteral("%1 has no chapter %2.").arg(bookName, reference->chapterText));
+                    QCoreApplication::translate("BibleLookup", "%1 has no chapter %2.")
+                        .arg(bookName, reference->chapterText));
     key->setChapter(reference->chapter);
     const int verseMax = key->getVerseMax();
     if (!reference->wholeChapter()) {
         const bool firstPast = reference->firstVerse < 1 || reference->firstVerse > verseMax;
         if (firstPast || reference->lastVerse > verseMax)
             return fail(Passage::Outcome::NoSuchVerse,
-                        QStringLiteral("%1 %2 has no verse %3; it has %4 verses.")
+                        QCoreApplication::translate("BibleLookup",
+                                                    "%1 %2 has no verse %3; it has %4 verses.")
                             .arg(bookName, reference->chapterText,
                                  firstPast ? reference->firstVerseText : reference->lastVerseText)
                             .arg(verseMax));

@@ -3,6 +3,7 @@
 
 #include "SafeFileWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,7 +43,8 @@ WriteResult PrivateFile::write(const QString& path, QByteArrayView content)
         const int error = errno != 0 ? errno : EACCES;
         return WriteResult::failure(
             error, true,
-            QStringLiteral("The folder %1 cannot be made: ").arg(QDir::toNativeSeparators(folder)));
+            QCoreApplication::translate("PrivateFile", "The folder %1 cannot be made: ")
+                .arg(QDir::toNativeSeparators(folder)));
     }
     WriteResult result = SafeFileWriter::writeFile(path, content);
     if (result.ok)

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include <QCoreApplication>
+
 namespace {
 
 // How far from the cited verse a misplaced answer is looked for.
@@ -82,12 +84,13 @@ QString ReferenceCheck::Finding::message() const
 {
     switch (verdict) {
     case Verdict::Nearby:
-        return QStringLiteral("answer in %1").arg(shownSuggestion);
+        return QCoreApplication::translate("ReferenceCheck", "answer in %1").arg(shownSuggestion);
     case Verdict::OtherLetter:
-        return QStringLiteral("the verse names answer %1: is the letter right?")
+        return QCoreApplication::translate("ReferenceCheck",
+                                           "the verse names answer %1: is the letter right?")
             .arg(QChar(u'A' + namedLetter));
     case Verdict::NotFound:
-        return QStringLiteral("answer not found near %1").arg(shown);
+        return QCoreApplication::translate("ReferenceCheck", "answer not found near %1").arg(shown);
     case Verdict::Fine:
     case Verdict::NoVerseText:
     case Verdict::NoContentWords:

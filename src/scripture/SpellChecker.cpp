@@ -5,6 +5,7 @@
 #include "BibleWordList.h"
 #include "PrivateFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -124,7 +125,8 @@ bool SpellChecker::available() const
 
 QString SpellChecker::noDictionaryMessage()
 {
-    return QStringLiteral("No spelling dictionary is installed (install hunspell-en-us).");
+    return QCoreApplication::translate(
+        "SpellChecker", "No spelling dictionary is installed (install hunspell-en-us).");
 }
 
 void SpellChecker::accept(const QString& word)
@@ -156,29 +158,34 @@ WriteResult SpellChecker::addToPersonalList(const QString& word)
 {
     accept(word);
     if (m_personalPath.isEmpty())
-        return WriteResult::failure(ENOENT, true, QStringLiteral("No dictionary file is chosen: "));
+        return WriteResult::failure(
+            ENOENT, true,
+            QCoreApplication::translate("SpellChecker", "No dictionary file is chosen: "));
     const QString folder = QFileInfo(m_personalPath).path();
     errno = 0;
     if (!PrivateFile::makeFolder(folder))
         return WriteResult::failure(
             errno != 0 ? errno : EACCES, true,
-            QStringLiteral("The folder %1 cannot be made: ").arg(QDir::toNativeSeparators(folder)));
+            QCoreApplication::translate("SpellChecker", "The folder %1 cannot be made: ")
+                .arg(QDir::toNativeSeparators(folder)));
     // Another editor may have added words since this one read the file:
     // they are read back under the lock, never written over.
     QLockFile lock(m_personalPath + QStringLiteral(".lock"));
     if (!lock.tryLock(5000)) {
         const bool refused = lock.error() == QLockFile::PermissionError;
-        return WriteResult::failure(refused ? EACCES : EBUSY, true,
-                                    QStringLiteral("The dictionary %1 is locked (%2): ")
-                                        .arg(QDir::toNativeSeparators(m_personalPath),
-                                             QDir::toNativeSeparators(lock.fileName())));
+        return WriteResult::failure(
+            refused ? EACCES : EBUSY, true,
+            QCoreApplication::translate("SpellChecker", "The dictionary %1 is locked (%2): ")
+                .arg(QDir::toNativeSeparators(m_personalPath),
+                     QDir::toNativeSeparators(lock.fileName())));
     }
     QStringList words;
     errno = 0;
     if (!readWords(m_personalPath, words))
-        return WriteResult::failure(errno != 0 ? errno : EIO, true,
-                                    QStringLiteral("The dictionary %1 cannot be read: ")
-                                        .arg(QDir::toNativeSeparators(m_personalPath)));
+        return WriteResult::failure(
+            errno != 0 ? errno : EIO, true,
+            QCoreApplication::translate("SpellChecker", "The dictionary %1 cannot be read: ")
+                .arg(QDir::toNativeSeparators(m_personalPath)));
     for (const QString& known : std::as_const(words))
         accept(known);
     if (!words.contains(word))

@@ -10,6 +10,7 @@
 #include "StoredTexts.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QHashFunctions>
 #include <algorithm>
 #include <optional>
@@ -66,7 +67,9 @@ int BankCheck::checkList(const QuestionList& list, const Found& found, const Pro
         // nothing.
         if (m_decoded && !m_record.Question.isEmpty()) {
             if (const int earlier = earlierWithSameTexts(list, index)) {
-                found({index + 1, QStringLiteral("same question as %1").arg(earlier)});
+                found(
+                    {index + 1,
+                     QCoreApplication::translate("BankCheck", "same question as %1").arg(earlier)});
                 problem = true;
             }
         }
@@ -154,16 +157,18 @@ void BankCheck::checkStoredValues(int number, QByteArrayView line, int fields, c
     if (!bookNumber && r.Book >= OtherBook)
         bookNumber = StrToInt(code.sliced(1));
     if (bookNumber && (*bookNumber < 1 || *bookNumber > BookCount))
-        found(
-            {number,
-             QStringLiteral("book number %1 is outside 1 to %2").arg(*bookNumber).arg(BookCount)});
+        found({number, QCoreApplication::translate("BankCheck", "book number %1 is outside 1 to %2")
+                           .arg(*bookNumber)
+                           .arg(BookCount)});
     // A level or letter of -1 is "none" only where the line has no such
     // field.
     if ((r.Level < 0 || r.Level >= ChoiceCount) && (r.Level != -1 || fields >= 2))
-        found({number, QStringLiteral("level %1 is outside 1 to 4").arg(r.Level + 1)});
+        found({number, QCoreApplication::translate("BankCheck", "level %1 is outside 1 to 4")
+                           .arg(r.Level + 1)});
     if ((r.Correct < 0 || r.Correct >= ChoiceCount) && (r.Correct != -1 || fields >= 3)) {
         const char letter = char(r.Correct + 'A');
-        found({number, QStringLiteral("correct answer '%1' is outside A to D")
-                           .arg(Windows1252::toUnicode(QByteArrayView(&letter, 1)))});
+        found({number,
+               QCoreApplication::translate("BankCheck", "correct answer '%1' is outside A to D")
+                   .arg(Windows1252::toUnicode(QByteArrayView(&letter, 1)))});
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The names the editor and the tool both run under: they name the user's

@@ -9,8 +9,10 @@
 
 #include <algorithm>
 
-const QString CheckReportHeading =
-    QStringLiteral("The following errors were encountered during error checking:\r\n");
+#include <QCoreApplication>
+
+const QString CheckReportHeading = QCoreApplication::translate(
+    "RecordChecks", "The following errors were encountered during error checking:\r\n");
 
 namespace {
 
@@ -29,7 +31,7 @@ bool checkChapter(int book, qint32 chapter, const ValidationTable& table, QStrin
 {
     if (!exceeds(chapter, table.ChapterCount(book)))
         return true;
-    report += QStringLiteral("%1 does not have a chapter %2\r\n")
+    report += QCoreApplication::translate("RecordChecks", "%1 does not have a chapter %2\r\n")
                   .arg(QString::fromLatin1(BookAbbreviation(book)))
                   .arg(chapter);
     return false;
@@ -45,7 +47,7 @@ bool checkVerse(int book, qint32 chapter, qint32 verse, const ValidationTable& t
                              : verse < SmallestCount || verse > 32767;
     if (!fails)
         return true;
-    report += QStringLiteral("Invalid verse (%1)\r\n").arg(verse);
+    report += QCoreApplication::translate("RecordChecks", "Invalid verse (%1)\r\n").arg(verse);
     return false;
 }
 
@@ -58,11 +60,14 @@ bool holdsQuoteOrLineBreak(QStringView text)
 void reportUnstorable(const char* name, bool breaks, bool unencodable, QString& report)
 {
     if (breaks)
-        report += QStringLiteral("%1 contains a double quote or a line break.\r\n")
+        report += QCoreApplication::translate("RecordChecks",
+                                              "%1 contains a double quote or a line break.\r\n")
                       .arg(QLatin1StringView(name));
     if (unencodable)
-        report += QStringLiteral("%1 contains a character that a question file cannot hold.\r\n")
-                      .arg(QLatin1StringView(name));
+        report +=
+            QCoreApplication::translate(
+                "RecordChecks", "%1 contains a character that a question file cannot hold.\r\n")
+                .arg(QLatin1StringView(name));
 }
 
 void checkStorable(QStringView text, const char* name, QString& report, bool& passed)

@@ -7,6 +7,8 @@
 
 #include <cstring>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int ReferenceField = 4; // the line's fields, counted from 1
@@ -64,7 +66,8 @@ QString StoredTexts::name(Field field)
 
 QString StoredTexts::problem(Field field, qsizetype length)
 {
-    return QStringLiteral("%1 is %2 characters long, more than the %3 kept")
+    return QCoreApplication::translate("StoredTexts",
+                                       "%1 is %2 characters long, more than the %3 kept")
         .arg(name(field))
         .arg(length)
         .arg(limit(field));

@@ -5,6 +5,7 @@
 #include "QuestionLineCodec.h"
 #include "QuestionList.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <algorithm>
@@ -133,11 +134,14 @@ std::vector<TestBuilder::Version> TestBuilder::build(const Choices& choices, QSt
 {
     std::vector<int> pool = eligible(choices);
     if (choices.versions < 1 || choices.versions > MaxVersions) {
-        problem = QStringLiteral("The number of versions must be 1 to %1.").arg(MaxVersions);
+        problem =
+            QCoreApplication::translate("TestBuilder", "The number of versions must be 1 to %1.")
+                .arg(MaxVersions);
         return {};
     }
     if (choices.count < 1 || std::size_t(choices.count) > pool.size()) {
-        problem = QStringLiteral("%1 questions asked for, but %2 are eligible.")
+        problem = QCoreApplication::translate("TestBuilder",
+                                              "%1 questions asked for, but %2 are eligible.")
                       .arg(choices.count)
                       .arg(pool.size());
         return {};
@@ -211,20 +215,23 @@ std::optional<std::array<bool, BookCount>> TestBuilder::parseBooks(const QString
 {
     std::array<bool, BookCount> books{};
     auto unknown = [&](QStringView name) {
-        problem = QStringLiteral("Unknown book '%1': use the abbreviations of the book table, "
-                                 "such as Gen. or 1 Sam.")
+        problem = QCoreApplication::translate(
+                      "TestBuilder", "Unknown book '%1': use the abbreviations of the book table, "
+                                     "such as Gen. or 1 Sam.")
                       .arg(name.trimmed());
         return std::nullopt;
     };
     const QStringList pieces = text.split(u',', Qt::SkipEmptyParts);
     if (pieces.isEmpty()) {
-        problem = QStringLiteral("No books given.");
+        problem = QCoreApplication::translate("TestBuilder", "No books given.");
         return std::nullopt;
     }
     for (const QString& piece : pieces) {
         const QStringList ends = piece.split(u'-');
         if (ends.size() > 2) {
-            problem = QStringLiteral("The books '%1' are not FIRST-LAST.").arg(piece);
+            problem =
+                QCoreApplication::translate("TestBuilder", "The books '%1' are not FIRST-LAST.")
+                    .arg(piece);
             return std::nullopt;
         }
         const int first = bookIndex(ends.first());
@@ -234,7 +241,8 @@ std::optional<std::array<bool, BookCount>> TestBuilder::parseBooks(const QString
         if (last < 0)
             return unknown(ends.last());
         if (last < first) {
-            problem = QStringLiteral("The books '%1' run backwards.").arg(piece);
+            problem = QCoreApplication::translate("TestBuilder", "The books '%1' run backwards.")
+                          .arg(piece);
             return std::nullopt;
         }
         for (int book = first; book <= last; ++book)

@@ -3,6 +3,7 @@
 
 #include "BookTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,12 +65,14 @@ QString ValidationTable::message(LoadOutcome outcome)
     case LoadOutcome::Loaded:
         return {};
     case LoadOutcome::Damaged:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "ValidationTable",
             "Error loading the validation table. Validation functions will be inoperative.");
     case LoadOutcome::UnableToLoad:
         break;
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ValidationTable",
         "Unable to load the validation table. Validation functions will be inoperative.");
 }
 
@@ -78,5 +81,6 @@ QString ValidationTable::message(LoadOutcome outcome, const QString& path)
     if (outcome == LoadOutcome::Loaded)
         return {};
     return message(outcome) + QStringLiteral("\r\n") + QDir::toNativeSeparators(path) +
-           QStringLiteral("\r\nOptions > Rebuild Validation Table writes it again.");
+           QCoreApplication::translate("ValidationTable",
+                                       "\r\nOptions > Rebuild Validation Table writes it again.");
 }
