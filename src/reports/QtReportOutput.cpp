@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -19,7 +20,8 @@ QtReportOutput::QtReportOutput(UserPrompts& prompts) : m_prompts(prompts) {}
 
 QString QtReportOutput::noPrinterMessage()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "QtReportOutput",
         "No printer is available. Use Preview to view the report or save it as PDF.");
 }
 
@@ -48,12 +50,16 @@ void QtReportOutput::print(const ReportLayout& report, QWidget* parent)
     bool cancelled = false;
     const bool printed = engine.render(printer, [&](int page, int count) {
         if (!progress) {
-            progress.emplace(QString(), QStringLiteral("Cancel"), 0, count, parent);
-            progress->setWindowTitle(QStringLiteral("Printing"));
+            progress.emplace(QString(), QCoreApplication::translate("QtReportOutput", "Cancel"), 0,
+                             count, parent);
+            progress->setWindowTitle(QCoreApplication::translate("QtReportOutput", "Printing"));
             progress->setWindowModality(Qt::WindowModal);
             progress->setMinimumDuration(0);
         }
-        progress->setLabelText(QStringLiteral("Printing page %1 of %2").arg(page).arg(count));
+        progress->setLabelText(
+            QCoreApplication::translate("QtReportOutput", "Printing page %1 of %2")
+                .arg(page)
+                .arg(count));
         progress->setValue(page - 1);
         QApplication::processEvents();
         if (progress->wasCanceled()) {
@@ -64,8 +70,9 @@ void QtReportOutput::print(const ReportLayout& report, QWidget* parent)
         return true;
     });
     if (!printed && !cancelled)
-        m_prompts.information(parent,
-                              QStringLiteral("The report could not be sent to the printer."));
+        m_prompts.information(
+            parent, QCoreApplication::translate("QtReportOutput",
+                                                "The report could not be sent to the printer."));
 }
 
 void QtReportOutput::preview(const ReportLayout& report, const QString& pdfPath, QWidget* parent)
@@ -83,8 +90,9 @@ void QtReportOutput::preview(const ReportLayout& report, const QString& pdfPath,
 
 void QtReportOutput::saveAsPdf(const ReportLayout& report, const QString& pdfPath, QWidget* parent)
 {
-    QString path =
-        m_prompts.saveFileName(parent, pdfPath, QStringLiteral("PDF Files (*.pdf);;All Files (*)"));
+    QString path = m_prompts.saveFileName(
+        parent, pdfPath,
+        QCoreApplication::translate("QtReportOutput", "PDF Files (*.pdf);;All Files (*)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -95,11 +103,15 @@ void QtReportOutput::saveAsPdf(const ReportLayout& report, const QString& pdfPat
     bool cancelled = false;
     const QString error = ReportPdf::render(report, path, {}, [&](int page, int count) {
         if (!progress) {
-            progress.emplace(QString(), QStringLiteral("Cancel"), 0, count, parent);
-            progress->setWindowTitle(QStringLiteral("Save as PDF"));
+            progress.emplace(QString(), QCoreApplication::translate("QtReportOutput", "Cancel"), 0,
+                             count, parent);
+            progress->setWindowTitle(QCoreApplication::translate("QtReportOutput", "Save as PDF"));
             progress->setWindowModality(Qt::WindowModal);
         }
-        progress->setLabelText(QStringLiteral("Drawing page %1 of %2").arg(page).arg(count));
+        progress->setLabelText(
+            QCoreApplication::translate("QtReportOutput", "Drawing page %1 of %2")
+                .arg(page)
+                .arg(count));
         progress->setValue(page - 1);
         QApplication::processEvents();
         cancelled = progress->wasCanceled();

@@ -7,6 +7,7 @@
 #include "TextTable.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -123,7 +124,8 @@ ReportEngine::BandPlan ReportEngine::planBand(const ReportBand& band)
             field = m_layout.table().fieldIndex(e.content);
             if (field < 0)
                 throw QvedError(QvedError::Kind::Other,
-                                QStringLiteral("Field '%1' not found").arg(e.content));
+                                QCoreApplication::translate("ReportEngine", "Field '%1' not found")
+                                    .arg(e.content));
         }
         // A stretching text keeps to its column: it wraps short of the next
         // element on its line, so long answers never run into their

@@ -6,6 +6,7 @@
 #include "QvedError.h"
 #include "SafeFileWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTime>
@@ -91,8 +92,9 @@ void ReportExport::WriteAllFile(const QuestionList& list, const QString& fileNam
 {
     SafeFileWriter file(fileName);
     if (!writeLines(file, list, 0, list.count() - 1))
-        throw QvedError(QvedError::Kind::FileOpen,
-                        QStringLiteral("Cannot create file %1").arg(fileName));
+        throw QvedError(
+            QvedError::Kind::FileOpen,
+            QCoreApplication::translate("ReportExport", "Cannot create file %1").arg(fileName));
     if (!file.result().ok)
         throw QvedError(QvedError::Kind::Other, file.result().message());
 }
@@ -116,6 +118,7 @@ bool ReportExport::CheckRange(int& beginning, int& end, int count)
 
 QString ReportExport::RangeErrorMessage()
 {
-    return QStringLiteral("Range error 1 -- The end you specified is less than the beginning!\r\n"
-                          "Range Error 2 -- You did not select a valid range!");
+    return QCoreApplication::translate(
+        "ReportExport", "Range error 1 -- The end you specified is less than the beginning!\r\n"
+                        "Range Error 2 -- You did not select a valid range!");
 }

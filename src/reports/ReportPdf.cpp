@@ -8,6 +8,7 @@
 #include "TdmQVED3.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -44,15 +45,17 @@ QString ReportPdf::render(const ReportLayout& report, const QString& path, const
         writer.setPageLayout(ReportEngine::pageLayout());
         writer.setCreator(QStringLiteral("Question Editor"));
         if (!engine.render(writer, progress))
-            return QStringLiteral("Cannot create file %1").arg(path);
+            return QCoreApplication::translate("ReportPdf", "Cannot create file %1").arg(path);
     }
     if (engine.pageCount() == 0)
-        return QStringLiteral("The report has no questions; no file was written.");
+        return QCoreApplication::translate("ReportPdf",
+                                           "The report has no questions; no file was written.");
     if (created.isValid())
         stampCreationDate(pdf.buffer(), created);
     const WriteResult result = SafeFileWriter::writeFile(path, pdf.data());
     if (!result.ok)
-        return QStringLiteral("Cannot create file %1\r\n%2").arg(path, result.platformText);
+        return QCoreApplication::translate("ReportPdf", "Cannot create file %1\r\n%2")
+            .arg(path, result.platformText);
     return {};
 }
 

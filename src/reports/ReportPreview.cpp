@@ -24,7 +24,7 @@ ReportPreview::ReportPreview(ReportEngine& engine, QWidget* parent)
     : QDialog(parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("frmReportPreview"));
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     m_view = new ReportPageView(engine, this);
 
     m_toolBar = new QToolBar(this);
@@ -41,32 +41,31 @@ ReportPreview::ReportPreview(ReportEngine& engine, QWidget* parent)
     };
     m_print = m_toolBar->addAction(QIcon::fromTheme(QStringLiteral("document-print"),
                                                     QIcon(QStringLiteral(":/reports/print.svg"))),
-                                   QStringLiteral("Print"));
+                                   tr("Print"));
     m_save =
         m_toolBar->addAction(QIcon::fromTheme(QStringLiteral("document-save-as"),
                                               style()->standardIcon(QStyle::SP_DialogSaveButton)),
-                             QStringLiteral("Save as PDF"));
+                             tr("Save as PDF"));
     m_toolBar->addSeparator();
-    m_toolBar->addAction(icon("zoom-in"), QStringLiteral("Zoom in"), this,
+    m_toolBar->addAction(icon("zoom-in"), tr("Zoom in"), this,
                          [this] { m_view->setZoom(m_view->zoom() * zoomStep); });
-    m_toolBar->addAction(icon("zoom-out"), QStringLiteral("Zoom out"), this,
+    m_toolBar->addAction(icon("zoom-out"), tr("Zoom out"), this,
                          [this] { m_view->setZoom(m_view->zoom() / zoomStep); });
-    m_toolBar->addAction(icon("zoom-fit-width"), QStringLiteral("Fit width"), this,
+    m_toolBar->addAction(icon("zoom-fit-width"), tr("Fit width"), this,
                          [this] { m_view->fitWidth(); });
     m_toolBar->addSeparator();
-    m_toolBar->addAction(icon("go-first"), QStringLiteral("First page"), this,
-                         [this] { m_view->showPage(0); });
-    m_toolBar->addAction(icon("go-previous"), QStringLiteral("Previous page"), this,
+    m_toolBar->addAction(icon("go-first"), tr("First page"), this, [this] { m_view->showPage(0); });
+    m_toolBar->addAction(icon("go-previous"), tr("Previous page"), this,
                          [this] { m_view->showPage(m_view->currentPage() - 1); });
-    m_toolBar->addAction(icon("go-next"), QStringLiteral("Next page"), this,
+    m_toolBar->addAction(icon("go-next"), tr("Next page"), this,
                          [this] { m_view->showPage(m_view->currentPage() + 1); });
-    m_toolBar->addAction(icon("go-last"), QStringLiteral("Last page"), this,
+    m_toolBar->addAction(icon("go-last"), tr("Last page"), this,
                          [this] { m_view->showPage(pagesReady() - 1); });
     m_toolBar->addSeparator();
     lblPage = new QLabel(this);
     lblPage->setObjectName(QStringLiteral("lblPage"));
     lblPage->setMinimumWidth(
-        lblPage->fontMetrics().horizontalAdvance(QStringLiteral("Page 000000 of 000000+")));
+        lblPage->fontMetrics().horizontalAdvance(tr("Page 000000 of 000000+")));
     m_toolBar->addWidget(lblPage);
 
     lblStatus = new QLabel(this);
@@ -75,7 +74,7 @@ ReportPreview::ReportPreview(ReportEngine& engine, QWidget* parent)
     prgLayout->setObjectName(QStringLiteral("prgLayout"));
     prgLayout->setRange(0, std::max(1, engine.recordCount()));
     prgLayout->setValue(0);
-    btnCancelLayout = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancelLayout = new QPushButton(tr("Cancel"), this);
     btnCancelLayout->setObjectName(QStringLiteral("btnCancelLayout"));
     connect(btnCancelLayout, &QPushButton::clicked, this, &ReportPreview::cancelLayout);
     auto* status = new QHBoxLayout;
@@ -97,7 +96,7 @@ ReportPreview::ReportPreview(ReportEngine& engine, QWidget* parent)
     connect(&m_step, &QTimer::timeout, this, &ReportPreview::layOutStep);
     m_engine.startPagination();
     m_step.start();
-    lblStatus->setText(QStringLiteral("Laying out the pages..."));
+    lblStatus->setText(tr("Laying out the pages..."));
     showPosition();
 }
 
@@ -128,14 +127,14 @@ void ReportPreview::layOutStep()
             return; // cancelled by whoever took the pages
     }
     if (!done) {
-        lblStatus->setText(QStringLiteral("Laying out page %1...").arg(m_engine.pageCount() + 1));
+        lblStatus->setText(tr("Laying out page %1...").arg(m_engine.pageCount() + 1));
         return;
     }
     m_step.stop();
     prgLayout->hide();
     btnCancelLayout->hide();
-    lblStatus->setText(m_engine.pageCount() == 0 ? QStringLiteral("The report has no pages.")
-                                                 : QStringLiteral("%1 pages").arg(pagesReady()));
+    lblStatus->setText(m_engine.pageCount() == 0 ? tr("The report has no pages.")
+                                                 : tr("%1 pages").arg(pagesReady()));
     showPosition();
     emit layoutFinished();
 }
@@ -147,9 +146,8 @@ void ReportPreview::cancelLayout()
     m_step.stop();
     prgLayout->hide();
     btnCancelLayout->hide();
-    lblStatus->setText(
-        QStringLiteral("Stopped after page %1; Print and Save as PDF still give every page.")
-            .arg(pagesReady()));
+    lblStatus->setText(tr("Stopped after page %1; Print and Save as PDF still give every page.")
+                           .arg(pagesReady()));
     showPosition();
 }
 
@@ -157,7 +155,7 @@ void ReportPreview::showPosition()
 {
     const int page = m_view->currentPage();
     lblPage->setText(page < 0 ? QString()
-                              : QStringLiteral("Page %1 of %2%3")
+                              : tr("Page %1 of %2%3")
                                     .arg(page + 1)
                                     .arg(pagesReady())
                                     .arg(isLayingOut() ? QStringLiteral("+") : QString()));

@@ -10,6 +10,7 @@
 #include "TfrmTest.h"
 #include "TfrmTestWithKey.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
@@ -70,7 +71,8 @@ std::unique_ptr<ReportLayout> ReportRun::BuildReportTable(Mode mode, const QStri
 {
     if (!m_folder.isValid())
         throw QvedError(QvedError::Kind::Other,
-                        QStringLiteral("Cannot create a temporary folder for the report: %1")
+                        QCoreApplication::translate(
+                            "ReportRun", "Cannot create a temporary folder for the report: %1")
                             .arg(m_folder.errorString()));
     const QString name = ReportExport::TemporaryDataFileName(m_folder.path(), QTime::currentTime());
     if (mode == Mode::All) {

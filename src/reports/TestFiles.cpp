@@ -7,6 +7,7 @@
 #include "ReportRun.h"
 #include "SafeFileWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -55,7 +56,8 @@ QString TestFiles::questionFileAmong(const QString& folder, const QString& name,
     for (const QString& file : names(name, versions)) {
         const QString path = dir.filePath(file);
         if (FileIdentity::same(questionFile, path))
-            return QStringLiteral("The output file %1 is the question file; choose another name.")
+            return QCoreApplication::translate(
+                       "TestFiles", "The output file %1 is the question file; choose another name.")
                 .arg(QDir::toNativeSeparators(path));
     }
     return {};
@@ -67,7 +69,8 @@ QString TestFiles::write(const std::vector<TestBuilder::Version>& versions, cons
 {
     const QDir dir(folder);
     if (!dir.exists() && !QDir().mkpath(folder))
-        return QStringLiteral("Cannot create folder %1").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("TestFiles", "Cannot create folder %1")
+            .arg(QDir::toNativeSeparators(folder));
     const std::unique_ptr<QTemporaryDir> temporaryFolder = ReportRun::newTemporaryFolder();
     for (const TestBuilder::Version& version : versions) {
         const QStringList files = versionNames(name, version.letter);
@@ -75,7 +78,7 @@ QString TestFiles::write(const std::vector<TestBuilder::Version>& versions, cons
         const QString questions = dir.filePath(files[0]);
         const WriteResult result = SafeFileWriter::writeFile(questions, lines);
         if (!result.ok)
-            return QStringLiteral("Cannot create file %1\r\n%2")
+            return QCoreApplication::translate("TestFiles", "Cannot create file %1\r\n%2")
                 .arg(QDir::toNativeSeparators(questions), result.message());
         written << questions;
         // The pages are drawn from the lines just written, as the game reads them.

@@ -8,6 +8,7 @@
 #include "ReadWholeFile.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -126,25 +127,30 @@ void TextTable::readSchema()
         const QStringView value = line.sliced(equals + 1);
         if (key.compare(u"FileType", Qt::CaseInsensitive) == 0) {
             if (value.trimmed().compare(u"Varying", Qt::CaseInsensitive) != 0)
-                throw schemaError(path, QStringLiteral("unsupported file type '%1'").arg(value));
+                throw schemaError(
+                    path, QCoreApplication::translate("TextTable", "unsupported file type '%1'")
+                              .arg(value));
         } else if (key.startsWith(u"Field", Qt::CaseInsensitive)) {
             const QList<QStringView> parts = value.split(u',');
             if (parts.size() != 5)
-                throw schemaError(path, QStringLiteral("invalid field definition '%1'").arg(line));
+                throw schemaError(
+                    path, QCoreApplication::translate("TextTable", "invalid field definition '%1'")
+                              .arg(line));
             const QStringView name = parts[0].trimmed();
             const auto source = std::find_if(
                 std::begin(recordFields), std::end(recordFields), [name](const char* field) {
                     return name.compare(QLatin1StringView(field), Qt::CaseInsensitive) == 0;
                 });
             if (source == std::end(recordFields))
-                throw schemaError(path, QStringLiteral("unknown field '%1'").arg(name));
+                throw schemaError(
+                    path, QCoreApplication::translate("TextTable", "unknown field '%1'").arg(name));
             m_fields.push_back(Field{name.toString(), int(source - std::begin(recordFields)),
                                      parts[1].trimmed().toString(), StrToInt(parts[2]),
                                      StrToInt(parts[3]), StrToInt(parts[4])});
         }
     }
     if (m_fields.empty())
-        throw schemaError(path, QStringLiteral("no fields"));
+        throw schemaError(path, QCoreApplication::translate("TextTable", "no fields"));
 }
 
 void TextTable::readRecords()

@@ -55,14 +55,14 @@ TfrmReportSetup::TfrmReportSetup(const QuestionList& list, TdmQVED3& dataModule,
 {
     RegisterReportResources();
     setObjectName(QStringLiteral("frmReportSetup"));
-    setWindowTitle(QStringLiteral("Report Setup"));
+    setWindowTitle(tr("Report Setup"));
 
-    rgpReportType = new QGroupBox(QStringLiteral(" &Report Type "), this);
+    rgpReportType = new QGroupBox(tr(" &Report Type "), this);
     rgpReportType->setObjectName(QStringLiteral("rgpReportType"));
     m_reportTypes = new QButtonGroup(this);
     auto* typeLayout = new QVBoxLayout(rgpReportType);
-    const QString types[] = {QStringLiteral("&Test Format w/ answer key"),
-                             QStringLiteral("T&est Format"), QStringLiteral("&Question List")};
+    const QString types[] = {tr("&Test Format w/ answer key"), tr("T&est Format"),
+                             tr("&Question List")};
     for (int i = 0; i < 3; ++i) {
         auto* item = new QRadioButton(types[i], rgpReportType);
         m_reportTypes->addButton(item, i);
@@ -70,15 +70,15 @@ TfrmReportSetup::TfrmReportSetup(const QuestionList& list, TdmQVED3& dataModule,
     }
     m_reportTypes->button(0)->setChecked(true);
 
-    grbQuestions = new QGroupBox(QStringLiteral("&Questions "), this);
+    grbQuestions = new QGroupBox(tr("&Questions "), this);
     grbQuestions->setObjectName(QStringLiteral("grbQuestions"));
-    rbtnAll = new QRadioButton(QStringLiteral("&All"), grbQuestions);
+    rbtnAll = new QRadioButton(tr("&All"), grbQuestions);
     rbtnAll->setObjectName(QStringLiteral("rbtnAll"));
     rbtnAll->setChecked(true);
-    Label2 = new QLabel(QStringLiteral("&Range"), grbQuestions);
+    Label2 = new QLabel(tr("&Range"), grbQuestions);
     Label2->setObjectName(QStringLiteral("Label2"));
     edtBeg = rangeBox("edtBeg", grbQuestions);
-    Label1 = new QLabel(QStringLiteral("thru"), grbQuestions);
+    Label1 = new QLabel(tr("thru"), grbQuestions);
     Label1->setObjectName(QStringLiteral("Label1"));
     edtEnd = rangeBox("edtEnd", grbQuestions);
     Label2->setBuddy(edtBeg);
@@ -91,12 +91,11 @@ TfrmReportSetup::TfrmReportSetup(const QuestionList& list, TdmQVED3& dataModule,
 
     // Pictures of our own, like the toolbar's: an icon theme is not found
     // everywhere.
-    btnPrint = button("btnPrint", QStringLiteral("&Print"),
-                      QIcon(QStringLiteral(":/reports/print.svg")), this);
-    bntPrintPreview = button("bntPrintPreview", QStringLiteral("Preview"),
+    btnPrint = button("btnPrint", tr("&Print"), QIcon(QStringLiteral(":/reports/print.svg")), this);
+    bntPrintPreview = button("bntPrintPreview", tr("Preview"),
                              QIcon(QStringLiteral(":/reports/preview.svg")), this);
-    btnExit = button("btnExit", QStringLiteral("E&xit"),
-                     style()->standardIcon(QStyle::SP_DialogCloseButton), this);
+    btnExit =
+        button("btnExit", tr("E&xit"), style()->standardIcon(QStyle::SP_DialogCloseButton), this);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(rgpReportType, 1);
@@ -169,7 +168,7 @@ void TfrmReportSetup::rbtnAllClick()
 
 QString TfrmReportSetup::noQuestionsMessage()
 {
-    return QStringLiteral("The report has no questions.");
+    return tr("The report has no questions.");
 }
 
 void TfrmReportSetup::PrepareData(bool print)
