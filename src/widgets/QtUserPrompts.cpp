@@ -2,6 +2,7 @@
 #include "QtUserPrompts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -32,8 +33,8 @@ void QtUserPrompts::information(QWidget* parent, const QString& text)
 
 UserPrompts::Answer QtUserPrompts::confirm(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), shown(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("QtUserPrompts", "Confirm"),
+                    shown(text), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
@@ -48,7 +49,8 @@ UserPrompts::Answer QtUserPrompts::confirm(QWidget* parent, const QString& text)
 
 UserPrompts::Answer QtUserPrompts::checkReport(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Question Editor"), shown(text),
+    QMessageBox box(QMessageBox::NoIcon,
+                    QCoreApplication::translate("QtUserPrompts", "Question Editor"), shown(text),
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -59,8 +61,8 @@ UserPrompts::Answer QtUserPrompts::offerReadOnly(QWidget* parent, const QString&
 {
     QMessageBox box(QMessageBox::Warning, applicationTitle(), shown(text), QMessageBox::NoButton,
                     parent);
-    QPushButton* readOnly =
-        box.addButton(QStringLiteral("Open Read-Only"), QMessageBox::AcceptRole);
+    QPushButton* readOnly = box.addButton(
+        QCoreApplication::translate("QtUserPrompts", "Open Read-Only"), QMessageBox::AcceptRole);
     box.setEscapeButton(box.addButton(QMessageBox::Cancel));
     box.setDefaultButton(readOnly);
     box.exec();

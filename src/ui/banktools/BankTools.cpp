@@ -36,35 +36,34 @@ BankTools::BankTools(ToolHost& window, QuestionGridModel& model, UserPrompts& pr
     if (auto* layout = qobject_cast<QVBoxLayout*>(window.mainWindow().centralWidget()->layout()))
         layout->insertWidget(0, m_filter);
 
-    mnuToolsCheckFile = window.toolsMenu().addAction(QStringLiteral("&Check File"));
+    mnuToolsCheckFile = window.toolsMenu().addAction(tr("&Check File"));
     mnuToolsCheckFile->setObjectName(QStringLiteral("mnuToolsCheckFile"));
     mnuToolsCheckFile->setShortcut(Qt::Key_F7);
-    mnuToolsCheckFile->setStatusTip(QStringLiteral("Check every question of the list"));
+    mnuToolsCheckFile->setStatusTip(tr("Check every question of the list"));
     connect(mnuToolsCheckFile, &QAction::triggered, m_problems, &ProblemsDock::startCheck);
 
-    mnuToolsFilter = window.toolsMenu().addAction(QStringLiteral("&Filter"));
+    mnuToolsFilter = window.toolsMenu().addAction(tr("&Filter"));
     mnuToolsFilter->setObjectName(QStringLiteral("mnuToolsFilter"));
     mnuToolsFilter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuToolsFilter->setStatusTip(QStringLiteral("Show only the questions that match"));
+    mnuToolsFilter->setStatusTip(tr("Show only the questions that match"));
     connect(mnuToolsFilter, &QAction::triggered, m_filter, &FilterBar::open);
 
     m_findReplace = new TfrmFindReplace(window, model, prompts);
-    mnuToolsFindReplace = window.toolsMenu().addAction(QStringLiteral("Find and &Replace..."));
+    mnuToolsFindReplace = window.toolsMenu().addAction(tr("Find and &Replace..."));
     mnuToolsFindReplace->setObjectName(QStringLiteral("mnuToolsFindReplace"));
     mnuToolsFindReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnuToolsFindReplace->setStatusTip(QStringLiteral("Find and replace text in the questions"));
+    mnuToolsFindReplace->setStatusTip(tr("Find and replace text in the questions"));
     connect(mnuToolsFindReplace, &QAction::triggered, m_findReplace, &TfrmFindReplace::open);
 
-    mnuToolsStatistics = window.toolsMenu().addAction(QStringLiteral("S&tatistics"));
+    mnuToolsStatistics = window.toolsMenu().addAction(tr("S&tatistics"));
     mnuToolsStatistics->setObjectName(QStringLiteral("mnuToolsStatistics"));
-    mnuToolsStatistics->setStatusTip(
-        QStringLiteral("Count the questions by book, level and answer"));
+    mnuToolsStatistics->setStatusTip(tr("Count the questions by book, level and answer"));
     connect(mnuToolsStatistics, &QAction::triggered, this, &BankTools::mnuToolsStatisticsClick);
 
-    mnuToolsFindDuplicates = window.toolsMenu().addAction(QStringLiteral("Find &Duplicates..."));
+    mnuToolsFindDuplicates = window.toolsMenu().addAction(tr("Find &Duplicates..."));
     mnuToolsFindDuplicates->setObjectName(QStringLiteral("mnuToolsFindDuplicates"));
     mnuToolsFindDuplicates->setStatusTip(
-        QStringLiteral("List the questions that are the same or nearly the same"));
+        tr("List the questions that are the same or nearly the same"));
     connect(mnuToolsFindDuplicates, &QAction::triggered, this,
             &BankTools::mnuToolsFindDuplicatesClick);
 
@@ -74,10 +73,9 @@ BankTools::BankTools(ToolHost& window, QuestionGridModel& model, UserPrompts& pr
     connect(m_compare, &CompareDock::questionChosen, &window.mainWindow(), [&window](int number) {
         window.runCommand([&window, number] { window.goToRow(number); });
     });
-    mnuToolsCompare = window.toolsMenu().addAction(QStringLiteral("Compare with &File..."));
+    mnuToolsCompare = window.toolsMenu().addAction(tr("Compare with &File..."));
     mnuToolsCompare->setObjectName(QStringLiteral("mnuToolsCompare"));
-    mnuToolsCompare->setStatusTip(
-        QStringLiteral("Show the questions another file adds, lacks or changes"));
+    mnuToolsCompare->setStatusTip(tr("Show the questions another file adds, lacks or changes"));
     connect(mnuToolsCompare, &QAction::triggered, this, &BankTools::mnuToolsCompareClick);
 
     m_references = new ReferenceCheckDock(window.document(), window.history(), &window.mainWindow());
@@ -86,10 +84,10 @@ BankTools::BankTools(ToolHost& window, QuestionGridModel& model, UserPrompts& pr
     connect(m_references, &ReferenceCheckDock::questionChosen, &window.mainWindow(), [&window](int number) {
         window.runCommand([&window, number] { window.goToRow(number); });
     });
-    mnuToolsCheckReferences = window.toolsMenu().addAction(QStringLiteral("Check Refere&nces..."));
+    mnuToolsCheckReferences = window.toolsMenu().addAction(tr("Check Refere&nces..."));
     mnuToolsCheckReferences->setObjectName(QStringLiteral("mnuToolsCheckReferences"));
     mnuToolsCheckReferences->setStatusTip(
-        QStringLiteral("List the questions whose right answer is not in the verse they cite"));
+        tr("List the questions whose right answer is not in the verse they cite"));
     connect(mnuToolsCheckReferences, &QAction::triggered, this,
             &BankTools::mnuToolsCheckReferencesClick);
 
@@ -121,8 +119,8 @@ void BankTools::mnuToolsStatisticsClick()
 
 void BankTools::mnuToolsCompareClick()
 {
-    const QString path = m_prompts.openFileName(
-        &m_window.mainWindow(), QString(), QStringLiteral("Question files (*.qus);;All Files (*)"));
+    const QString path = m_prompts.openFileName(&m_window.mainWindow(), QString(),
+                                                tr("Question files (*.qus);;All Files (*)"));
     if (path.isEmpty())
         return;
     const QString failure = m_compare->compareWith(path);

@@ -49,7 +49,7 @@ QByteArray questionCell(const QuestionFields& question)
 } // namespace
 
 CompareDock::CompareDock(QuestionDocument& document, QUndoStack& history, QWidget* parent)
-    : QDockWidget(QStringLiteral("Compare"), parent), m_document(document), m_history(history)
+    : QDockWidget(tr("Compare"), parent), m_document(document), m_history(history)
 {
     setObjectName(QStringLiteral("dckCompare"));
     auto* body = new QWidget(this);
@@ -57,14 +57,13 @@ CompareDock::CompareDock(QuestionDocument& document, QUndoStack& history, QWidge
     m_summary->setWordWrap(true);
     m_tree = new QTreeWidget(body);
     m_tree->setObjectName(QStringLiteral("treCompare"));
-    m_tree->setHeaderLabels({QStringLiteral("Question"), QStringLiteral("Ours"),
-                             QStringLiteral("Theirs")});
+    m_tree->setHeaderLabels({tr("Question"), tr("Ours"), tr("Theirs")});
     m_tree->header()->setSectionResizeMode(QHeaderView::Interactive);
-    m_tree->setAccessibleName(QStringLiteral("Differences from the other file"));
-    m_take = new QPushButton(QStringLiteral("Take &theirs"), body);
+    m_tree->setAccessibleName(tr("Differences from the other file"));
+    m_take = new QPushButton(tr("Take &theirs"), body);
     m_take->setObjectName(QStringLiteral("btnTakeTheirs"));
     m_take->setEnabled(false);
-    m_take->setToolTip(QStringLiteral("Bring the chosen question or field of the other file over"));
+    m_take->setToolTip(tr("Bring the chosen question or field of the other file over"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_take);
     buttons->addStretch();
@@ -109,7 +108,7 @@ QString CompareDock::compareWith(const QString& path)
     }
     m_otherName = QFileInfo(path).fileName();
     m_comparing = true;
-    m_summary->setText(QStringLiteral("Comparing with %1...").arg(m_otherName));
+    m_summary->setText(tr("Comparing with %1...").arg(m_otherName));
     m_watcher.setFuture(QtConcurrent::run(
         [](QuestionList ours, std::shared_ptr<Result> result) {
             result->diff = BankDiff::compare(ours, result->theirs);
@@ -140,7 +139,7 @@ void CompareDock::show(const Result& result)
         return row;
     };
     auto* added = new QTreeWidgetItem(
-        m_tree, {QStringLiteral("Only in %1 (%2)").arg(m_otherName).arg(result.diff.added.size())});
+        m_tree, {tr("Only in %1 (%2)").arg(m_otherName).arg(result.diff.added.size())});
     for (int index : result.diff.added) {
         const QuestionFields question = QuestionFields::fromLine(result.theirs.line(index));
         QTreeWidgetItem* row = item(added, text(question, QuestionFields::Reference), {},
@@ -149,8 +148,8 @@ void CompareDock::show(const Result& result)
         row->setData(0, OursRole, -1);
         row->setData(0, TheirsRole, index);
     }
-    auto* removed = new QTreeWidgetItem(
-        m_tree, {QStringLiteral("Only in this list (%1)").arg(result.diff.removed.size())});
+    auto* removed =
+        new QTreeWidgetItem(m_tree, {tr("Only in this list (%1)").arg(result.diff.removed.size())});
     for (int index : result.diff.removed) {
         const QuestionFields question = QuestionFields::fromLine(ours.line(index));
         QTreeWidgetItem* row =
@@ -159,8 +158,8 @@ void CompareDock::show(const Result& result)
         row->setData(0, KindRole, Removed);
         row->setData(0, OursRole, index);
     }
-    auto* changed = new QTreeWidgetItem(
-        m_tree, {QStringLiteral("Changed (%1)").arg(result.diff.changed.size())});
+    auto* changed =
+        new QTreeWidgetItem(m_tree, {tr("Changed (%1)").arg(result.diff.changed.size())});
     for (const BankDiff::Change& change : result.diff.changed) {
         const QuestionFields mine = QuestionFields::fromLine(ours.line(change.before));
         const QuestionFields other = QuestionFields::fromLine(result.theirs.line(change.after));
@@ -183,9 +182,8 @@ void CompareDock::show(const Result& result)
     }
     m_tree->expandAll();
     m_tree->resizeColumnToContents(0);
-    m_summary->setText(result.diff.same()
-                           ? QStringLiteral("%1 holds the same questions.").arg(m_otherName)
-                           : QStringLiteral("Against %1:").arg(m_otherName));
+    m_summary->setText(result.diff.same() ? tr("%1 holds the same questions.").arg(m_otherName)
+                                          : tr("Against %1:").arg(m_otherName));
 }
 
 void CompareDock::takeTheirs()
@@ -201,22 +199,22 @@ void CompareDock::takeTheirs()
         const QuestionFields question = QuestionFields::fromLine(other.line(theirs));
         auto* command = new AddQuestionCommand(m_document, other.line(theirs).toByteArray(),
                                                questionCell(question));
-        command->setText(QStringLiteral("Take question from %1").arg(m_otherName));
+        command->setText(tr("Take question from %1").arg(m_otherName));
         m_history.push(command);
     } else if (kind == Removed) {
         m_history.push(new MarkDeletedCommand(
             m_document, {ours},
-            QStringLiteral("Delete question %1, as %2 has it").arg(ours + 1).arg(m_otherName)));
+            tr("Delete question %1, as %2 has it").arg(ours + 1).arg(m_otherName)));
     } else {
         QuestionFields taken = QuestionFields::fromLine(other.line(theirs));
-        QString caption = QStringLiteral("Take question %1 from %2").arg(ours + 1).arg(m_otherName);
+        QString caption = tr("Take question %1 from %2").arg(ours + 1).arg(m_otherName);
         if (kind == ChangedField) {
             const int field = item->data(0, FieldRole).toInt();
             QuestionFields mine = QuestionFields::fromLine(m_document.list().line(ours));
             mine.texts[std::size_t(field)] = taken.texts[std::size_t(field)];
             mine.found = std::max(mine.found, field + 1);
             taken = mine;
-            caption = QStringLiteral("Take %1 of question %2 from %3")
+            caption = tr("Take %1 of question %2 from %3")
                           .arg(QString::fromLatin1(QuestionFields::name(field)))
                           .arg(ours + 1)
                           .arg(m_otherName);

@@ -85,7 +85,7 @@ DuplicatesDialog::DuplicatesDialog(QuestionDocument& document, QUndoStack& histo
     : QDialog(parent), m_document(document), m_history(history)
 {
     setObjectName(QStringLiteral("dlgDuplicates"));
-    setWindowTitle(QStringLiteral("Find Duplicates"));
+    setWindowTitle(tr("Find Duplicates"));
     resize(720, 420);
 
     m_threshold = new QDoubleSpinBox(this);
@@ -93,15 +93,15 @@ DuplicatesDialog::DuplicatesDialog(QuestionDocument& document, QUndoStack& histo
     m_threshold->setRange(0.3, 1.0);
     m_threshold->setSingleStep(0.05);
     m_threshold->setValue(0.6);
-    m_threshold->setToolTip(QStringLiteral(
-        "How much of the wording two questions with the same right answer must share"));
-    auto* thresholdLabel = new QLabel(QStringLiteral("Wording &alike:"), this);
+    m_threshold->setToolTip(
+        tr("How much of the wording two questions with the same right answer must share"));
+    auto* thresholdLabel = new QLabel(tr("Wording &alike:"), this);
     thresholdLabel->setBuddy(m_threshold);
-    m_find = new QPushButton(QStringLiteral("&Find"), this);
+    m_find = new QPushButton(tr("&Find"), this);
     m_find->setObjectName(QStringLiteral("btnFindDuplicates"));
     m_progress = new QProgressBar(this);
     m_progress->hide();
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("btnCancelDuplicates"));
     m_cancel->hide();
     auto* top = new QHBoxLayout;
@@ -115,14 +115,13 @@ DuplicatesDialog::DuplicatesDialog(QuestionDocument& document, QUndoStack& histo
     m_summary = new QLabel(this);
     m_groups = new QTreeWidget(this);
     m_groups->setObjectName(QStringLiteral("treDuplicates"));
-    m_groups->setHeaderLabels({QStringLiteral("Question"), QStringLiteral("Reference"),
-                               QStringLiteral("Text"), QStringLiteral("Right answer")});
+    m_groups->setHeaderLabels({tr("Question"), tr("Reference"), tr("Text"), tr("Right answer")});
     m_groups->setItemDelegateForColumn(2, new RichTextDelegate(m_groups));
     m_groups->header()->setSectionResizeMode(2, QHeaderView::Stretch);
     m_groups->header()->setStretchLastSection(false);
-    m_groups->setAccessibleName(QStringLiteral("Groups of duplicate questions"));
+    m_groups->setAccessibleName(tr("Groups of duplicate questions"));
 
-    m_keepFirst = new QPushButton(QStringLiteral("&Keep the first, delete the others"), this);
+    m_keepFirst = new QPushButton(tr("&Keep the first, delete the others"), this);
     m_keepFirst->setObjectName(QStringLiteral("btnKeepFirst"));
     m_keepFirst->setEnabled(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -173,7 +172,7 @@ void DuplicatesDialog::find()
     m_progress->show();
     m_cancel->show();
     m_find->setEnabled(false);
-    m_summary->setText(QStringLiteral("Looking for duplicates..."));
+    m_summary->setText(tr("Looking for duplicates..."));
     m_watcher.setFuture(QtConcurrent::run(findInBackground, m_document.list(), m_threshold->value()));
 }
 
@@ -191,7 +190,7 @@ void DuplicatesDialog::finished()
     m_find->setEnabled(true);
     const QFuture<std::vector<Group>> future = m_watcher.future();
     if (future.isCanceled() || future.resultCount() == 0) {
-        m_summary->setText(QStringLiteral("The search was cancelled."));
+        m_summary->setText(tr("The search was cancelled."));
         return;
     }
     showGroups(future.result());
@@ -204,8 +203,7 @@ void DuplicatesDialog::showGroups(const std::vector<Group>& groups)
     int questions = 0;
     for (const Group& group : groups) {
         auto* item = new QTreeWidgetItem(m_groups);
-        item->setText(0, group.same ? QStringLiteral("The same question")
-                                    : QStringLiteral("Nearly the same"));
+        item->setText(0, group.same ? tr("The same question") : tr("Nearly the same"));
         item->setFirstColumnSpanned(true);
         for (const Member& member : group.members) {
             auto* row = new QTreeWidgetItem(item);
@@ -220,8 +218,8 @@ void DuplicatesDialog::showGroups(const std::vector<Group>& groups)
     m_groups->expandAll();
     m_groups->resizeColumnToContents(0);
     m_summary->setText(groups.empty()
-                           ? QStringLiteral("No duplicates found.")
-                           : QStringLiteral("%1 groups, %2 questions.").arg(groups.size()).arg(questions));
+                           ? tr("No duplicates found.")
+                           : tr("%1 groups, %2 questions.").arg(groups.size()).arg(questions));
 }
 
 QTreeWidgetItem* DuplicatesDialog::chosenGroup() const
@@ -244,11 +242,11 @@ void DuplicatesDialog::keepFirst()
             others.push_back(index);
     }
     if (!others.empty()) {
-        m_history.push(new MarkDeletedCommand(
-            m_document, others,
-            QStringLiteral("Delete %1 duplicates of question %2")
-                .arg(others.size())
-                .arg(group->child(0)->data(0, IndexRole).toInt() + 1)));
+        m_history.push(
+            new MarkDeletedCommand(m_document, others,
+                                   tr("Delete %1 duplicates of question %2")
+                                       .arg(others.size())
+                                       .arg(group->child(0)->data(0, IndexRole).toInt() + 1)));
     }
     delete group;
 }

@@ -6,6 +6,8 @@
 #include "QvedError.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr qsizetype TextLength = 90;
@@ -31,12 +33,14 @@ FieldReplacer::FieldReplacer(const Options& options) : m_in(options.in)
     m_replacement.replace(u'\r', u' ');
     m_replacement.replace(u'\n', u' ');
     if (options.find.isEmpty()) {
-        m_refusal = QStringLiteral("Type the text to find.");
+        m_refusal = QCoreApplication::translate("FieldReplacer", "Type the text to find.");
         return;
     }
     if (const qsizetype at = Windows1252::firstUnencodable(m_replacement); at >= 0) {
-        m_refusal = QStringLiteral("The replacement holds '%1', which question files cannot hold.")
-                        .arg(m_replacement.mid(at, m_replacement[at].isHighSurrogate() ? 2 : 1));
+        m_refusal =
+            QCoreApplication::translate(
+                "FieldReplacer", "The replacement holds '%1', which question files cannot hold.")
+                .arg(m_replacement.mid(at, m_replacement[at].isHighSurrogate() ? 2 : 1));
         return;
     }
     QString pattern = QRegularExpression::escape(options.find);

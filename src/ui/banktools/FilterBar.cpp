@@ -35,23 +35,23 @@ FilterBar::FilterBar(const QuestionDocument& document, QuestionGridModel& model,
     layout->setContentsMargins(4, 2, 4, 2);
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("edtFilter"));
-    m_text->setPlaceholderText(QStringLiteral("Question, answers or reference"));
+    m_text->setPlaceholderText(tr("Question, answers or reference"));
     m_text->setClearButtonEnabled(true);
     m_book = new QComboBox(this);
     m_book->setObjectName(QStringLiteral("cbxFilterBook"));
-    m_book->addItem(QStringLiteral("Any book"), -1);
+    m_book->addItem(tr("Any book"), -1);
     m_book->setMaxVisibleItems(20);
     for (int book = 0; book < BookCount; ++book)
         m_book->addItem(Windows1252::toUnicode(BookAbbreviation(book)), book);
     m_level = new QComboBox(this);
     m_level->setObjectName(QStringLiteral("cbxFilterLevel"));
-    m_level->addItem(QStringLiteral("Any level"), -1);
-    const char* const levels[] = {"Single", "Double", "Triple", "Home Run"};
+    m_level->addItem(tr("Any level"), -1);
+    const QString levels[] = {tr("Single"), tr("Double"), tr("Triple"), tr("Home Run")};
     for (int level = 0; level < 4; ++level)
-        m_level->addItem(QString::fromLatin1(levels[level]), level);
-    m_problemsOnly = new QCheckBox(QStringLiteral("Problems only"), this);
+        m_level->addItem(levels[level], level);
+    m_problemsOnly = new QCheckBox(tr("Problems only"), this);
     m_problemsOnly->setObjectName(QStringLiteral("chkProblemsOnly"));
-    auto* label = new QLabel(QStringLiteral("Filter:"), this);
+    auto* label = new QLabel(tr("Filter:"), this);
     label->setBuddy(m_text);
     layout->addWidget(label);
     layout->addWidget(m_text, 1);

@@ -40,7 +40,7 @@ void checkInBackground(QPromise<Problems>& promise, const QuestionList& list,
 
 ProblemsDock::ProblemsDock(const QuestionDocument& document, const ValidationTable& table,
                            QStatusBar& statusBar, QWidget* parent)
-    : QDockWidget(QStringLiteral("Problems"), parent), m_document(document), m_table(table)
+    : QDockWidget(tr("Problems"), parent), m_document(document), m_table(table)
 {
     setObjectName(QStringLiteral("dckProblems"));
     m_problems = new ProblemListModel(this);
@@ -59,7 +59,7 @@ ProblemsDock::ProblemsDock(const QuestionDocument& document, const ValidationTab
     m_progress = new QProgressBar(&statusBar);
     m_progress->setObjectName(QStringLiteral("prbCheck"));
     m_progress->setMaximumWidth(160);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), &statusBar);
+    m_cancel = new QPushButton(tr("Cancel"), &statusBar);
     m_cancel->setObjectName(QStringLiteral("btnCancelCheck"));
     statusBar.addPermanentWidget(m_progress);
     statusBar.addPermanentWidget(m_cancel);
@@ -116,8 +116,7 @@ void ProblemsDock::finished()
         return;
     m_problems->setProblems(future.result());
     // A check that found nothing says so, not just an empty list.
-    setWindowTitle(m_problems->rowCount() == 0 ? QStringLiteral("Problems: none found")
-                                               : QStringLiteral("Problems"));
+    setWindowTitle(m_problems->rowCount() == 0 ? tr("Problems: none found") : tr("Problems"));
     if (changedFirst <= changedLast)
         questionsChanged(changedFirst, changedLast);
     show();

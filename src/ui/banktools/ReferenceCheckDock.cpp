@@ -51,7 +51,7 @@ QString paragraph(const QString& title, const QString& body)
 
 ReferenceCheckDock::ReferenceCheckDock(QuestionDocument& document, QUndoStack& history,
                                        QWidget* parent)
-    : QDockWidget(QStringLiteral("References"), parent), m_document(document), m_history(history)
+    : QDockWidget(tr("References"), parent), m_document(document), m_history(history)
 {
     setObjectName(QStringLiteral("dckReferences"));
     auto* body = new QWidget(this);
@@ -61,23 +61,22 @@ ReferenceCheckDock::ReferenceCheckDock(QuestionDocument& document, QUndoStack& h
     m_tree = new QTreeWidget(body);
     m_tree->setObjectName(QStringLiteral("treReferences"));
     m_tree->setRootIsDecorated(false);
-    m_tree->setHeaderLabels(
-        {QStringLiteral("Question"), QStringLiteral("Reference"), QStringLiteral("Verdict")});
+    m_tree->setHeaderLabels({tr("Question"), tr("Reference"), tr("Verdict")});
     m_tree->header()->setSectionResizeMode(QHeaderView::Interactive);
-    m_tree->setAccessibleName(QStringLiteral("Questions whose answer is not in their verse"));
+    m_tree->setAccessibleName(tr("Questions whose answer is not in their verse"));
     m_verses = new QTextBrowser(body);
     m_verses->setObjectName(QStringLiteral("txtReferenceVerses"));
     m_verses->setOpenLinks(false);
     auto* split = new QSplitter(Qt::Horizontal, body);
     split->addWidget(m_tree);
     split->addWidget(m_verses);
-    m_use = new QPushButton(QStringLiteral("&Use the suggested reference"), body);
+    m_use = new QPushButton(tr("&Use the suggested reference"), body);
     m_use->setObjectName(QStringLiteral("btnUseSuggestion"));
     m_use->setEnabled(false);
     m_progress = new QProgressBar(body);
     m_progress->setObjectName(QStringLiteral("prbReferences"));
     m_progress->setMaximumWidth(160);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), body);
+    m_cancel = new QPushButton(tr("Cancel"), body);
     m_cancel->setObjectName(QStringLiteral("btnCancelReferences"));
     m_progress->hide();
     m_cancel->hide();
@@ -134,8 +133,7 @@ void ReferenceCheckDock::startCheck(const QString& module)
         m_summary->setText(BibleLookup::noModuleMessage());
         return;
     }
-    m_summary->setText(QStringLiteral("Checking the references against %1...")
-                           .arg(bible->moduleName()));
+    m_summary->setText(tr("Checking the references against %1...").arg(bible->moduleName()));
     m_progress->setValue(0);
     m_progress->show();
     m_cancel->show();
@@ -173,7 +171,7 @@ void ReferenceCheckDock::finished()
     const QFuture<Outcome> future = m_watcher.future();
     // A cancelled check leaves the last complete list in place.
     if (future.isCanceled() || future.resultCount() == 0) {
-        m_summary->setText(QStringLiteral("The check was cancelled."));
+        m_summary->setText(tr("The check was cancelled."));
         return;
     }
     const Outcome outcome = future.result();
@@ -190,13 +188,12 @@ void ReferenceCheckDock::finished()
     m_tree->resizeColumnToContents(0);
     m_tree->resizeColumnToContents(1);
     const ReferenceCheck::Summary& summary = outcome.summary;
-    m_summary->setText(
-        QStringLiteral("%1 suspect of %2 questions; %3 fine; %4 left out without verse text or "
-                       "words to compare.")
-            .arg(summary.suspects)
-            .arg(summary.questions)
-            .arg(summary.fine)
-            .arg(summary.noVerseText + summary.noContentWords));
+    m_summary->setText(tr("%1 suspect of %2 questions; %3 fine; %4 left out without verse text or "
+                          "words to compare.")
+                           .arg(summary.suspects)
+                           .arg(summary.questions)
+                           .arg(summary.fine)
+                           .arg(summary.noVerseText + summary.noContentWords));
     if (m_tree->topLevelItemCount() > 0)
         m_tree->setCurrentItem(m_tree->topLevelItem(0));
     emit checkFinished();
@@ -252,7 +249,7 @@ void ReferenceCheckDock::useSuggestion()
     fields.texts[QuestionFields::Reference] = reference;
     auto* command = new EditQuestionCommand(m_document, index, fields.toLine(),
                                             fields.texts[QuestionFields::Question].left(90));
-    command->setText(QStringLiteral("Use the suggested reference %1 for question %2")
+    command->setText(tr("Use the suggested reference %1 for question %2")
                          .arg(finding->suggestion)
                          .arg(finding->number));
     m_history.push(command);

@@ -64,7 +64,7 @@ QString greyLine(const QString& text)
 
 } // namespace
 
-ScriptureDock::ScriptureDock(QWidget* parent) : QDockWidget(QStringLiteral("Scripture"), parent)
+ScriptureDock::ScriptureDock(QWidget* parent) : QDockWidget(tr("Scripture"), parent)
 {
     setObjectName(QStringLiteral("dckScripture"));
     auto* body = new QWidget(this);
@@ -72,7 +72,7 @@ ScriptureDock::ScriptureDock(QWidget* parent) : QDockWidget(QStringLiteral("Scri
     layout->setContentsMargins(4, 4, 4, 4);
     cbxModule = new QComboBox(body);
     cbxModule->setObjectName(QStringLiteral("cbxModule"));
-    cbxModule->setStatusTip(QStringLiteral("The Bible the verses are read from"));
+    cbxModule->setStatusTip(tr("The Bible the verses are read from"));
     cbxModule->setEnabled(false);
     txtVerses = new QTextBrowser(body);
     txtVerses->setObjectName(QStringLiteral("txtVerses"));
@@ -154,7 +154,7 @@ void ScriptureDock::refresh()
         return;
     }
     if (m_book < 0 && m_reference.trimmed().isEmpty()) {
-        txtVerses->setHtml(greyLine(QStringLiteral("No book or reference.")));
+        txtVerses->setHtml(greyLine(tr("No book or reference.")));
         return;
     }
     const Passage passage = m_bible->passage(m_reference, m_book);

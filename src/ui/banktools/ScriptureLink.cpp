@@ -39,9 +39,9 @@ ScriptureLink::ScriptureLink(QMainWindow& window, DetailPanel& panel, QMenu& too
 
     QAction* toggle = m_dock->toggleViewAction();
     toggle->setObjectName(QStringLiteral("mnuToolsScripture"));
-    toggle->setText(QStringLiteral("&Scripture"));
+    toggle->setText(tr("&Scripture"));
     toggle->setShortcut(QKeySequence(Qt::Key_F8));
-    toggle->setStatusTip(QStringLiteral("Show or hide the text of the question's verses"));
+    toggle->setStatusTip(tr("Show or hide the text of the question's verses"));
     tools.addAction(toggle);
     // Only the author's own showing and hiding is kept: the toggle does not
     // follow the window closing.

@@ -31,7 +31,7 @@ SimilarQuestionHint::SimilarQuestionHint(const QuestionDocument& document, Detai
     m_label->setObjectName(QStringLiteral("lblSimilar"));
     m_label->setGeometry(272, 6, 240, 18);
     m_label->setTextFormat(Qt::RichText);
-    m_label->setAccessibleName(QStringLiteral("Similar question"));
+    m_label->setAccessibleName(tr("Similar question"));
     m_label->hide();
     connect(m_label, &QLabel::linkActivated, this,
             [this] {
@@ -98,9 +98,10 @@ void SimilarQuestionHint::refresh()
             const QuestionFields fields = m_index->matcher.fields(similar.index);
             const QString text = Windows1252::toUnicode(fields.texts[QuestionFields::Question]);
             const QString shown = m_label->fontMetrics().elidedText(
-                text, Qt::ElideRight, m_label->width() - m_label->fontMetrics().horizontalAdvance(
-                                                             QStringLiteral("Similar to #000000: ")));
-            m_label->setText(QStringLiteral("<a href=\"#%1\">Similar to #%1</a>: %2")
+                text, Qt::ElideRight,
+                m_label->width() -
+                    m_label->fontMetrics().horizontalAdvance(tr("Similar to #000000: ")));
+            m_label->setText(tr("<a href=\"#%1\">Similar to #%1</a>: %2")
                                  .arg(m_number)
                                  .arg(shown.toHtmlEscaped()));
             m_label->setToolTip(text);

@@ -46,14 +46,13 @@ SpellingLink::SpellingLink(DetailPanel& panel, QMenu& tools, UserPrompts& prompt
     if (SpellChecker::dictionaryFile(language).isEmpty() &&
         SpellChecker::dictionaryFile(QStringLiteral("en_US")).isEmpty()) {
         // Said where the feature would be, greyed out.
-        QAction* missing =
-            tools.addAction(QStringLiteral("Spelling: ") + SpellChecker::noDictionaryMessage());
+        QAction* missing = tools.addAction(tr("Spelling: ") + SpellChecker::noDictionaryMessage());
         missing->setObjectName(QStringLiteral("mnuToolsSpellingMissing"));
         missing->setEnabled(false);
         return;
     }
-    m_chooseLanguage = tools.addAction(QStringLiteral("Spelling &Language..."), this,
-                                       &SpellingLink::chooseLanguage);
+    m_chooseLanguage =
+        tools.addAction(tr("Spelling &Language..."), this, &SpellingLink::chooseLanguage);
     m_chooseLanguage->setObjectName(QStringLiteral("mnuToolsSpellingLanguage"));
     m_chooseLanguage->setEnabled(false);
 
@@ -95,7 +94,7 @@ void SpellingLink::addToDictionary(const QString& word)
     m_marks->recheckAll();
     if (!result.ok)
         m_prompts.information(
-            m_window, QStringLiteral("\"%1\" could not be added to the dictionary %2.\r\n%3")
+            m_window, tr("\"%1\" could not be added to the dictionary %2.\r\n%3")
                           .arg(word, QDir::toNativeSeparators(m_checker->personalListFile()),
                                result.platformText));
 }
@@ -105,13 +104,12 @@ void SpellingLink::chooseLanguage()
     if (!m_checker)
         return;
     const QString chosen =
-        m_prompts.chooseItem(m_window, QStringLiteral("Check spelling in:"),
-                             SpellChecker::installedLanguages(), m_checker->language());
+        m_prompts.chooseItem(m_window, tr("Check spelling in:"), SpellChecker::installedLanguages(),
+                             m_checker->language());
     if (chosen.isEmpty() || chosen == m_checker->language())
         return;
     if (!m_checker->loadDictionary(chosen)) {
-        m_prompts.information(m_window,
-                              QStringLiteral("The %1 dictionary cannot be read.").arg(chosen));
+        m_prompts.information(m_window, tr("The %1 dictionary cannot be read.").arg(chosen));
         return;
     }
     QSettings(EditorSettings::Organization, EditorSettings::Application)

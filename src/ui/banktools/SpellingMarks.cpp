@@ -117,15 +117,15 @@ bool SpellingMarks::addSpellingActions(QMenu& menu, const QString& text, int pos
             added += action;
         }
         if (suggestions.isEmpty()) {
-            auto* none = new QAction(QStringLiteral("(No suggestions)"), &menu);
+            auto* none = new QAction(tr("(No suggestions)"), &menu);
             none->setEnabled(false);
             added += none;
         }
-        auto* add = new QAction(QStringLiteral("Add to Dictionary"), &menu);
+        auto* add = new QAction(tr("Add to Dictionary"), &menu);
         add->setObjectName(QStringLiteral("actAddToDictionary"));
         connect(add, &QAction::triggered, this,
                 [this, word = wrong.word] { emit addToDictionaryChosen(word); });
-        auto* ignore = new QAction(QStringLiteral("Ignore"), &menu);
+        auto* ignore = new QAction(tr("Ignore"), &menu);
         ignore->setObjectName(QStringLiteral("actIgnoreWord"));
         connect(ignore, &QAction::triggered, this, [this, word = wrong.word] {
             m_checker.ignore(word);

@@ -23,7 +23,9 @@
 
 namespace {
 
-const char* const LevelNames[] = {"Single", "Double", "Triple", "Home Run"};
+const char* const LevelNames[] = {
+    QT_TRANSLATE_NOOP("TfrmBuildTest", "Single"), QT_TRANSLATE_NOOP("TfrmBuildTest", "Double"),
+    QT_TRANSLATE_NOOP("TfrmBuildTest", "Triple"), QT_TRANSLATE_NOOP("TfrmBuildTest", "Home Run")};
 
 QString previewOf(const TestBuilder::Version& version)
 {
@@ -50,7 +52,7 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
       m_fileDate(questionFile.isEmpty() ? QDateTime() : QFileInfo(questionFile).lastModified())
 {
     setObjectName(QStringLiteral("frmBuildTest"));
-    setWindowTitle(QStringLiteral("Build Test"));
+    setWindowTitle(tr("Build Test"));
     openFolder = [](const QString& folder) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     };
@@ -58,17 +60,17 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
     auto* form = new QFormLayout;
     edtBooks = new QLineEdit(this);
     edtBooks->setObjectName(QStringLiteral("edtBooks"));
-    edtBooks->setPlaceholderText(QStringLiteral("All books; or Gen.-Deut.; or Gen.,Ps.,Prov."));
-    form->addRow(QStringLiteral("&Books:"), edtBooks);
+    edtBooks->setPlaceholderText(tr("All books; or Gen.-Deut.; or Gen.,Ps.,Prov."));
+    form->addRow(tr("&Books:"), edtBooks);
 
     auto* levels = new QHBoxLayout;
     for (int level = 0; level < TestBuilder::LevelCount; ++level) {
-        chkLevels[level] = new QCheckBox(QString::fromLatin1(LevelNames[level]), this);
+        chkLevels[level] = new QCheckBox(tr(LevelNames[level]), this);
         chkLevels[level]->setObjectName(QStringLiteral("chkLevel%1").arg(level + 1));
         chkLevels[level]->setChecked(true);
         levels->addWidget(chkLevels[level]);
     }
-    form->addRow(QStringLiteral("Levels:"), levels);
+    form->addRow(tr("Levels:"), levels);
 
     auto* count = new QHBoxLayout;
     spnCount = new QSpinBox(this);
@@ -78,16 +80,16 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
     lblEligible->setObjectName(QStringLiteral("lblEligible"));
     count->addWidget(spnCount);
     count->addWidget(lblEligible, 1);
-    form->addRow(QStringLiteral("Questions:"), count);
+    form->addRow(tr("Questions:"), count);
 
     spnVersions = new QSpinBox(this);
     spnVersions->setObjectName(QStringLiteral("spnVersions"));
     spnVersions->setRange(1, TestBuilder::MaxVersions);
     spnVersions->setValue(3);
-    form->addRow(QStringLiteral("&Versions:"), spnVersions);
+    form->addRow(tr("&Versions:"), spnVersions);
 
-    chkShuffleQuestions = new QCheckBox(QStringLiteral("Shuffle the &questions"), this);
-    chkShuffleAnswers = new QCheckBox(QStringLiteral("Shuffle the &answers"), this);
+    chkShuffleQuestions = new QCheckBox(tr("Shuffle the &questions"), this);
+    chkShuffleAnswers = new QCheckBox(tr("Shuffle the &answers"), this);
     chkShuffleQuestions->setChecked(true);
     chkShuffleAnswers->setChecked(true);
     form->addRow(QString(), chkShuffleQuestions);
@@ -98,10 +100,10 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
     spnSeed->setObjectName(QStringLiteral("spnSeed"));
     spnSeed->setRange(0, std::numeric_limits<int>::max());
     spnSeed->setValue(int(TestBuilder::newSeed()));
-    auto* btnNewSeed = new QPushButton(QStringLiteral("&New"), this);
+    auto* btnNewSeed = new QPushButton(tr("&New"), this);
     seed->addWidget(spnSeed, 1);
     seed->addWidget(btnNewSeed);
-    form->addRow(QStringLiteral("Seed:"), seed);
+    form->addRow(tr("Seed:"), seed);
 
     const QFileInfo file(questionFile);
     auto* folder = new QHBoxLayout;
@@ -110,26 +112,26 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
                                : QDir::toNativeSeparators(file.absolutePath()),
         this);
     edtFolder->setObjectName(QStringLiteral("edtFolder"));
-    auto* btnBrowse = new QPushButton(QStringLiteral("B&rowse..."), this);
+    auto* btnBrowse = new QPushButton(tr("B&rowse..."), this);
     folder->addWidget(edtFolder, 1);
     folder->addWidget(btnBrowse);
-    form->addRow(QStringLiteral("Folder:"), folder);
+    form->addRow(tr("Folder:"), folder);
     edtName = new QLineEdit(
         questionFile.isEmpty() ? QStringLiteral("test") : file.completeBaseName(), this);
     edtName->setObjectName(QStringLiteral("edtName"));
-    form->addRow(QStringLiteral("&Name:"), edtName);
+    form->addRow(tr("&Name:"), edtName);
 
     memPreview = new QPlainTextEdit(this);
     memPreview->setObjectName(QStringLiteral("memPreview"));
     memPreview->setReadOnly(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    btnBuild = buttons->addButton(QStringLiteral("&Build"), QDialogButtonBox::ActionRole);
+    btnBuild = buttons->addButton(tr("&Build"), QDialogButtonBox::ActionRole);
     btnBuild->setObjectName(QStringLiteral("btnBuild"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("Version A (* the correct answer):"), this));
+    layout->addWidget(new QLabel(tr("Version A (* the correct answer):"), this));
     layout->addWidget(memPreview, 1);
     layout->addWidget(buttons);
     resize(640, 640);
@@ -180,7 +182,7 @@ void TfrmBuildTest::choicesChanged()
     if (!chosen)
         return;
     const int eligible = int(m_builder.eligible(*chosen).size());
-    lblEligible->setText(QStringLiteral("of %1 eligible").arg(eligible));
+    lblEligible->setText(tr("of %1 eligible").arg(eligible));
     {
         const QSignalBlocker quiet(spnCount);
         spnCount->setRange(eligible > 0 ? 1 : 0, eligible);
@@ -201,7 +203,7 @@ void TfrmBuildTest::btnBrowseClick()
 {
     const QString path = m_prompts.saveFileName(
         this, QDir(edtFolder->text()).filePath(edtName->text() + QStringLiteral(".qus")),
-        QStringLiteral("Question Files (*.qus);;All Files (*)"));
+        tr("Question Files (*.qus);;All Files (*)"));
     if (path.isEmpty())
         return;
     const QFileInfo chosen(path);
@@ -215,7 +217,7 @@ void TfrmBuildTest::btnBuildClick()
     const QString folder = QDir::fromNativeSeparators(edtFolder->text().trimmed());
     const QString name = edtName->text().trimmed();
     if (!chosen || folder.isEmpty() || name.isEmpty() || name.contains(u'/')) {
-        m_prompts.information(this, QStringLiteral("Choose a folder and a name for the files."));
+        m_prompts.information(this, tr("Choose a folder and a name for the files."));
         return;
     }
     QString problem;
@@ -237,9 +239,8 @@ void TfrmBuildTest::btnBuildClick()
         QStringList shown;
         for (const QString& path : there)
             shown << QDir::toNativeSeparators(path);
-        const auto answer =
-            m_prompts.confirm(this, QStringLiteral("These files exist:\r\n%1\r\nReplace them?")
-                                        .arg(shown.join(QStringLiteral("\r\n"))));
+        const auto answer = m_prompts.confirm(this, tr("These files exist:\r\n%1\r\nReplace them?")
+                                                        .arg(shown.join(QStringLiteral("\r\n"))));
         if (answer != UserPrompts::Answer::Yes)
             return;
     }
@@ -252,11 +253,11 @@ void TfrmBuildTest::btnBuildClick()
         m_prompts.error(this, error);
         return;
     }
-    const auto answer = m_prompts.confirm(
-        this, QStringLiteral("%1 files written to %2 (seed %3).\r\nOpen the folder?")
-                  .arg(written.size())
-                  .arg(QDir::toNativeSeparators(folder))
-                  .arg(chosen->seed));
+    const auto answer =
+        m_prompts.confirm(this, tr("%1 files written to %2 (seed %3).\r\nOpen the folder?")
+                                    .arg(written.size())
+                                    .arg(QDir::toNativeSeparators(folder))
+                                    .arg(chosen->seed));
     if (answer == UserPrompts::Answer::Yes)
         openFolder(folder);
 }

@@ -28,24 +28,23 @@ TfrmFindReplace::TfrmFindReplace(ToolHost& window, const QuestionGridModel& rows
     : QDialog(&window.mainWindow()), m_window(window), m_rows(rows), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("frmFindReplace"));
-    setWindowTitle(QStringLiteral("Find and Replace"));
+    setWindowTitle(tr("Find and Replace"));
     edtFind = new QLineEdit(this);
     edtFind->setObjectName(QStringLiteral("edtFind"));
     edtReplace = new QLineEdit(this);
     edtReplace->setObjectName(QStringLiteral("edtReplace"));
     cbxIn = new QComboBox(this);
     cbxIn->setObjectName(QStringLiteral("cbxIn"));
-    cbxIn->addItems({QStringLiteral("All texts"), QStringLiteral("Question"),
-                     QStringLiteral("Answers"), QStringLiteral("Reference")});
-    chkMatchCase = new QCheckBox(QStringLiteral("Match &case"), this);
+    cbxIn->addItems({tr("All texts"), tr("Question"), tr("Answers"), tr("Reference")});
+    chkMatchCase = new QCheckBox(tr("Match &case"), this);
     chkMatchCase->setObjectName(QStringLiteral("chkMatchCase"));
-    chkWholeWords = new QCheckBox(QStringLiteral("Whole w&ords"), this);
+    chkWholeWords = new QCheckBox(tr("Whole w&ords"), this);
     chkWholeWords->setObjectName(QStringLiteral("chkWholeWords"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Find &what:"), edtFind);
-    form->addRow(QStringLiteral("Re&place with:"), edtReplace);
-    form->addRow(QStringLiteral("&In:"), cbxIn);
+    form->addRow(tr("Find &what:"), edtFind);
+    form->addRow(tr("Re&place with:"), edtReplace);
+    form->addRow(tr("&In:"), cbxIn);
     form->addRow(chkMatchCase);
     form->addRow(chkWholeWords);
 
@@ -55,11 +54,11 @@ TfrmFindReplace::TfrmFindReplace(ToolHost& window, const QuestionGridModel& rows
         b->setAutoDefault(false);
         return b;
     };
-    btnFindNext = button(QStringLiteral("&Find Next"), QStringLiteral("btnFindNext"));
+    btnFindNext = button(tr("&Find Next"), QStringLiteral("btnFindNext"));
     btnFindNext->setDefault(true);
-    btnReplace = button(QStringLiteral("&Replace"), QStringLiteral("btnReplace"));
-    btnReplaceAll = button(QStringLiteral("Replace &All"), QStringLiteral("btnReplaceAll"));
-    btnClose = button(QStringLiteral("Close"), QStringLiteral("btnClose"));
+    btnReplace = button(tr("&Replace"), QStringLiteral("btnReplace"));
+    btnReplaceAll = button(tr("Replace &All"), QStringLiteral("btnReplaceAll"));
+    btnClose = button(tr("Close"), QStringLiteral("btnClose"));
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {btnFindNext, btnReplace, btnReplaceAll, btnClose})
         buttons->addWidget(b);
@@ -132,11 +131,11 @@ void TfrmFindReplace::btnFindNextClick()
     const int current = m_window.grid().currentGridRow();
     int found = findFrom(find, current, m_window.document().list().count() - 1);
     if (found < 0 && current > 0 &&
-        m_prompts.confirm(this, QStringLiteral("The end of the list was reached. Continue from "
-                                               "the beginning?")) == UserPrompts::Answer::Yes)
+        m_prompts.confirm(this, tr("The end of the list was reached. Continue from "
+                                   "the beginning?")) == UserPrompts::Answer::Yes)
         found = findFrom(find, 0, current - 1);
     if (found < 0) {
-        m_prompts.information(this, QStringLiteral("\"%1\" was not found.").arg(edtFind->text()));
+        m_prompts.information(this, tr("\"%1\" was not found.").arg(edtFind->text()));
         return;
     }
     m_window.goToRow(found + 1);
@@ -156,8 +155,8 @@ void TfrmFindReplace::btnReplaceClick()
     bool tooLong = false;
     replace.replaceIn(values, tooLong);
     if (tooLong) {
-        m_prompts.information(this, QStringLiteral("The replacement would make a text too long; "
-                                                   "the question was left unchanged."));
+        m_prompts.information(this, tr("The replacement would make a text too long; "
+                                       "the question was left unchanged."));
         return;
     }
     // The panel's texts change as if typed; the author commits them.
@@ -191,7 +190,7 @@ void TfrmFindReplace::btnReplaceAllClick()
         m_window.editing().ShowQuestion(index + 1);
 
     QString message =
-        QStringLiteral("%1 replacements in %2 questions.").arg(outcome.replacements).arg(questions);
+        tr("%1 replacements in %2 questions.").arg(outcome.replacements).arg(questions);
     const auto list = [](const QList<int>& questions) {
         QStringList numbers;
         for (const int number : questions.first(std::min<qsizetype>(questions.size(), 50)))
@@ -200,11 +199,10 @@ void TfrmFindReplace::btnReplaceAllClick()
                (questions.size() > 50 ? QStringLiteral(", ...") : QString());
     };
     if (!outcome.tooLong.isEmpty())
-        message += QStringLiteral("\nLeft unchanged, a text would be too long: %1")
-                       .arg(list(outcome.tooLong));
+        message += tr("\nLeft unchanged, a text would be too long: %1").arg(list(outcome.tooLong));
     if (!outcome.notAsStored.isEmpty())
-        message += QStringLiteral("\nLeft unchanged, the line holds more than the panel would "
-                                  "store (edit it there): %1")
+        message += tr("\nLeft unchanged, the line holds more than the panel would "
+                      "store (edit it there): %1")
                        .arg(list(outcome.notAsStored));
     m_prompts.information(this, message);
 }

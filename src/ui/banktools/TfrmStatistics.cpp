@@ -19,19 +19,24 @@
 
 namespace {
 
-const QString LevelNames[] = {QStringLiteral("Single"), QStringLiteral("Double"),
-                              QStringLiteral("Triple"), QStringLiteral("Home Run")};
-const QString NoValue = QStringLiteral("(none)");
+const char* const LevelNames[] = {
+    QT_TRANSLATE_NOOP("TfrmStatistics", "Single"), QT_TRANSLATE_NOOP("TfrmStatistics", "Double"),
+    QT_TRANSLATE_NOOP("TfrmStatistics", "Triple"), QT_TRANSLATE_NOOP("TfrmStatistics", "Home Run")};
+
+QString noValue()
+{
+    return TfrmStatistics::tr("(none)");
+}
 constexpr int Choices = QuestionStatistics::Choices;
 
 QString bookName(int book)
 {
-    return book < BookCount ? Windows1252::toUnicode(BookAbbreviation(book)) : NoValue;
+    return book < BookCount ? Windows1252::toUnicode(BookAbbreviation(book)) : noValue();
 }
 
 QString letterName(int letter)
 {
-    return letter < Choices ? QString(QChar(u'A' + letter)) : NoValue;
+    return letter < Choices ? QString(QChar(u'A' + letter)) : noValue();
 }
 
 // One of the dialog's charts, already filled.
@@ -50,7 +55,7 @@ BarChart* barChart(const QString& title, const QList<BarChart::Bar>& bars,
 TfrmStatistics::TfrmStatistics(const QuestionList& list, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmStatistics"));
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     resize(980, 700);
     const QuestionStatistics counts(list);
 
@@ -63,16 +68,15 @@ TfrmStatistics::TfrmStatistics(const QuestionList& list, QWidget* parent) : QDia
     mmoWarnings->setReadOnly(true);
     mmoWarnings->setMaximumHeight(90);
     const QStringList flagged = findWarnings(counts);
-    mmoWarnings->setPlainText(flagged.isEmpty() ? QStringLiteral("The spread looks even.")
+    mmoWarnings->setPlainText(flagged.isEmpty() ? tr("The spread looks even.")
                                                 : flagged.join(u'\n'));
 
     auto* tabs = new QTabWidget(this);
-    tabs->addTab(charts(counts), QStringLiteral("Charts"));
-    tabs->addTab(grdCounts, QStringLiteral("Table"));
+    tabs->addTab(charts(counts), tr("Charts"));
+    tabs->addTab(grdCounts, tr("Table"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* copy =
-        buttons->addButton(QStringLiteral("&Copy Table"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(tr("&Copy Table"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("btnCopyTable"));
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(tableText()); });
@@ -92,29 +96,28 @@ void TfrmStatistics::fillTable(const QuestionStatistics& counts)
         rows << QStringList{group, name, QString::number(count), share};
     };
     // The rows `qvedtool stats` prints, in its order.
-    add(QStringLiteral("questions"), QString(), counts.questions);
+    add(tr("questions"), QString(), counts.questions);
     for (int book = 0; book <= BookCount; ++book) {
         if (counts.books[book] > 0)
-            add(QStringLiteral("book"), bookName(book), counts.books[book]);
+            add(tr("book"), bookName(book), counts.books[book]);
     }
     for (int level = 0; level <= Choices; ++level) {
         if (level < Choices || counts.levels[level] > 0)
-            add(QStringLiteral("level"), level < Choices ? LevelNames[level] : NoValue,
+            add(tr("level"), level < Choices ? tr(LevelNames[level]) : noValue(),
                 counts.levels[level]);
     }
     for (int letter = 0; letter <= Choices; ++letter) {
         if (letter < Choices)
-            add(QStringLiteral("correct answer"), letterName(letter), counts.letters[letter],
+            add(tr("correct answer"), letterName(letter), counts.letters[letter],
                 QStringLiteral("%1%").arg(counts.share(letter), 0, 'f', 1));
         else if (counts.letters[letter] > 0)
-            add(QStringLiteral("correct answer"), NoValue, counts.letters[letter]);
+            add(tr("correct answer"), noValue(), counts.letters[letter]);
     }
     if (counts.notDecoded > 0)
-        add(QStringLiteral("not decoded"), QString(), counts.notDecoded);
+        add(tr("not decoded"), QString(), counts.notDecoded);
 
     grdCounts->setColumnCount(4);
-    grdCounts->setHorizontalHeaderLabels({QStringLiteral("Group"), QStringLiteral("Name"),
-                                          QStringLiteral("Count"), QStringLiteral("Share")});
+    grdCounts->setHorizontalHeaderLabels({tr("Group"), tr("Name"), tr("Count"), tr("Share")});
     grdCounts->setRowCount(int(rows.size()));
     for (int row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < 4; ++column) {
@@ -133,7 +136,7 @@ QStringList TfrmStatistics::findWarnings(const QuestionStatistics& counts) const
     QStringList found;
     for (int letter = 0; letter < Choices; ++letter) {
         if (counts.isUneven(letter))
-            found << QStringLiteral("Uneven correct answers: %1 is %2% of the questions.")
+            found << tr("Uneven correct answers: %1 is %2% of the questions.")
                          .arg(letterName(letter))
                          .arg(counts.share(letter), 0, 'f', 1);
     }
@@ -143,10 +146,10 @@ QStringList TfrmStatistics::findWarnings(const QuestionStatistics& counts) const
         QStringList missing;
         for (int level = 0; level < Choices; ++level) {
             if (counts.bookLevels[book][level] == 0)
-                missing << LevelNames[level];
+                missing << tr(LevelNames[level]);
         }
         if (!missing.isEmpty())
-            found << QStringLiteral("%1 has no %2 questions.")
+            found << tr("%1 has no %2 questions.")
                          .arg(bookName(book), missing.join(QStringLiteral(", ")));
     }
     return found;
@@ -160,7 +163,7 @@ QWidget* TfrmStatistics::charts(const QuestionStatistics& counts)
             books << BarChart::Bar{bookName(book), double(counts.books[book]), {}};
     }
     for (int level = 0; level < Choices; ++level)
-        levels << BarChart::Bar{LevelNames[level], double(counts.levels[level]), {}};
+        levels << BarChart::Bar{tr(LevelNames[level]), double(counts.levels[level]), {}};
     for (int letter = 0; letter < Choices; ++letter)
         letters << BarChart::Bar{letterName(letter), counts.share(letter),
                                  QStringLiteral("%1%").arg(counts.share(letter), 0, 'f', 1)};
@@ -168,7 +171,7 @@ QWidget* TfrmStatistics::charts(const QuestionStatistics& counts)
     auto* layout = new QVBoxLayout(page);
     // Every book's name needs room: many books scroll sideways.
     auto* scroll = new QScrollArea(page);
-    scroll->setWidget(barChart(QStringLiteral("Questions by book"), books, Qt::Vertical, scroll));
+    scroll->setWidget(barChart(tr("Questions by book"), books, Qt::Vertical, scroll));
     scroll->widget()->setObjectName(QStringLiteral("chtBooks"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -177,10 +180,10 @@ QWidget* TfrmStatistics::charts(const QuestionStatistics& counts)
     scroll->widget()->setAutoFillBackground(false);
     layout->addWidget(scroll, 1);
     auto* row = new QHBoxLayout;
-    BarChart* byLevel = barChart(QStringLiteral("By level"), levels, Qt::Horizontal, page);
+    BarChart* byLevel = barChart(tr("By level"), levels, Qt::Horizontal, page);
     byLevel->setObjectName(QStringLiteral("chtLevels"));
     BarChart* byLetter =
-        barChart(QStringLiteral("Share of each correct answer (%)"), letters, Qt::Vertical, page);
+        barChart(tr("Share of each correct answer (%)"), letters, Qt::Vertical, page);
     byLetter->setObjectName(QStringLiteral("chtLetters"));
     row->addWidget(byLevel);
     row->addWidget(byLetter);
