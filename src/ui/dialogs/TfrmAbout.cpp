@@ -43,7 +43,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     m_bulbOn = QIcon(QStringLiteral(":/about/bulb-on.svg"));
     m_bulbOff = QIcon(QStringLiteral(":/about/bulb-off.svg"));
 
-    setWindowTitle(QStringLiteral("About Velloran Question Editor"));
+    setWindowTitle(tr("About Velloran Question Editor"));
     QFont system = font();
     system.setPointSize(10);
     setFont(system);
@@ -53,7 +53,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setPixmap(QIcon(QStringLiteral(":/icons/app.svg")).pixmap(32, 32));
     ProgramIcon->setFixedSize(32, 32);
-    QLabel* ProductName = label("ProductName", QStringLiteral("Quorvale Editor"), Panel1);
+    QLabel* ProductName = label("ProductName", tr("Quorvale Editor"), Panel1);
     QFont heading = system;
     heading.setPointSize(12);
     heading.setBold(true);
@@ -65,11 +65,9 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     ProductName->setFixedSize(232, 57);
     ProductName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QLabel* Version = label("Version", QStringLiteral("Version " QVED_VERSION), Panel1);
-    QLabel* Copyright =
-        label("Copyright", QStringLiteral("Copyright (c) Marrowfield Software"), Panel1);
+    QLabel* Copyright = label("Copyright", tr("Copyright (c) Marrowfield Software"), Panel1);
     Copyright->setFixedWidth(304);
-    QLabel* Label1 =
-        label("Label1", QStringLiteral("1999-2026. Free software, GPL 2 or later."), Panel1);
+    QLabel* Label1 = label("Label1", tr("1999-2026. Free software, GPL 2 or later."), Panel1);
 
     auto* panel1Layout = new QGridLayout(Panel1);
     panel1Layout->setContentsMargins(8, 8, 8, 8);
@@ -81,11 +79,11 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     panel1Layout->addWidget(Label1, 3, 0, 1, 2);
     panel1Layout->setRowStretch(4, 1);
 
-    btnMoreInfo = new QPushButton(m_bulbOn, QStringLiteral("&More Info"), this);
+    btnMoreInfo = new QPushButton(m_bulbOn, tr("&More Info"), this);
     btnMoreInfo->setObjectName(QStringLiteral("btnMoreInfo"));
     btnMoreInfo->setGeometry(15, 190, 99, 33);
-    auto* OKButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
-                                     QStringLiteral("OK"), this);
+    auto* OKButton =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(Width - 15 - 99, 190, 99, 33);
     OKButton->setDefault(true);
@@ -93,15 +91,14 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     // Below the collapsed height: seen only once the box has grown.
     QFrame* Panel2 = sunkenPanel("Panel2", QRect(15, CollapsedHeight + 1, 323, 128), this);
     QLabel* Label2 = label("Label2",
-                           QStringLiteral("For technical problems the author can be reached "
-                                          "using one of the following methods:"),
+                           tr("For technical problems the author can be reached "
+                              "using one of the following methods:"),
                            Panel2);
     Label2->setWordWrap(true);
-    QLabel* Label3 = label("Label3", QStringLiteral("eMail - help@marrowfield.example"), Panel2);
-    QLabel* Label4 = label("Label4", QStringLiteral("Snail Mail -"), Panel2);
+    QLabel* Label3 = label("Label3", tr("eMail - help@marrowfield.example"), Panel2);
+    QLabel* Label4 = label("Label4", tr("Snail Mail -"), Panel2);
     QLabel* Label5 =
-        label("Label5", QStringLiteral("Marrowfield Software\nP.O. Box 2217, Elm Hollow, KS 66999"),
-              Panel2);
+        label("Label5", tr("Marrowfield Software\nP.O. Box 2217, Elm Hollow, KS 66999"), Panel2);
     Label5->setIndent(16);
 
     auto* panel2Layout = new QVBoxLayout(Panel2);
@@ -126,11 +123,11 @@ void TfrmAbout::btnMoreInfoClick()
     // Fixed size keeps the top edge: the box grows and shrinks at the bottom.
     if (height() < CollapsedHeight + 1) {
         setFixedSize(Width, ExpandedHeight);
-        btnMoreInfo->setText(QStringLiteral("&Less Info"));
+        btnMoreInfo->setText(tr("&Less Info"));
         btnMoreInfo->setIcon(m_bulbOff);
     } else {
         setFixedSize(Width, CollapsedHeight);
-        btnMoreInfo->setText(QStringLiteral("&More Info"));
+        btnMoreInfo->setText(tr("&More Info"));
         btnMoreInfo->setIcon(m_bulbOn);
     }
 }

@@ -49,7 +49,7 @@ QLabel* label(const char* name, const QString& text, QWidget* parent)
 TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), m_list(list), m_prompts(prompts)
 {
-    setWindowTitle(QStringLiteral("QVED 3 Locator"));
+    setWindowTitle(tr("QVED 3 Locator"));
     QFont smaller = font();
     smaller.setPointSize(8);
     setFont(smaller);
@@ -63,7 +63,7 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
 
     // Widgets are made in tab order, which Qt takes from the order of creation.
     QFrame* goToPanel = sunkenPanel(this);
-    QLabel* Label1 = label("Label1", QStringLiteral("Locate a specific record number"), goToPanel);
+    QLabel* Label1 = label("Label1", tr("Locate a specific record number"), goToPanel);
     edtGoTo = new TkelEdit(goToPanel);
     edtGoTo->setObjectName(QStringLiteral("edtGoTo"));
     edtGoTo->setKELEditType(TkelEditType::etKELInteger);
@@ -71,25 +71,23 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
     edtGoTo->setMaxLength(5);
     edtGoTo->setFixedWidth(140);
     QPushButton* btnCancel =
-        button("btnCancel", QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, goToPanel);
-    btnGo = button("btnGo", QStringLiteral("&Go"), QStyle::SP_DialogApplyButton, goToPanel);
+        button("btnCancel", tr("Cancel"), QStyle::SP_DialogCancelButton, goToPanel);
+    btnGo = button("btnGo", tr("&Go"), QStyle::SP_DialogApplyButton, goToPanel);
 
     QFrame* lookupPanel = sunkenPanel(this);
-    QLabel* Label2 =
-        label("Label2", QStringLiteral("Find a specific text string in the question /answer list"),
-              lookupPanel);
-    QLabel* Label3 = label("Label3", QStringLiteral("Search For:"), lookupPanel);
+    QLabel* Label2 = label("Label2", tr("Find a specific text string in the question /answer list"),
+                           lookupPanel);
+    QLabel* Label3 = label("Label3", tr("Search For:"), lookupPanel);
     edtLookupText = new QLineEdit(lookupPanel);
     edtLookupText->setObjectName(QStringLiteral("edtLookupText"));
     edtLookupText->setFixedWidth(231);
     Label3->setBuddy(edtLookupText);
     QPushButton* btnCancel2 =
-        button("btnCancel2", QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, lookupPanel);
-    QPushButton* btnPrev =
-        button("btnPrev", QStringLiteral("&Prev"), QStyle::SP_ArrowLeft, lookupPanel);
-    btnNext = button("btnNext", QStringLiteral("&Next"), QStyle::SP_ArrowRight, lookupPanel);
+        button("btnCancel2", tr("Cancel"), QStyle::SP_DialogCancelButton, lookupPanel);
+    QPushButton* btnPrev = button("btnPrev", tr("&Prev"), QStyle::SP_ArrowLeft, lookupPanel);
+    btnNext = button("btnNext", tr("&Next"), QStyle::SP_ArrowRight, lookupPanel);
     QPushButton* btnjumpTo =
-        button("btnjumpTo", QStringLiteral("&Jump To"), QStyle::SP_DialogOkButton, lookupPanel);
+        button("btnjumpTo", tr("&Jump To"), QStyle::SP_DialogOkButton, lookupPanel);
     mmoQuestion = new QPlainTextEdit(lookupPanel);
     mmoQuestion->setObjectName(QStringLiteral("mmoQuestion"));
     mmoQuestion->setReadOnly(true);
@@ -172,7 +170,7 @@ void TfrmGoTo::btnGoClick()
 {
     const QString text = edtGoTo->text();
     if (text.isEmpty()) {
-        m_prompts.information(this, QStringLiteral("Please enter a number!"));
+        m_prompts.information(this, tr("Please enter a number!"));
         return;
     }
     try {
@@ -182,8 +180,8 @@ void TfrmGoTo::btnGoClick()
             accept();
             return;
         }
-        m_prompts.information(
-            this, QStringLiteral("Please enter a number between 1 and %1").arg(m_list.count()));
+        m_prompts.information(this,
+                              tr("Please enter a number between 1 and %1").arg(m_list.count()));
     } catch (const QvedError& failure) {
         m_prompts.error(this, failure.message());
     }
@@ -216,10 +214,10 @@ void TfrmGoTo::search(Direction direction)
                        : direction == Direction::Forward ? lookup.next(m_list, SearchPosition)
                                                          : lookup.previous(m_list, SearchPosition);
     if (!match) {
-        m_prompts.information(
-            this, text + (direction == Direction::Forward
-                              ? QStringLiteral(" was not found after the current position.")
-                              : QStringLiteral(" was not found prior to the current position.")));
+        m_prompts.information(this,
+                              text + (direction == Direction::Forward
+                                          ? tr(" was not found after the current position.")
+                                          : tr(" was not found prior to the current position.")));
         return;
     }
     SearchPosition = match->index;

@@ -3,11 +3,14 @@
 
 #include "QuestionDocument.h"
 
+#include <QCoreApplication>
+
 AddQuestionCommand::AddQuestionCommand(QuestionDocument& document, QByteArray line,
                                        QByteArray question)
     : m_document(document), m_line(std::move(line)), m_question(std::move(question))
 {
-    setText(QStringLiteral("New Question %1").arg(document.list().count() + 1));
+    setText(QCoreApplication::translate("AddQuestionCommand", "New Question %1")
+                .arg(document.list().count() + 1));
 }
 
 void AddQuestionCommand::redo()

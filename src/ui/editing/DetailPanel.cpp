@@ -41,10 +41,10 @@ DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent), textGuard(new TextE
         cbxBook->addItem(QString::fromLatin1(BookAbbreviation(book)));
     cbxBook->setCurrentIndex(-1);
     cbxBook->setMaxVisibleItems(20);
-    Label1 = label(QStringLiteral("&Book"), cbxBook, this, 8, 6);
+    Label1 = label(tr("&Book"), cbxBook, this, 8, 6);
 
-    btnSaveNew = new QPushButton(QIcon(QStringLiteral(":/icons/savenew.svg")),
-                                 QStringLiteral("&Save New"), this);
+    btnSaveNew =
+        new QPushButton(QIcon(QStringLiteral(":/icons/savenew.svg")), tr("&Save New"), this);
     btnSaveNew->setObjectName(QStringLiteral("btnSaveNew"));
     btnSaveNew->setGeometry(66, 2, 100, 22);
     showSaveNew(false);
@@ -53,23 +53,21 @@ DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent), textGuard(new TextE
     edtRef->setObjectName(QStringLiteral("edtRef"));
     edtRef->setGeometry(8, 77, 190, 24);
     edtRef->setMaxLength(25);
-    edtRef->setStatusTip(QStringLiteral("Valid formats = CH, CH-CH, CH:VS, CH:VS-VS"));
-    Label2 = label(QStringLiteral("&Reference"), edtRef, this, 8, 58);
+    edtRef->setStatusTip(tr("Valid formats = CH, CH-CH, CH:VS, CH:VS-VS"));
+    Label2 = label(tr("&Reference"), edtRef, this, 8, 58);
 
-    chkValidate = new QCheckBox(QStringLiteral("&Validate"), this);
+    chkValidate = new QCheckBox(tr("&Validate"), this);
     chkValidate->setObjectName(QStringLiteral("chkValidate"));
     chkValidate->setGeometry(121, 56, 80, 20);
     chkValidate->setChecked(true);
 
-    rgpLevel = new RadioGroup(QStringLiteral(" &Level "),
-                              {QStringLiteral("Single"), QStringLiteral("Double"),
-                               QStringLiteral("Triple"), QStringLiteral("Home Run")},
-                              2, this);
+    rgpLevel = new RadioGroup(tr(" &Level "),
+                              {tr("Single"), tr("Double"), tr("Triple"), tr("Home Run")}, 2, this);
     rgpLevel->setObjectName(QStringLiteral("rgpLevel"));
     rgpLevel->setGeometry(8, 106, 190, 67);
 
     rgpCorrect = new RadioGroup(
-        QStringLiteral(" &Correct "),
+        tr(" &Correct "),
         {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")}, 4,
         this);
     rgpCorrect->setObjectName(QStringLiteral("rgpCorrect"));
@@ -80,14 +78,14 @@ DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent), textGuard(new TextE
     mmoQuestion->setGeometry(208, 26, 408, 41);
     mmoQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmoQuestion->setTabChangesFocus(true);
-    Label3 = label(QStringLiteral("&Question"), mmoQuestion, this, 208, 6);
+    Label3 = label(tr("&Question"), mmoQuestion, this, 208, 6);
 
     lblQuestionNbr = new QLabel(QStringLiteral("#"), this);
     lblQuestionNbr->setObjectName(QStringLiteral("lblQuestionNbr"));
     lblQuestionNbr->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblQuestionNbr->setGeometry(516, 6, 100, 18);
 
-    gbxAnswers = new QGroupBox(QStringLiteral(" A&nswers "), this);
+    gbxAnswers = new QGroupBox(tr(" A&nswers "), this);
     gbxAnswers->setObjectName(QStringLiteral("gbxAnswers"));
     gbxAnswers->setGeometry(207, 72, 409, 150);
     QLineEdit** answers[] = {&edtAnsA, &edtAnsB, &edtAnsC, &edtAnsD};

@@ -3,11 +3,14 @@
 
 #include "QuestionDocument.h"
 
+#include <QCoreApplication>
+
 EditQuestionCommand::EditQuestionCommand(QuestionDocument& document, int index, QByteArray line,
                                          QByteArray question)
     : m_document(document), m_index(index), m_line(std::move(line)), m_question(std::move(question))
 {
-    setText(QStringLiteral("Edit of question %1").arg(index + 1));
+    setText(
+        QCoreApplication::translate("EditQuestionCommand", "Edit of question %1").arg(index + 1));
 }
 
 void EditQuestionCommand::redo()

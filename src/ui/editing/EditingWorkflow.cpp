@@ -57,10 +57,10 @@ EditingWorkflow::EditingWorkflow(QuestionDocument& document, QUndoStack& history
 void EditingWorkflow::warnAboutQuote()
 {
     if (m_preferences.alwaysWarn)
-        m_prompts.information(
-            m_window, QStringLiteral("Due to the nature of this file, you can not use the double "
-                                     "quote character in your text strings. The application will "
-                                     "substitute a single quote."));
+        m_prompts.information(m_window,
+                              tr("Due to the nature of this file, you can not use the double "
+                                 "quote character in your text strings. The application will "
+                                 "substitute a single quote."));
 }
 
 void EditingWorkflow::ShowQuestion(int gridRow)
@@ -129,15 +129,15 @@ bool EditingWorkflow::confirmCuts()
     const QList<StoredTexts::Field> cut = stored.overlong();
     if (cut.isEmpty())
         return true;
-    QString question = QStringLiteral("Question %1 holds texts longer than the editor keeps; "
-                                      "storing it cuts them:")
+    QString question = tr("Question %1 holds texts longer than the editor keeps; "
+                          "storing it cuts them:")
                            .arg(m_currentIndex + 1);
     for (const StoredTexts::Field field : cut)
-        question += QStringLiteral("\r\n%1: %2 characters, cut to %3")
+        question += tr("\r\n%1: %2 characters, cut to %3")
                         .arg(StoredTexts::name(field))
                         .arg(stored.text(field).size())
                         .arg(StoredTexts::limit(field));
-    question += QStringLiteral("\r\nStore the question?");
+    question += tr("\r\nStore the question?");
     if (m_prompts.confirm(m_window, question) == UserPrompts::Answer::Yes)
         return true;
     // The edit stays in the panel, on its row.
@@ -176,8 +176,7 @@ bool EditingWorkflow::ResolvePendingEdit()
     if (m_preferences.autosave)
         return CommitQuestion();
     switch (m_prompts.confirm(
-        m_window,
-        QStringLiteral("Do you wish to save the changes to this record before continuing?"))) {
+        m_window, tr("Do you wish to save the changes to this record before continuing?"))) {
     case UserPrompts::Answer::Yes:
         return CommitQuestion();
     case UserPrompts::Answer::No:
@@ -209,7 +208,7 @@ void EditingWorkflow::popEditClick()
     if (first == last && first < 1)
         return;
     if (first != last) {
-        m_prompts.information(m_window, QStringLiteral("Please select one row only for editing."));
+        m_prompts.information(m_window, tr("Please select one row only for editing."));
         return;
     }
     if (!ResolvePendingEdit())
@@ -299,8 +298,7 @@ void EditingWorkflow::cbxBookChange()
 void EditingWorkflow::chkValidateClick()
 {
     if (m_panel.chkValidate->isChecked() && !IsBibleBook(m_panel.cbxBook->currentIndex())) {
-        m_prompts.information(
-            m_window, QStringLiteral("Validation not available for non-Biblical references"));
+        m_prompts.information(m_window, tr("Validation not available for non-Biblical references"));
         m_panel.chkValidate->setChecked(false);
     }
 }
@@ -322,8 +320,8 @@ void EditingWorkflow::stepHistory(bool back)
     // Storing a pending edit is a new step, which would drop the steps to
     // redo: the author decides about the edit first.
     if (!back && IsQuestionChanged()) {
-        m_prompts.information(m_window, QStringLiteral("Store the change in the panel, or "
-                                                       "cancel it, before Redo."));
+        m_prompts.information(m_window, tr("Store the change in the panel, or "
+                                           "cancel it, before Redo."));
         return;
     }
     if (!ResolvePendingEdit())

@@ -23,8 +23,8 @@
 #include <utility>
 
 const QString FileCommands::OpenFilter =
-    QStringLiteral("Question Files (*.qus);;Question Backup Files (*.qbk);;All Files (*)");
-const QString FileCommands::SaveFilter = QStringLiteral("Question Files (*.qus);;All Files (*)");
+    tr("Question Files (*.qus);;Question Backup Files (*.qbk);;All Files (*)");
+const QString FileCommands::SaveFilter = tr("Question Files (*.qus);;All Files (*)");
 
 namespace {
 
@@ -53,9 +53,8 @@ QuestionList FileCommands::readList(const QString& path, QuestionRecord& record)
         loaded.FillQuestionList(path, record, DecodeMode::QuestionOnly,
                                 std::max(1, QThread::idealThreadCount()));
     } catch (const std::bad_alloc&) {
-        throw QvedError(
-            QvedError::Kind::Other,
-            QStringLiteral("Not enough memory to open %1.").arg(QDir::toNativeSeparators(path)));
+        throw QvedError(QvedError::Kind::Other,
+                        tr("Not enough memory to open %1.").arg(QDir::toNativeSeparators(path)));
     }
     return loaded;
 }
@@ -112,12 +111,11 @@ void FileCommands::reportLongTexts()
         return;
     m_prompts.information(
         m_window,
-        (count == 1 ? QStringLiteral("1 text of this file is")
-                    : QStringLiteral("%1 texts of this file are").arg(count)) +
-            QStringLiteral(" longer than the editor keeps: 90 characters for the question and "
-                           "each answer (as much as the game reads), 25 for the reference. "
-                           "Tools > Check File lists them. Storing an edit of such a question "
-                           "cuts them, after asking."));
+        (count == 1 ? tr("1 text of this file is") : tr("%1 texts of this file are").arg(count)) +
+            tr(" longer than the editor keeps: 90 characters for the question and "
+               "each answer (as much as the game reads), 25 for the reference. "
+               "Tools > Check File lists them. Storing an edit of such a question "
+               "cuts them, after asking."));
 }
 
 bool FileCommands::recover(const QString& path)
@@ -137,25 +135,22 @@ bool FileCommands::recover(const QString& path)
         QString keptAs;
         const QString failure = RecoveryJournal::setAside(path, &keptAs);
         kept = failure.isEmpty()
-                   ? QStringLiteral(" The journal was kept as %1.")
-                         .arg(QDir::toNativeSeparators(keptAs))
-                   : QStringLiteral(" The journal could not be kept apart: %1.").arg(failure);
+                   ? tr(" The journal was kept as %1.").arg(QDir::toNativeSeparators(keptAs))
+                   : tr(" The journal could not be kept apart: %1.").arg(failure);
     }
     if (!replayed.error.isEmpty()) {
-        m_prompts.information(m_window,
-                              QStringLiteral("The unsaved changes of %1 cannot be recovered: %2. "
-                                             "The file opens as it was saved.")
-                                      .arg(file, replayed.error) +
-                                  kept);
+        m_prompts.information(m_window, tr("The unsaved changes of %1 cannot be recovered: %2. "
+                                           "The file opens as it was saved.")
+                                                .arg(file, replayed.error) +
+                                            kept);
         return false;
     }
     if (replayed.changes() == 0) {
-        m_prompts.information(m_window,
-                              QStringLiteral("None of the unsaved changes of %1 could be "
-                                             "recovered: their journal is damaged from its first "
-                                             "change (%2). The file opens as it was saved.")
-                                      .arg(file, replayed.damage) +
-                                  kept);
+        m_prompts.information(m_window, tr("None of the unsaved changes of %1 could be "
+                                           "recovered: their journal is damaged from its first "
+                                           "change (%2). The file opens as it was saved.")
+                                                .arg(file, replayed.damage) +
+                                            kept);
         return false;
     }
     const int changes = replayed.changes();
@@ -170,19 +165,19 @@ bool FileCommands::recover(const QString& path)
     // Nothing on the stack leads back to the file as saved.
     m_history.resetClean();
 
-    QString message = changes == 1
-                          ? QStringLiteral("1 unsaved change of %1 came back.").arg(file)
-                          : QStringLiteral("%1 unsaved changes of %2 came back.")
-                                .arg(QString::number(changes), file);
+    QString message =
+        changes == 1
+            ? tr("1 unsaved change of %1 came back.").arg(file)
+            : tr("%1 unsaved changes of %2 came back.").arg(QString::number(changes), file);
     if (cutShort)
-        message += QStringLiteral(" The end of their journal was cut short (%1): any change "
-                                  "after that is lost.")
+        message += tr(" The end of their journal was cut short (%1): any change "
+                      "after that is lost.")
                        .arg(damage) +
                    kept;
     if (untitled)
-        message += QStringLiteral(" %1 was changed since those changes were made, so they were "
-                                  "put back over the file as it was then, in a new untitled "
-                                  "list: save it under a name of your choice.")
+        message += tr(" %1 was changed since those changes were made, so they were "
+                      "put back over the file as it was then, in a new untitled "
+                      "list: save it under a name of your choice.")
                        .arg(file);
     m_prompts.information(m_window, message);
     reportLongTexts();
@@ -197,8 +192,8 @@ void FileCommands::OpenQuestionFile(const QString& path)
     bool readOnly = false;
     if (!keepsLock && lock.acquire(path) == EditorLock::Outcome::HeldByOther) {
         if (m_prompts.offerReadOnly(
-                m_window, QStringLiteral("%1 is already open for editing in %2.\r\nOpen it "
-                                         "read-only?")
+                m_window, tr("%1 is already open for editing in %2.\r\nOpen it "
+                             "read-only?")
                               .arg(QDir::toNativeSeparators(path), lock.holder().text())) !=
             UserPrompts::Answer::Yes)
             return;
@@ -212,13 +207,13 @@ void FileCommands::OpenQuestionFile(const QString& path)
         readOnly ? RecoveryJournal::Found{} : RecoveryJournal::find(path);
     if (journal.exists) {
         const QString question =
-            QStringLiteral("%1 has unsaved changes from %2 that were not saved.")
+            tr("%1 has unsaved changes from %2 that were not saved.")
                 .arg(QDir::toNativeSeparators(path),
                      QLocale().toString(journal.lastChange, QLocale::ShortFormat)) +
-            (journal.fileChanged ? QStringLiteral(" The file has been changed since then: they "
-                                                  "would come back as a new untitled list.")
+            (journal.fileChanged ? tr(" The file has been changed since then: they "
+                                      "would come back as a new untitled list.")
                                  : QString()) +
-            QStringLiteral(" Recover them?");
+            tr(" Recover them?");
         switch (m_prompts.confirm(m_window, question)) {
         case UserPrompts::Answer::Yes:
             recovering = true;
@@ -226,10 +221,9 @@ void FileCommands::OpenQuestionFile(const QString& path)
         case UserPrompts::Answer::No: {
             const QString failure = RecoveryJournal::setAside(path);
             if (!failure.isEmpty())
-                m_prompts.information(m_window,
-                                      QStringLiteral("The journal of unsaved changes of %1 "
-                                                     "could not be set aside: %2")
-                                          .arg(QDir::toNativeSeparators(path), failure));
+                m_prompts.information(m_window, tr("The journal of unsaved changes of %1 "
+                                                   "could not be set aside: %2")
+                                                    .arg(QDir::toNativeSeparators(path), failure));
             break;
         }
         default:
@@ -281,17 +275,15 @@ void FileCommands::openCommandLineFile(const QStringList& arguments)
         OpenQuestionFile(file);
         return;
     }
-    m_prompts.information(m_window,
-                          QStringLiteral("The question file specified on the command line could "
-                                         "not be found. Please re-check and try again or load it "
-                                         "manually from the menu or toolbar."));
+    m_prompts.information(m_window, tr("The question file specified on the command line could "
+                                       "not be found. Please re-check and try again or load it "
+                                       "manually from the menu or toolbar."));
 }
 
 void FileCommands::showBackupMessage()
 {
-    m_prompts.information(
-        m_window,
-        QStringLiteral("Please use the Save As option to avoid overwriting a backup file."));
+    m_prompts.information(m_window,
+                          tr("Please use the Save As option to avoid overwriting a backup file."));
 }
 
 bool FileCommands::offerToSave(const QString& question)
@@ -314,7 +306,7 @@ void FileCommands::mnuFileOpenClick()
 {
     if (!m_editing.ResolvePendingEdit())
         return;
-    if (!offerToSave(QStringLiteral("Do you want to save your changes before opening a new file?")))
+    if (!offerToSave(tr("Do you want to save your changes before opening a new file?")))
         return;
 
     const auto hideSaveNew = qScopeGuard([this] {
@@ -337,10 +329,10 @@ bool FileCommands::confirmOverwriteOfChangedFile(const QString& path)
 {
     if (path != m_document.fileName() || !m_document.loadedFile().changedOnDisk(path))
         return true;
-    return m_prompts.confirm(m_window,
-                             QStringLiteral("%1 was changed by another program since it was "
-                                            "opened. Overwrite it?")
-                                 .arg(QDir::toNativeSeparators(path))) == UserPrompts::Answer::Yes;
+    return m_prompts.confirm(m_window, tr("%1 was changed by another program since it was "
+                                          "opened. Overwrite it?")
+                                           .arg(QDir::toNativeSeparators(path))) ==
+           UserPrompts::Answer::Yes;
 }
 
 bool FileCommands::WriteQuestionFile(const QString& path, EditorLock* newLock)
@@ -349,11 +341,10 @@ bool FileCommands::WriteQuestionFile(const QString& path, EditorLock* newLock)
         return false;
     const WriteResult result = m_document.list().WriteQuestionFile(path);
     if (!result.ok) {
-        m_prompts.information(m_window,
-                              result.folderRefused
-                                  ? result.message() + QStringLiteral("\r\nUse Save As to save the "
-                                                                      "file in another folder.")
-                                  : result.message());
+        m_prompts.information(m_window, result.folderRefused
+                                            ? result.message() + tr("\r\nUse Save As to save the "
+                                                                    "file in another folder.")
+                                            : result.message());
         return false;
     }
     // The history stays, unless rows marked deleted left the file: its
@@ -369,8 +360,8 @@ bool FileCommands::WriteQuestionFile(const QString& path, EditorLock* newLock)
     } catch (const QvedError& error) {
         // Every byte is on disk; only the list could not be read back. The
         // window lets go of it rather than keep it under the old name.
-        m_prompts.information(m_window, QStringLiteral("%1 was saved, but it could not be read "
-                                                       "back: %2\r\nOpen it again to go on.")
+        m_prompts.information(m_window, tr("%1 was saved, but it could not be read "
+                                           "back: %2\r\nOpen it again to go on.")
                                             .arg(QDir::toNativeSeparators(path), error.message()));
         m_document.clear();
         m_lock.release();
@@ -418,8 +409,8 @@ bool FileCommands::mnuFileSaveAsClick()
     EditorLock lock;
     if (lock.acquire(path) == EditorLock::Outcome::HeldByOther) {
         m_prompts.information(m_window,
-                              QStringLiteral("%1 is open for editing in %2. Save the list under "
-                                             "another name.")
+                              tr("%1 is open for editing in %2. Save the list under "
+                                 "another name.")
                                   .arg(QDir::toNativeSeparators(path), lock.holder().text()));
         return false;
     }
@@ -430,7 +421,7 @@ void FileCommands::mnuFileNewClick()
 {
     if (!m_editing.ResolvePendingEdit())
         return;
-    if (!offerToSave(QStringLiteral("Do you want to save your changes before exiting?")))
+    if (!offerToSave(tr("Do you want to save your changes before exiting?")))
         return;
     if (std::exchange(m_journalDeclined, false))
         m_document.discardJournal();
@@ -450,8 +441,7 @@ bool FileCommands::FormCloseQuery()
     bool canClose = m_editing.ResolvePendingEdit();
     if (!m_document.isModified())
         return canClose;
-    switch (m_prompts.confirm(m_window,
-                              QStringLiteral("Do you want to save your changes before exiting?"))) {
+    switch (m_prompts.confirm(m_window, tr("Do you want to save your changes before exiting?"))) {
     case UserPrompts::Answer::Yes:
         return mnuFileSaveClick() && canClose;
     case UserPrompts::Answer::No:

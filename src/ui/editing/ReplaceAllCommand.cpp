@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ReplaceAllCommand.h"
 
+#include <QCoreApplication>
+
 ReplaceAllCommand::ReplaceAllCommand(QuestionDocument& document,
                                      std::vector<QuestionDocument::CommittedLine> lines)
     : m_document(document), m_lines(std::move(lines))
 {
-    setText(QStringLiteral("Replace All in %1 questions").arg(m_lines.size()));
+    setText(QCoreApplication::translate("ReplaceAllCommand", "Replace All in %1 questions")
+                .arg(m_lines.size()));
 }
 
 void ReplaceAllCommand::redo()

@@ -3,15 +3,20 @@
 
 #include "QuestionDocument.h"
 
+#include <QCoreApplication>
+
 ToggleDeleteCommand::ToggleDeleteCommand(QuestionDocument& document, int firstGridRow,
                                          int lastGridRow)
     : m_document(document), m_firstGridRow(std::max(firstGridRow, 1)), m_lastGridRow(lastGridRow)
 {
-    setText(m_firstGridRow == m_lastGridRow
-                ? QStringLiteral("Delete/Restore of question %1").arg(m_firstGridRow)
-                : QStringLiteral("Delete/Restore of questions %1-%2")
-                      .arg(m_firstGridRow)
-                      .arg(m_lastGridRow));
+    setText(
+        m_firstGridRow == m_lastGridRow
+            ? QCoreApplication::translate("ToggleDeleteCommand", "Delete/Restore of question %1")
+                  .arg(m_firstGridRow)
+            : QCoreApplication::translate("ToggleDeleteCommand",
+                                          "Delete/Restore of questions %1-%2")
+                  .arg(m_firstGridRow)
+                  .arg(m_lastGridRow));
 }
 
 std::vector<quint8> ToggleDeleteCommand::marksOfRange() const
