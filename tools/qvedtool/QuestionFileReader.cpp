@@ -5,6 +5,7 @@
 #include "ReadWholeFile.h"
 #include "Utf8Output.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -15,7 +16,8 @@
 
 namespace {
 
-const QString StandardInputName = QStringLiteral("standard input");
+const QString StandardInputName =
+    QCoreApplication::translate("QuestionFileReader", "standard input");
 
 // Standard input as the shell gave it: a device other than a terminal
 // (< /dev/zero) is no question file and might never end.
@@ -25,8 +27,9 @@ QByteArray readStandardInput()
     struct stat status;
     if (::fstat(STDIN_FILENO, &status) == 0 &&
         (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) && !::isatty(STDIN_FILENO))
-        throw QvedError::cannotOpenFile(StandardInputName,
-                                        QStringLiteral("it is a device, not a question file"));
+        throw QvedError::cannotOpenFile(
+            StandardInputName, QCoreApplication::translate("QuestionFileReader",
+                                                           "it is a device, not a question file"));
 #endif
     QFile stream;
     if (!stream.open(stdin, QIODevice::ReadOnly))

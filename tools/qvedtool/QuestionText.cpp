@@ -3,6 +3,8 @@
 
 #include "Windows1252.h"
 
+#include <QCoreApplication>
+
 QString QuestionText::field(const QuestionFields& question, int field)
 {
     return Windows1252::toUnicode(question.shown(field));

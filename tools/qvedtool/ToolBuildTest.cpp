@@ -12,6 +12,7 @@
 #include "ValidationTable.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,7 +30,8 @@ std::optional<int> wholeNumber(const QCommandLineParser& parser, const QCommandL
 int ToolBuildTest::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolBuildTest",
         "Builds a test from FILE: COUNT questions chosen from the books and levels given, in "
         "VERSIONS versions, each with its questions and answers in its own order and its "
         "correct letters spread evenly. Questions marked deleted or failing the editor's checks "
@@ -37,36 +39,47 @@ int ToolBuildTest::run(const QStringList& arguments)
         "version V (A, B, ...) into DIR and prints the seed, which builds the same test again. "
         "An output file that is FILE itself, under any name or link, is refused, --force or "
         "not."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("ToolBuildTest", "The question file."),
                                  QStringLiteral("build-test FILE"));
     const QCommandLineOption countOption(
-        QStringLiteral("count"), QStringLiteral("The number of questions."), QStringLiteral("N"));
+        QStringLiteral("count"),
+        QCoreApplication::translate("ToolBuildTest", "The number of questions."),
+        QStringLiteral("N"));
     const QCommandLineOption booksOption(
         QStringLiteral("books"),
-        QStringLiteral("FIRST-LAST or B1,B2,... by their abbreviations (default: all)."),
+        QCoreApplication::translate(
+            "ToolBuildTest", "FIRST-LAST or B1,B2,... by their abbreviations (default: all)."),
         QStringLiteral("BOOKS"));
     const QCommandLineOption levelsOption(
-        QStringLiteral("levels"), QStringLiteral("Levels 1 to 4, such as 1,2 (default: all)."),
+        QStringLiteral("levels"),
+        QCoreApplication::translate("ToolBuildTest", "Levels 1 to 4, such as 1,2 (default: all)."),
         QStringLiteral("L"));
-    const QCommandLineOption versionsOption(QStringLiteral("versions"),
-                                            QStringLiteral("1 to 26 versions (default 1)."),
-                                            QStringLiteral("V"));
-    const QCommandLineOption seedOption(QStringLiteral("seed"),
-                                        QStringLiteral("The seed (default: a new one)."),
-                                        QStringLiteral("S"));
-    const QCommandLineOption keepQuestions(QStringLiteral("no-shuffle-questions"),
-                                           QStringLiteral("Keep the questions in file order."));
+    const QCommandLineOption versionsOption(
+        QStringLiteral("versions"),
+        QCoreApplication::translate("ToolBuildTest", "1 to 26 versions (default 1)."),
+        QStringLiteral("V"));
+    const QCommandLineOption seedOption(
+        QStringLiteral("seed"),
+        QCoreApplication::translate("ToolBuildTest", "The seed (default: a new one)."),
+        QStringLiteral("S"));
+    const QCommandLineOption keepQuestions(
+        QStringLiteral("no-shuffle-questions"),
+        QCoreApplication::translate("ToolBuildTest", "Keep the questions in file order."));
     const QCommandLineOption keepAnswers(
         QStringLiteral("no-shuffle-answers"),
-        QStringLiteral("Keep each question's answers as written."));
-    const QCommandLineOption forceOption(QStringLiteral("force"),
-                                         QStringLiteral("Replace files that exist."));
+        QCoreApplication::translate("ToolBuildTest", "Keep each question's answers as written."));
+    const QCommandLineOption forceOption(
+        QStringLiteral("force"),
+        QCoreApplication::translate("ToolBuildTest", "Replace files that exist."));
     const QCommandLineOption outputOption(
         QStringList{QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("The folder to write into."), QStringLiteral("DIR"));
-    const QCommandLineOption nameOption(QStringLiteral("name"),
-                                        QStringLiteral("The files' NAME (default: FILE's name)."),
-                                        QStringLiteral("NAME"));
+        QCoreApplication::translate("ToolBuildTest", "The folder to write into."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption nameOption(
+        QStringLiteral("name"),
+        QCoreApplication::translate("ToolBuildTest", "The files' NAME (default: FILE's name)."),
+        QStringLiteral("NAME"));
     parser.addOptions({countOption, booksOption, levelsOption, versionsOption, seedOption,
                        keepQuestions, keepAnswers, forceOption, outputOption, nameOption});
     QString file;
@@ -77,13 +90,15 @@ int ToolBuildTest::run(const QStringList& arguments)
     const auto count = wholeNumber(parser, countOption);
     if (!parser.isSet(countOption) || !count || *count < 1)
         return ToolCommandLine::usageError(
-            Command, QStringLiteral("--count needs a number of questions from 1."));
+            Command, QCoreApplication::translate("ToolBuildTest",
+                                                 "--count needs a number of questions from 1."));
     choices.count = *count;
     if (parser.isSet(versionsOption)) {
         const auto versions = wholeNumber(parser, versionsOption);
         if (!versions || *versions < 1 || *versions > TestBuilder::MaxVersions)
-            return ToolCommandLine::usageError(Command,
-                                               QStringLiteral("--versions must be 1 to 26."));
+            return ToolCommandLine::usageError(
+                Command,
+                QCoreApplication::translate("ToolBuildTest", "--versions must be 1 to 26."));
         choices.versions = *versions;
     }
     if (parser.isSet(booksOption)) {
@@ -99,7 +114,9 @@ int ToolBuildTest::run(const QStringList& arguments)
             const auto level = ParseInteger(piece);
             if (!level || *level < 1 || *level > TestBuilder::LevelCount)
                 return ToolCommandLine::usageError(
-                    Command, QStringLiteral("Unknown level '%1': use 1 to 4.").arg(piece));
+                    Command,
+                    QCoreApplication::translate("ToolBuildTest", "Unknown level '%1': use 1 to 4.")
+                        .arg(piece));
             choices.levels[std::size_t(*level - 1)] = true;
         }
     }
@@ -109,23 +126,29 @@ int ToolBuildTest::run(const QStringList& arguments)
         choices.seed = parser.value(seedOption).toUInt(&ok);
         if (!ok)
             return ToolCommandLine::usageError(
-                Command, QStringLiteral("--seed must be a whole number from 0 to 4294967295."));
+                Command,
+                QCoreApplication::translate("ToolBuildTest",
+                                            "--seed must be a whole number from 0 to 4294967295."));
     }
     choices.shuffleQuestions = !parser.isSet(keepQuestions);
     choices.shuffleAnswers = !parser.isSet(keepAnswers);
     if (!parser.isSet(outputOption))
-        return ToolCommandLine::usageError(Command, QStringLiteral("No output folder given (-o)."));
+        return ToolCommandLine::usageError(
+            Command, QCoreApplication::translate("ToolBuildTest", "No output folder given (-o)."));
     const QString folder = parser.value(outputOption);
     const QString name =
         parser.isSet(nameOption) ? parser.value(nameOption) : QFileInfo(file).completeBaseName();
     if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\'))
         return ToolCommandLine::usageError(
-            Command, QStringLiteral("The name '%1' cannot name a file.").arg(name));
+            Command,
+            QCoreApplication::translate("ToolBuildTest", "The name '%1' cannot name a file.")
+                .arg(name));
     // The files are dated as the question file, so the same seed writes the
     // same bytes again: standard input has no date.
     if (QuestionFileReader::isStandardInput(file))
         return ToolCommandLine::usageError(
-            Command, QStringLiteral("build-test reads a question file, not standard input."));
+            Command, QCoreApplication::translate(
+                         "ToolBuildTest", "build-test reads a question file, not standard input."));
     // Whatever --force says: writing over the question file would lose it.
     if (const QString refused = TestFiles::questionFileAmong(folder, name, choices.versions, file);
         !refused.isEmpty())
@@ -146,7 +169,8 @@ int ToolBuildTest::run(const QStringList& arguments)
         const QStringList there = TestFiles::existing(folder, name, choices.versions);
         if (!there.isEmpty()) {
             for (const QString& path : there)
-                Utf8Output::error(QStringLiteral("%1 exists; use --force to replace it.")
+                Utf8Output::error(QCoreApplication::translate(
+                                      "ToolBuildTest", "%1 exists; use --force to replace it.")
                                       .arg(QDir::toNativeSeparators(path)));
             return ToolCommandLine::Failure;
         }

@@ -11,6 +11,7 @@
 #include "ValidationTable.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,8 @@
 int ToolCheck::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolCheck",
         "Runs the question editor's checks on every question of FILE, as the editor's panel "
         "would show it, and lists each problem as \"N: problem\". Also lists what the editor "
         "would refuse to store (a level outside 1 to 4, a correct answer outside A to D, a book "
@@ -27,14 +29,17 @@ int ToolCheck::run(const QStringList& arguments)
         "keeps (90 characters, 25 for the reference) and questions whose question and four "
         "answers repeat an earlier one. Exit status 1 when a problem was found, 2 when the "
         "validation table cannot be read."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("ToolCheck", "The question file."),
                                  QStringLiteral("check FILE"));
     const QCommandLineOption noValidate(
         QStringLiteral("no-validate"),
-        QStringLiteral("Do not check chapters and verses against the validation table."));
+        QCoreApplication::translate(
+            "ToolCheck", "Do not check chapters and verses against the validation table."));
     const QCommandLineOption tableOption(
         QStringLiteral("table"),
-        QStringLiteral("The validation table file to use instead of the one the programs find."),
+        QCoreApplication::translate(
+            "ToolCheck", "The validation table file to use instead of the one the programs find."),
         QStringLiteral("PATH"));
     parser.addOption(noValidate);
     parser.addOption(tableOption);
@@ -84,10 +89,12 @@ int ToolCheck::run(const QStringList& arguments)
 QString ToolCheck::unusableTable(const QString& path, ValidationTable::LoadOutcome outcome)
 {
     const QString what = outcome == ValidationTable::LoadOutcome::Damaged
-                             ? QStringLiteral("is damaged (delete it to have it written again)")
-                             : QStringLiteral("cannot be read");
-    return QStringLiteral("qvedtool check: the validation table %1 %2. Name another with "
-                          "--table PATH, or check without it with --no-validate.")
+                             ? QCoreApplication::translate(
+                                   "ToolCheck", "is damaged (delete it to have it written again)")
+                             : QCoreApplication::translate("ToolCheck", "cannot be read");
+    return QCoreApplication::translate(
+               "ToolCheck", "qvedtool check: the validation table %1 %2. Name another with "
+                            "--table PATH, or check without it with --no-validate.")
         .arg(QDir::toNativeSeparators(path), what);
 }
 
@@ -97,8 +104,9 @@ bool ToolCheck::loadGivenTable(const QString& path, ValidationTable& table)
     // below waiting for ever.
     const QFileInfo given(path);
     if (given.exists() && !given.isFile()) {
-        Utf8Output::error(QStringLiteral("qvedtool check: %1 is not a regular file.")
-                              .arg(QDir::toNativeSeparators(path)));
+        Utf8Output::error(
+            QCoreApplication::translate("ToolCheck", "qvedtool check: %1 is not a regular file.")
+                .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     // The loader reads the table under its own name from a folder, so the

@@ -4,10 +4,12 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 QString ToolCommandLine::helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ToolCommandLine",
         "Usage: qvedtool COMMAND [options] FILE\n"
         "Checks, exports, prints and counts the questions of a question file (.qus),\n"
         "reading it as the question editor does.\n"
@@ -76,8 +78,10 @@ std::optional<int> ToolCommandLine::parseFiles(QCommandLineParser& parser,
         // The parser's usage line names the program by the path it was
         // started with and puts the command after the options.
         QString help = parser.helpText();
-        help.replace(0, help.indexOf(u'\n'),
-                     QStringLiteral("Usage: qvedtool %1 [options] %2").arg(command, what));
+        help.replace(
+            0, help.indexOf(u'\n'),
+            QCoreApplication::translate("ToolCommandLine", "Usage: qvedtool %1 [options] %2")
+                .arg(command, what));
         Utf8Output out;
         out.text(help);
         return out.flush() ? Success : Failure;
@@ -86,13 +90,18 @@ std::optional<int> ToolCommandLine::parseFiles(QCommandLineParser& parser,
     const QStringList positional = parser.positionalArguments();
     if (positional.size() < 1 + count) {
         if (what == u"FILE")
-            return usageError(command, QStringLiteral("No question file given."));
-        return usageError(command, count == 1 ? QStringLiteral("No %1 given.").arg(what)
-                                              : QStringLiteral("%1 are needed.").arg(what));
+            return usageError(
+                command, QCoreApplication::translate("ToolCommandLine", "No question file given."));
+        return usageError(
+            command,
+            count == 1
+                ? QCoreApplication::translate("ToolCommandLine", "No %1 given.").arg(what)
+                : QCoreApplication::translate("ToolCommandLine", "%1 are needed.").arg(what));
     }
     if (positional.size() > 1 + count)
-        return usageError(command,
-                          QStringLiteral("Unexpected argument '%1'.").arg(positional[1 + count]));
+        return usageError(
+            command, QCoreApplication::translate("ToolCommandLine", "Unexpected argument '%1'.")
+                         .arg(positional[1 + count]));
     files = positional.mid(1);
     return std::nullopt;
 }
@@ -121,6 +130,7 @@ int ToolCommandLine::usageError(const QString& command, const QString& message)
     const QString name =
         command.isEmpty() ? QStringLiteral("qvedtool") : QStringLiteral("qvedtool ") + command;
     Utf8Output::error(name + QStringLiteral(": ") + message);
-    Utf8Output::error(QStringLiteral("Run \"%1 --help\" for help.").arg(name));
+    Utf8Output::error(
+        QCoreApplication::translate("ToolCommandLine", "Run \"%1 --help\" for help.").arg(name));
     return Failure;
 }

@@ -9,28 +9,34 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 int ToolDiff::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolDiff",
         "Lists the questions added, removed and changed from OLD to NEW, the changes field by "
         "field. Questions are matched by content: one that only moved is no change. Exit status "
         "0 when both hold the same questions, 1 when they differ. With --textconv FILE it prints "
         "each question of FILE as a block of lines, for git's diff driver."));
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("text (the default) or json."),
-                                          QStringLiteral("FORMAT"), QStringLiteral("text"));
+    const QCommandLineOption formatOption(
+        QStringLiteral("format"),
+        QCoreApplication::translate("ToolDiff", "text (the default) or json."),
+        QStringLiteral("FORMAT"), QStringLiteral("text"));
     const QCommandLineOption textconvOption(
         QStringLiteral("textconv"),
-        QStringLiteral("Print the one FILE given readably, for git diff."));
+        QCoreApplication::translate("ToolDiff",
+                                    "Print the one FILE given readably, for git diff."));
     parser.addOption(formatOption);
     parser.addOption(textconvOption);
-    parser.addPositionalArgument(QStringLiteral("OLD"), QStringLiteral("The older bank."),
+    parser.addPositionalArgument(QStringLiteral("OLD"),
+                                 QCoreApplication::translate("ToolDiff", "The older bank."),
                                  QStringLiteral("diff OLD NEW"));
-    parser.addPositionalArgument(QStringLiteral("NEW"), QStringLiteral("The newer bank."));
+    parser.addPositionalArgument(QStringLiteral("NEW"),
+                                 QCoreApplication::translate("ToolDiff", "The newer bank."));
     if (arguments.contains(QStringLiteral("--textconv"))) {
         QString file;
         if (const auto stop = ToolCommandLine::parse(parser, arguments, file, QStringLiteral("FILE")))
@@ -45,7 +51,8 @@ int ToolDiff::run(const QStringList& arguments)
     if (format != u"text" && format != u"json")
         return ToolCommandLine::usageError(
             QStringLiteral("diff"),
-            QStringLiteral("Unknown format '%1': use text or json.").arg(format));
+            QCoreApplication::translate("ToolDiff", "Unknown format '%1': use text or json.")
+                .arg(format));
 
     QuestionList before;
     QuestionList after;

@@ -8,27 +8,32 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 int ToolDups::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolDups",
         "Lists the groups of questions of FILE that are the same once case, spaces and "
         "punctuation are folded and the answers taken in any order (\"same\"), and those that "
         "are nearly the same (\"near\"): the same right answer, and wording whose word pairs "
         "overlap by at least the threshold, or the same reference. Exit status 1 when any group "
         "was found."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("ToolDups", "The question file."),
                                  QStringLiteral("dups FILE"));
     const QCommandLineOption thresholdOption(
         QStringLiteral("threshold"),
-        QStringLiteral("How alike wordings must be, from 0 to 1 (default 0.6)."),
+        QCoreApplication::translate("ToolDups",
+                                    "How alike wordings must be, from 0 to 1 (default 0.6)."),
         QStringLiteral("T"), QStringLiteral("0.6"));
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("text (the default) or json."),
-                                          QStringLiteral("FORMAT"), QStringLiteral("text"));
+    const QCommandLineOption formatOption(
+        QStringLiteral("format"),
+        QCoreApplication::translate("ToolDups", "text (the default) or json."),
+        QStringLiteral("FORMAT"), QStringLiteral("text"));
     parser.addOption(thresholdOption);
     parser.addOption(formatOption);
     QString file;
@@ -39,12 +44,14 @@ int ToolDups::run(const QStringList& arguments)
     if (!ok || threshold <= 0 || threshold > 1)
         return ToolCommandLine::usageError(
             QStringLiteral("dups"),
-            QStringLiteral("The threshold must be a number above 0 and at most 1."));
+            QCoreApplication::translate("ToolDups",
+                                        "The threshold must be a number above 0 and at most 1."));
     const QString format = parser.value(formatOption);
     if (format != u"text" && format != u"json")
         return ToolCommandLine::usageError(
             QStringLiteral("dups"),
-            QStringLiteral("Unknown format '%1': use text or json.").arg(format));
+            QCoreApplication::translate("ToolDups", "Unknown format '%1': use text or json.")
+                .arg(format));
 
     QuestionList list;
     if (!QuestionFileReader::read(file, list))

@@ -11,6 +11,7 @@
 #include "Windows1252.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -145,17 +146,20 @@ QByteArray exportBlock(const QuestionList& list, int first, int end, Format form
 int ToolExport::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolExport",
         "Writes every question of FILE to standard output, decoded as the editor decodes it: "
         "a JSON array of objects with the keys number, CanonicalNbr, Book, BookAbbreviation, "
         "Level, Correct, Reference, Question, AnswerA, AnswerB, AnswerC, AnswerD and Deleted, "
         "or CSV with the same columns and a header row. Book, Level and Correct are indexes "
         "from 0, -1 for none. A line that does not decode gives its number and the error."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("ToolExport", "The question file."),
                                  QStringLiteral("export FILE"));
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("json (the default) or csv."),
-                                          QStringLiteral("FORMAT"), QStringLiteral("json"));
+    const QCommandLineOption formatOption(
+        QStringLiteral("format"),
+        QCoreApplication::translate("ToolExport", "json (the default) or csv."),
+        QStringLiteral("FORMAT"), QStringLiteral("json"));
     parser.addOption(formatOption);
     QString file;
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
@@ -165,7 +169,8 @@ int ToolExport::run(const QStringList& arguments)
     if (formatName != u"json" && formatName != u"csv")
         return ToolCommandLine::usageError(
             QStringLiteral("export"),
-            QStringLiteral("Unknown format '%1': use json or csv.").arg(formatName));
+            QCoreApplication::translate("ToolExport", "Unknown format '%1': use json or csv.")
+                .arg(formatName));
     const Format format = formatName == u"csv" ? Format::Csv : Format::Json;
 
     QuestionList list;

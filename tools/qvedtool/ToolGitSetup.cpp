@@ -24,10 +24,12 @@ std::optional<QString> git(const QStringList& arguments)
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
         const QString why = process.error() == QProcess::FailedToStart
-                                ? QStringLiteral("git could not be started (is it installed?)")
+                                ? QCoreApplication::translate(
+                                      "ToolGitSetup", "git could not be started (is it installed?)")
                                 : QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-        Utf8Output::error(QStringLiteral("qvedtool git-setup: git %1: %2")
-                              .arg(arguments.join(u' '), why));
+        Utf8Output::error(
+            QCoreApplication::translate("ToolGitSetup", "qvedtool git-setup: git %1: %2")
+                .arg(arguments.join(u' '), why));
         return std::nullopt;
     }
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
@@ -45,7 +47,8 @@ QString quoted(const QString& path)
 int ToolGitSetup::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolGitSetup",
         "In the git repository of the current folder: adds \"*.qus diff=qved merge=qved\" to "
         ".gitattributes and sets the repository's own diff and merge drivers to this qvedtool, "
         "so that git diff shows questions readably and git merge merges question files "
@@ -56,14 +59,15 @@ int ToolGitSetup::run(const QStringList& arguments)
         return ToolCommandLine::usageError(QStringLiteral("git-setup"), parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         Utf8Output out;
-        out.text(QStringLiteral("Usage: qvedtool git-setup\n") + parser.applicationDescription() +
-                 u'\n');
+        out.text(QCoreApplication::translate("ToolGitSetup", "Usage: qvedtool git-setup\n") +
+                 parser.applicationDescription() + u'\n');
         return out.flush() ? ToolCommandLine::Success : ToolCommandLine::Failure;
     }
     if (parser.positionalArguments().size() > 1)
         return ToolCommandLine::usageError(
             QStringLiteral("git-setup"),
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[1]));
+            QCoreApplication::translate("ToolGitSetup", "Unexpected argument '%1'.")
+                .arg(parser.positionalArguments()[1]));
 
     const auto top = git({QStringLiteral("rev-parse"), QStringLiteral("--show-toplevel")});
     if (!top)
@@ -86,7 +90,8 @@ int ToolGitSetup::run(const QStringList& arguments)
     QByteArray content;
     if (attributes.exists()) {
         if (!attributes.open(QIODevice::ReadOnly)) {
-            Utf8Output::error(QStringLiteral("qvedtool git-setup: cannot read %1: %2")
+            Utf8Output::error(QCoreApplication::translate("ToolGitSetup",
+                                                          "qvedtool git-setup: cannot read %1: %2")
                                   .arg(attributesPath, attributes.errorString()));
             return ToolCommandLine::Failure;
         }
@@ -102,7 +107,8 @@ int ToolGitSetup::run(const QStringList& arguments)
         content += AttributesLine + '\n';
         const WriteResult written = SafeFileWriter::writeFile(attributesPath, content);
         if (!written.ok) {
-            Utf8Output::error(QStringLiteral("qvedtool git-setup: cannot write %1: %2")
+            Utf8Output::error(QCoreApplication::translate("ToolGitSetup",
+                                                          "qvedtool git-setup: cannot write %1: %2")
                                   .arg(attributesPath, written.message()));
             return ToolCommandLine::Failure;
         }

@@ -11,6 +11,7 @@
 #include "Windows1252.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -22,18 +23,21 @@ QString shown(const QByteArray& text)
 QString conflictText(const BankMerge::Conflict& conflict)
 {
     if (conflict.field >= 0) {
-        return QStringLiteral("question %1, %2: ours %3, theirs %4")
+        return QCoreApplication::translate("ToolMerge", "question %1, %2: ours %3, theirs %4")
             .arg(conflict.question)
             .arg(QString::fromLatin1(QuestionFields::name(conflict.field)), shown(conflict.ours),
                  shown(conflict.theirs));
     }
     if (conflict.theirs.isEmpty()) {
-        return QStringLiteral("question %1 was changed in ours and deleted in theirs; ours is kept: %2")
+        return QCoreApplication::translate(
+                   "ToolMerge",
+                   "question %1 was changed in ours and deleted in theirs; ours is kept: %2")
             .arg(conflict.question)
             .arg(QuestionText::line(conflict.question, QuestionFields::fromLine(conflict.ours)));
     }
-    return QStringLiteral("question %1 of the base was deleted in ours and changed in theirs; "
-                          "it stays deleted: %2")
+    return QCoreApplication::translate(
+               "ToolMerge", "question %1 of the base was deleted in ours and changed in theirs; "
+                            "it stays deleted: %2")
         .arg(conflict.question)
         .arg(QuestionText::line(conflict.question, QuestionFields::fromLine(conflict.theirs)));
 }
@@ -43,19 +47,24 @@ QString conflictText(const BankMerge::Conflict& conflict)
 int ToolMerge::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolMerge",
         "Merges OURS and THEIRS, two banks that grew from BASE, question by question and field "
         "by field, and writes the result to OUT, or over OURS without -o (as git's merge driver "
         "\"%O %A %B\" expects). The same field changed differently on both sides is a conflict: "
         "the result keeps ours, each conflict is listed on standard error and the exit status "
         "is 1."));
-    parser.addPositionalArgument(QStringLiteral("BASE"), QStringLiteral("The common ancestor."),
+    parser.addPositionalArgument(QStringLiteral("BASE"),
+                                 QCoreApplication::translate("ToolMerge", "The common ancestor."),
                                  QStringLiteral("merge BASE OURS THEIRS"));
-    parser.addPositionalArgument(QStringLiteral("OURS"), QStringLiteral("Our bank."));
-    parser.addPositionalArgument(QStringLiteral("THEIRS"), QStringLiteral("Their bank."));
-    const QCommandLineOption outputOption(QStringLiteral("o"),
-                                          QStringLiteral("Write the merged bank to OUT."),
-                                          QStringLiteral("OUT"));
+    parser.addPositionalArgument(QStringLiteral("OURS"),
+                                 QCoreApplication::translate("ToolMerge", "Our bank."));
+    parser.addPositionalArgument(QStringLiteral("THEIRS"),
+                                 QCoreApplication::translate("ToolMerge", "Their bank."));
+    const QCommandLineOption outputOption(
+        QStringLiteral("o"),
+        QCoreApplication::translate("ToolMerge", "Write the merged bank to OUT."),
+        QStringLiteral("OUT"));
     parser.addOption(outputOption);
     QStringList files;
     if (const auto stop = ToolCommandLine::parseFiles(parser, arguments, files, 3,
@@ -76,11 +85,13 @@ int ToolMerge::run(const QStringList& arguments)
     const QString target = parser.isSet(outputOption) ? parser.value(outputOption) : files[1];
     const WriteResult written = SafeFileWriter::writeFile(target, content);
     if (!written.ok) {
-        Utf8Output::error(QStringLiteral("qvedtool merge: cannot write %1: %2")
-                              .arg(target, written.message()));
+        Utf8Output::error(
+            QCoreApplication::translate("ToolMerge", "qvedtool merge: cannot write %1: %2")
+                .arg(target, written.message()));
         return ToolCommandLine::Failure;
     }
     for (const BankMerge::Conflict& conflict : merged.conflicts)
-        Utf8Output::error(QStringLiteral("qvedtool merge: conflict: ") + conflictText(conflict));
+        Utf8Output::error(QCoreApplication::translate("ToolMerge", "qvedtool merge: conflict: ") +
+                          conflictText(conflict));
     return merged.conflicts.empty() ? ToolCommandLine::Success : ToolCommandLine::ProblemsFound;
 }

@@ -6,6 +6,7 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,17 +37,20 @@ bool sameFile(const QString& a, const QString& b)
 int ToolRecover::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolRecover",
         "Lists the unsaved changes the question editor's recovery journal holds for FILE: how "
         "many, when each was made and which questions it changed, and whether the journal was "
         "cut short. With -o, writes the list as recovered, as the editor's Save would, leaving "
         "out the questions marked deleted; the journal stays. Exit status 0 when changes were "
         "recovered, 1 when there is nothing to recover, 2 on errors."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("ToolRecover", "The question file."),
                                  QStringLiteral("recover FILE"));
     const QCommandLineOption outputOption(
         QStringList{QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("The question file to write."), QStringLiteral("OUT"));
+        QCoreApplication::translate("ToolRecover", "The question file to write."),
+        QStringLiteral("OUT"));
     parser.addOption(outputOption);
     QString file;
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
@@ -56,15 +60,19 @@ int ToolRecover::run(const QStringList& arguments)
     const QString journal = RecoveryJournal::journalPathOf(file);
     if (!QFileInfo::exists(journal)) {
         Utf8Output::error(
-            QStringLiteral("qvedtool recover: no unsaved changes are kept for %1.").arg(name));
+            QCoreApplication::translate("ToolRecover",
+                                        "qvedtool recover: no unsaved changes are kept for %1.")
+                .arg(name));
         return ToolCommandLine::ProblemsFound;
     }
     QuestionRecord record;
     JournalReplay replayed = RecoveryJournal::replay(file, record);
     if (!replayed.error.isEmpty()) {
-        Utf8Output::error(QStringLiteral("qvedtool recover: the unsaved changes of %1 cannot be "
-                                         "recovered: %2.")
-                              .arg(name, replayed.error));
+        Utf8Output::error(
+            QCoreApplication::translate("ToolRecover",
+                                        "qvedtool recover: the unsaved changes of %1 cannot be "
+                                        "recovered: %2.")
+                .arg(name, replayed.error));
         return ToolCommandLine::Failure;
     }
 
@@ -97,15 +105,18 @@ int ToolRecover::run(const QStringList& arguments)
         if (replayed.fileChanged && sameFile(output, file)) {
             out.flush();
             return ToolCommandLine::usageError(
-                Command, QStringLiteral("%1 was changed since the changes were made: write them "
-                                        "to another file.")
-                             .arg(name));
+                Command,
+                QCoreApplication::translate(
+                    "ToolRecover", "%1 was changed since the changes were made: write them "
+                                   "to another file.")
+                    .arg(name));
         }
         const WriteResult result = replayed.list.WriteQuestionFile(output);
         if (!result.ok) {
             out.flush();
-            Utf8Output::error(QStringLiteral("qvedtool recover: cannot write %1: %2")
-                                  .arg(QDir::toNativeSeparators(output), result.platformText));
+            Utf8Output::error(
+                QCoreApplication::translate("ToolRecover", "qvedtool recover: cannot write %1: %2")
+                    .arg(QDir::toNativeSeparators(output), result.platformText));
             return ToolCommandLine::Failure;
         }
         out.text(QStringLiteral("Written: %1\n").arg(QDir::toNativeSeparators(output)));

@@ -8,6 +8,7 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,7 +34,8 @@ QJsonObject json(const ReferenceCheck::Finding& finding)
 int ToolRefcheck::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolRefcheck",
         "Compares the right answer of each question of a Bible book in FILE with the text of "
         "the verse or verses it cites, read from an installed SWORD Bible module, and lists the "
         "suspects as \"N: REFERENCE: verdict\": \"answer in REF\" when a verse within three in "
@@ -48,15 +50,18 @@ int ToolRefcheck::run(const QStringList& arguments)
         "with number, reference, kind, verdict, suggestion (or null), verse (the text compared) "
         "and matched. Exit status 1 when any question is suspect, 2 when no Bible module is "
         "installed."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("ToolRefcheck", "The question file."),
                                  QStringLiteral("refcheck FILE"));
     const QCommandLineOption moduleOption(
         QStringLiteral("module"),
-        QStringLiteral("The Bible module, by name or abbreviation (default KJV)."),
+        QCoreApplication::translate("ToolRefcheck",
+                                    "The Bible module, by name or abbreviation (default KJV)."),
         QStringLiteral("NAME"));
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("text (the default) or json."),
-                                          QStringLiteral("FORMAT"), QStringLiteral("text"));
+    const QCommandLineOption formatOption(
+        QStringLiteral("format"),
+        QCoreApplication::translate("ToolRefcheck", "text (the default) or json."),
+        QStringLiteral("FORMAT"), QStringLiteral("text"));
     parser.addOption(moduleOption);
     parser.addOption(formatOption);
     QString file;
@@ -66,16 +71,20 @@ int ToolRefcheck::run(const QStringList& arguments)
     if (format != u"text" && format != u"json")
         return ToolCommandLine::usageError(
             QStringLiteral("refcheck"),
-            QStringLiteral("Unknown format '%1': use text or json.").arg(format));
+            QCoreApplication::translate("ToolRefcheck", "Unknown format '%1': use text or json.")
+                .arg(format));
 
     BibleLookup bible;
     if (!bible.available()) {
-        Utf8Output::error(QStringLiteral("qvedtool refcheck: ") + BibleLookup::noModuleMessage());
+        Utf8Output::error(QCoreApplication::translate("ToolRefcheck", "qvedtool refcheck: ") +
+                          BibleLookup::noModuleMessage());
         return ToolCommandLine::Failure;
     }
     if (parser.isSet(moduleOption) && !bible.setModule(parser.value(moduleOption))) {
-        Utf8Output::error(QStringLiteral("qvedtool refcheck: no Bible module '%1' is installed.")
-                              .arg(parser.value(moduleOption)));
+        Utf8Output::error(
+            QCoreApplication::translate("ToolRefcheck",
+                                        "qvedtool refcheck: no Bible module '%1' is installed.")
+                .arg(parser.value(moduleOption)));
         return ToolCommandLine::Failure;
     }
     QuestionList list;

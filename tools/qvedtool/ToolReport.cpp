@@ -12,6 +12,7 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -28,21 +29,26 @@ const QStringList Layouts = {QStringLiteral("key"), QStringLiteral("test"), QStr
 int ToolReport::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolReport",
         "Writes a report of FILE to a PDF file with the question editor's layouts: key (test "
         "format with answer key), test (test format) or list (question list). Without --range "
         "every question is reported; a range beginning below 1 starts at 1 and an end beyond "
         "the last question stops there, as in the editor's report setup."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("ToolReport", "The question file."),
                                  QStringLiteral("report FILE"));
     const QCommandLineOption layoutOption(
-        QStringLiteral("layout"), QStringLiteral("key, test or list."), QStringLiteral("LAYOUT"));
+        QStringLiteral("layout"), QCoreApplication::translate("ToolReport", "key, test or list."),
+        QStringLiteral("LAYOUT"));
     const QCommandLineOption rangeOption(
-        QStringLiteral("range"), QStringLiteral("Only questions B to E, for example 10-25."),
+        QStringLiteral("range"),
+        QCoreApplication::translate("ToolReport", "Only questions B to E, for example 10-25."),
         QStringLiteral("B-E"));
     const QCommandLineOption outputOption(
         QStringList{QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("The PDF file to write."), QStringLiteral("OUT.pdf"));
+        QCoreApplication::translate("ToolReport", "The PDF file to write."),
+        QStringLiteral("OUT.pdf"));
     parser.addOption(layoutOption);
     parser.addOption(rangeOption);
     parser.addOption(outputOption);
@@ -51,14 +57,17 @@ int ToolReport::run(const QStringList& arguments)
         return *stop;
 
     if (!parser.isSet(layoutOption))
-        return ToolCommandLine::usageError(Command, QStringLiteral("No --layout given."));
+        return ToolCommandLine::usageError(
+            Command, QCoreApplication::translate("ToolReport", "No --layout given."));
     const int reportType = int(Layouts.indexOf(parser.value(layoutOption)));
     if (reportType < 0)
         return ToolCommandLine::usageError(
-            Command, QStringLiteral("Unknown layout '%1': use key, test or list.")
-                         .arg(parser.value(layoutOption)));
+            Command,
+            QCoreApplication::translate("ToolReport", "Unknown layout '%1': use key, test or list.")
+                .arg(parser.value(layoutOption)));
     if (!parser.isSet(outputOption))
-        return ToolCommandLine::usageError(Command, QStringLiteral("No output file given (-o)."));
+        return ToolCommandLine::usageError(
+            Command, QCoreApplication::translate("ToolReport", "No output file given (-o)."));
     const QString output = parser.value(outputOption);
     if (const QString refused = ReportOutputFile::refusal(file, output); !refused.isEmpty())
         return ToolCommandLine::usageError(Command, refused);
@@ -85,10 +94,12 @@ int ToolReport::run(const QStringList& arguments)
         return ToolCommandLine::Failure;
     }
     if (range && range->beginning > list.count()) {
-        Utf8Output::error(QStringLiteral("The range %1 begins past the last question (%2 in %3).")
-                              .arg(parser.value(rangeOption))
-                              .arg(list.count())
-                              .arg(QuestionFileReader::displayName(file)));
+        Utf8Output::error(
+            QCoreApplication::translate("ToolReport",
+                                        "The range %1 begins past the last question (%2 in %3).")
+                .arg(parser.value(rangeOption))
+                .arg(list.count())
+                .arg(QuestionFileReader::displayName(file)));
         return ToolCommandLine::Failure;
     }
 
@@ -115,7 +126,9 @@ int ToolReport::run(const QStringList& arguments)
 
 std::optional<ToolReport::Range> ToolReport::parseRange(const QString& text, QString& problem)
 {
-    problem = QStringLiteral("The range '%1' is not two whole numbers B-E.").arg(text);
+    problem =
+        QCoreApplication::translate("ToolReport", "The range '%1' is not two whole numbers B-E.")
+            .arg(text);
     // The separating hyphen is the first one after the beginning's sign.
     const qsizetype hyphen = text.indexOf(u'-', 1);
     if (hyphen < 0)
@@ -131,7 +144,9 @@ std::optional<ToolReport::Range> ToolReport::parseRange(const QString& text, QSt
             digits = digits.sliced(1);
         if (!ParseInteger(piece) && !digits.isEmpty() &&
             std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
-            problem = QStringLiteral("The number %1 is too large for a range.").arg(piece);
+            problem =
+                QCoreApplication::translate("ToolReport", "The number %1 is too large for a range.")
+                    .arg(piece);
     }
     if (!beginning || !end)
         return std::nullopt;

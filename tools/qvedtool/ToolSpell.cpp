@@ -11,6 +11,7 @@
 #include "Windows1252.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -34,24 +35,28 @@ qsizetype firstNonTextByte(QByteArrayView line)
 int ToolSpell::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolSpell",
         "Lists each misspelt word of the questions and answers of FILE as \"N: FIELD: word\", "
         "and each line that does not decode as \"N: problem\", then how many questions and "
         "words there were. Words of the Bible module and of the author's own list pass. Exit "
         "status 1 when any word is misspelt or any line does not decode."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("ToolSpell", "The question file."),
                                  QStringLiteral("spell FILE"));
     const QCommandLineOption dictionaryOption(
         QStringLiteral("dictionary"),
-        QStringLiteral("A Hunspell .dic file (its .aff beside it) or a language such as en_GB; "
-                       "en_US by default."),
+        QCoreApplication::translate(
+            "ToolSpell", "A Hunspell .dic file (its .aff beside it) or a language such as en_GB; "
+                         "en_US by default."),
         QStringLiteral("PATH"));
     parser.addOption(dictionaryOption);
     // Hunspell takes a good part of a second to suggest for a word it has
     // never seen: a bank of invented words would take many minutes.
     const QCommandLineOption suggestionsOption(
         QStringLiteral("suggestions"),
-        QStringLiteral("Up to five suggestions after each word: \"N: FIELD: word (a, b)\"."));
+        QCoreApplication::translate(
+            "ToolSpell", "Up to five suggestions after each word: \"N: FIELD: word (a, b)\"."));
     parser.addOption(suggestionsOption);
     QString file;
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
@@ -61,10 +66,12 @@ int ToolSpell::run(const QStringList& arguments)
     const QString dictionary =
         parser.isSet(dictionaryOption) ? parser.value(dictionaryOption) : QStringLiteral("en_US");
     if (!checker.loadDictionary(dictionary)) {
-        Utf8Output::error(
-            parser.isSet(dictionaryOption)
-                ? QStringLiteral("qvedtool spell: cannot read the dictionary '%1'.").arg(dictionary)
-                : QStringLiteral("qvedtool spell: ") + SpellChecker::noDictionaryMessage());
+        Utf8Output::error(parser.isSet(dictionaryOption)
+                              ? QCoreApplication::translate(
+                                    "ToolSpell", "qvedtool spell: cannot read the dictionary '%1'.")
+                                    .arg(dictionary)
+                              : QCoreApplication::translate("ToolSpell", "qvedtool spell: ") +
+                                    SpellChecker::noDictionaryMessage());
         return ToolCommandLine::Failure;
     }
     checker.addAuthorLists(BibleLookup());
@@ -84,9 +91,10 @@ int ToolSpell::run(const QStringList& arguments)
         try {
             DecodeQuestionLine(list.line(i), record, DecodeMode::Full);
             if (const qsizetype at = firstNonTextByte(list.line(i)); at >= 0)
-                problem = QStringLiteral("byte 0x%1 at column %2 is no text")
-                              .arg(uchar(list.line(i)[at]), 2, 16, QLatin1Char('0'))
-                              .arg(at + 1);
+                problem =
+                    QCoreApplication::translate("ToolSpell", "byte 0x%1 at column %2 is no text")
+                        .arg(uchar(list.line(i)[at]), 2, 16, QLatin1Char('0'))
+                        .arg(at + 1);
         } catch (const QvedError& e) {
             problem = e.message();
         }

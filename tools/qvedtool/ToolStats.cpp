@@ -8,6 +8,7 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -22,12 +23,14 @@ constexpr int Choices = QuestionStatistics::Choices;
 int ToolStats::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolStats",
         "Counts the questions of FILE by book, by level and by correct answer, and gives each "
         "letter's share of the questions that have a correct answer A to D. A value that is "
         "missing or outside its list counts as (none); lines that do not decode are counted "
         "apart."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("ToolStats", "The question file."),
                                  QStringLiteral("stats FILE"));
     QString file;
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))

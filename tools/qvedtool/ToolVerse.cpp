@@ -6,22 +6,26 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 int ToolVerse::run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ToolVerse",
         "Prints the text of the verse, verses or chapter REFERENCE names, such as \"Gen. 2:7\", "
         "\"3 John 1:14\", \"Genesis 2:7-9\" or \"Ps. 23\", read from an installed SWORD Bible "
         "module. Books are named by the editor's abbreviations or by SWORD's own names. One "
         "reference at a time: a list (\"Gen. 1:1;2:3\", \"Gen. 1:1,3\") or a range of "
         "chapters (\"Gen. 1-2\") is refused, as is a chapter or verse the book does not have, "
         "each with a message and exit status 2."));
-    parser.addPositionalArgument(QStringLiteral("REFERENCE"), QStringLiteral("The reference."),
+    parser.addPositionalArgument(QStringLiteral("REFERENCE"),
+                                 QCoreApplication::translate("ToolVerse", "The reference."),
                                  QStringLiteral("verse REFERENCE"));
     const QCommandLineOption moduleOption(
         QStringLiteral("module"),
-        QStringLiteral("The Bible module, by name or abbreviation (default KJV)."),
+        QCoreApplication::translate("ToolVerse",
+                                    "The Bible module, by name or abbreviation (default KJV)."),
         QStringLiteral("NAME"));
     parser.addOption(moduleOption);
     QString reference;
@@ -31,13 +35,15 @@ int ToolVerse::run(const QStringList& arguments)
 
     BibleLookup bible;
     if (parser.isSet(moduleOption) && !bible.setModule(parser.value(moduleOption))) {
-        Utf8Output::error(QStringLiteral("qvedtool verse: no Bible module '%1' is installed.")
+        Utf8Output::error(QCoreApplication::translate(
+                              "ToolVerse", "qvedtool verse: no Bible module '%1' is installed.")
                               .arg(parser.value(moduleOption)));
         return ToolCommandLine::Failure;
     }
     const Passage passage = bible.passage(reference);
     if (passage.outcome != Passage::Outcome::Found) {
-        Utf8Output::error(QStringLiteral("qvedtool verse: ") + passage.message);
+        Utf8Output::error(QCoreApplication::translate("ToolVerse", "qvedtool verse: ") +
+                          passage.message);
         return ToolCommandLine::Failure;
     }
     Utf8Output out;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <cstdio>
@@ -17,7 +18,8 @@ public:
         m_ok = m_file.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered,
                            QFileDevice::DontCloseHandle);
         if (!m_ok)
-            error(QStringLiteral("qvedtool: cannot write to standard output: ") +
+            error(QCoreApplication::translate("Utf8Output",
+                                              "qvedtool: cannot write to standard output: ") +
                   m_file.errorString());
     }
     ~Utf8Output() { flush(); }
@@ -38,7 +40,8 @@ public:
     {
         if (m_ok && m_file.write(m_buffer) != m_buffer.size()) {
             m_ok = false;
-            error(QStringLiteral("qvedtool: cannot write to standard output: ") +
+            error(QCoreApplication::translate("Utf8Output",
+                                              "qvedtool: cannot write to standard output: ") +
                   m_file.errorString());
         }
         m_buffer.resize(0);
