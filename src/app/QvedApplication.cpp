@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "QvedApplication.h"
 
+#include "EditorSettings.h"
 #include "QvedError.h"
 #include "QvedVersion.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <cstring>
 
@@ -37,16 +40,19 @@ int QvedApplication::answerCommandLine(int argc, char** argv)
     const QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qved3"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QVED_VERSION));
+    Translations::install(EditorSettings::ReadLanguage());
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Edits the question files (.qus) of the baseball Bible quiz: a grid of the\n"
-                       "questions, checks before every change is stored, search and reports.\n"
-                       "Opening a file leaves a backup copy (.qbk) beside it."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "QvedApplication",
+        "Edits the question files (.qus) of the baseball Bible quiz: a grid of the\n"
+        "questions, checks before every change is stored, search and reports.\n"
+        "Opening a file leaves a backup copy (.qbk) beside it."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The question file to open (optional)."),
-                                 QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("QvedApplication", "The question file to open (optional)."),
+        QStringLiteral("[FILE]"));
     parser.process(core); // prints the help or the version and ends the program
     return 0;
 }

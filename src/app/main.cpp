@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "EditorSettings.h"
 #include "ProgramNames.h"
 #include "QtUserPrompts.h"
 #include "QvedApplication.h"
 #include "TdmQVED3.h"
 #include "TfrmMain.h"
+#include "Translations.h"
 
 #include <QHashSeed>
 #include <QIcon>
@@ -26,6 +28,8 @@ int main(int argc, char** argv)
     QvedApplication::setApplicationName(ProgramNames::Application);
     QvedApplication::setOrganizationName(ProgramNames::Organization);
     QvedApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+    // Before any window: every text is made in the language of the start.
+    Translations::install(EditorSettings::ReadLanguage());
 
     // The data module holds the report table for the whole run.
     TdmQVED3 dmQVED3;

@@ -15,6 +15,7 @@
 #include "ToolSpell.h"
 #include "ToolStats.h"
 #include "ToolVerse.h"
+#include "Translations.h"
 #include "Utf8Output.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,7 @@ namespace {
 void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtFatalMsg)
-        Utf8Output::error(QStringLiteral("qvedtool: ") + message);
+        Utf8Output::error(QCoreApplication::translate("main", "qvedtool: ") + message);
 }
 
 // arguments: the program, then the command and its arguments.
@@ -40,10 +41,14 @@ int runCommand(const QStringList& arguments)
     // the validation table.
     QCoreApplication::setOrganizationName(ProgramNames::Organization);
     QCoreApplication::setApplicationName(ProgramNames::Application);
+    // The help and the messages in the system's language; what goes to
+    // standard output for other programs to read keeps its English words.
+    Translations::install();
 
     const QString command = arguments.value(1);
     if (command.isEmpty())
-        return ToolCommandLine::usageError({}, QStringLiteral("No command given."));
+        return ToolCommandLine::usageError(
+            {}, QCoreApplication::translate("main", "No command given."));
     if (command == u"-h" || command == u"--help" || command == u"-?" || command == u"help") {
         Utf8Output out;
         out.text(ToolCommandLine::helpText());
@@ -81,8 +86,10 @@ int runCommand(const QStringList& arguments)
     if (command == u"verse")
         return ToolVerse::run(arguments);
     if (command.startsWith(u'-'))
-        return ToolCommandLine::usageError({}, QStringLiteral("Unknown option '%1'.").arg(command));
-    return ToolCommandLine::usageError({}, QStringLiteral("Unknown command '%1'.").arg(command));
+        return ToolCommandLine::usageError(
+            {}, QCoreApplication::translate("main", "Unknown option '%1'.").arg(command));
+    return ToolCommandLine::usageError(
+        {}, QCoreApplication::translate("main", "Unknown command '%1'.").arg(command));
 }
 
 } // namespace
@@ -105,6 +112,6 @@ try {
     const QCoreApplication app(argc, argv);
     return runCommand(QCoreApplication::arguments());
 } catch (const std::bad_alloc&) {
-    Utf8Output::error(QStringLiteral("qvedtool: out of memory."));
+    Utf8Output::error(QCoreApplication::translate("main", "qvedtool: out of memory."));
     return ToolCommandLine::Failure;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "HelpWindow.h"
 
+#include "Translations.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QTextBrowser>
@@ -9,12 +11,15 @@
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Quorvale Question Editor Help"));
+    setWindowTitle(tr("Quorvale Question Editor Help"));
     resize(640, 560);
     auto* layout = new QVBoxLayout(this);
     auto* browser = new QTextBrowser(this);
     browser->setOpenExternalLinks(false);
-    QFile page(QStringLiteral(":/help/help.html"));
+    // The help in the language of the editor's texts, when there is one.
+    QFile page(QStringLiteral(":/help/help_%1.html").arg(Translations::current()));
+    if (!page.exists())
+        page.setFileName(QStringLiteral(":/help/help.html"));
     if (page.open(QIODevice::ReadOnly))
         browser->setHtml(QString::fromUtf8(page.readAll()));
     layout->addWidget(browser);

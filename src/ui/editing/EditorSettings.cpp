@@ -62,3 +62,16 @@ void EditorSettings::WriteSettings(const EditorPreferences& preferences)
     settings.setValue(QStringLiteral("Preferences/BubbleHints"), flag(preferences.helpHints));
     settings.sync();
 }
+
+QString EditorSettings::ReadLanguage()
+{
+    QSettings settings(Organization, Application);
+    return settings.value(QStringLiteral("Preferences/Language")).toString();
+}
+
+void EditorSettings::WriteLanguage(const QString& language)
+{
+    QSettings settings(Organization, Application);
+    settings.setValue(QStringLiteral("Preferences/Language"), language);
+    settings.sync();
+}

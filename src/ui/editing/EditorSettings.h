@@ -5,8 +5,8 @@
 
 struct EditorPreferences;
 
-// The per-user settings: the two dialog folders, the four editing options
-// and the installation folder the help file is found in. Every value is
+// The per-user settings: the two dialog folders, the four editing options,
+// the language and the installation folder the help file is found in. Every value is
 // stored as text, booleans as "1" and "0".
 class EditorSettings
 {
@@ -19,4 +19,9 @@ public:
     // Reads into the preferences; returns the help file path.
     static QString ReadSettings(EditorPreferences& preferences, const QString& programFolder);
     static void WriteSettings(const EditorPreferences& preferences);
+
+    // The language chosen in Options > Language ("en", "es"); empty for the
+    // system's.
+    static QString ReadLanguage();
+    static void WriteLanguage(const QString& language);
 };

@@ -40,117 +40,104 @@ void MainWindowControls::buildControls(QMainWindow& window, QAbstractItemModel& 
 
 void MainWindowControls::buildActions(QMainWindow& window)
 {
-    btnOpen = action(window, QStringLiteral("btnOpen"), QStringLiteral("Open"),
-                     QStringLiteral("Open|Open a file."), QStringLiteral("open"));
-    btnSave = action(window, QStringLiteral("btnSave"), QStringLiteral("Save"),
-                     QStringLiteral("Save|Save the current file."), QStringLiteral("save"));
-    btnAdd = action(window, QStringLiteral("btnAdd"), QStringLiteral("New Question"),
-                    QStringLiteral("New Question|Add a new question."), QStringLiteral("add"));
-    btnEdit = action(window, QStringLiteral("btnEdit"), QStringLiteral("Edit"),
-                     QStringLiteral("Edit|Edit the highlighted question."), QStringLiteral("edit"));
-    btnDelete = action(window, QStringLiteral("btnDelete"), QStringLiteral("Delete"),
-                       QStringLiteral("Delete|Delete the highlighted question(s)."),
-                       QStringLiteral("delete"));
-    btnCancelEdit =
-        action(window, QStringLiteral("btnCancelEdit"), QStringLiteral("Cancel Edit"),
-               QStringLiteral("Cancel Edit|Reload the edit boxes without saving any changes."),
-               QStringLiteral("canceledit"));
-    btnUndo = action(window, QStringLiteral("btnUndo"), QStringLiteral("Undo"),
-                     QStringLiteral("Undo|Take back the last change to the list."),
-                     QStringLiteral("undo"));
-    btnRedo = action(window, QStringLiteral("btnRedo"), QStringLiteral("Redo"),
-                     QStringLiteral("Redo|Make again the change last taken back."),
-                     QStringLiteral("redo"));
-    btnGoTo =
-        action(window, QStringLiteral("btnGoTo"), QStringLiteral("Search"),
-               QStringLiteral("Search|Open the question search form"), QStringLiteral("search"));
-    btnReports = action(window, QStringLiteral("btnReports"), QStringLiteral("Print Reports"),
-                        QStringLiteral("Print Reports|Show report generation screen"),
-                        QStringLiteral("reports"));
-    btnExit = action(window, QStringLiteral("btnExit"), QStringLiteral("Exit"),
-                     QStringLiteral("Exit|Exit the application."), QStringLiteral("exit"));
+    btnOpen = action(window, QStringLiteral("btnOpen"), tr("Open"), tr("Open|Open a file."),
+                     QStringLiteral("open"));
+    btnSave = action(window, QStringLiteral("btnSave"), tr("Save"),
+                     tr("Save|Save the current file."), QStringLiteral("save"));
+    btnAdd = action(window, QStringLiteral("btnAdd"), tr("New Question"),
+                    tr("New Question|Add a new question."), QStringLiteral("add"));
+    btnEdit = action(window, QStringLiteral("btnEdit"), tr("Edit"),
+                     tr("Edit|Edit the highlighted question."), QStringLiteral("edit"));
+    btnDelete = action(window, QStringLiteral("btnDelete"), tr("Delete"),
+                       tr("Delete|Delete the highlighted question(s)."), QStringLiteral("delete"));
+    btnCancelEdit = action(window, QStringLiteral("btnCancelEdit"), tr("Cancel Edit"),
+                           tr("Cancel Edit|Reload the edit boxes without saving any changes."),
+                           QStringLiteral("canceledit"));
+    btnUndo = action(window, QStringLiteral("btnUndo"), tr("Undo"),
+                     tr("Undo|Take back the last change to the list."), QStringLiteral("undo"));
+    btnRedo = action(window, QStringLiteral("btnRedo"), tr("Redo"),
+                     tr("Redo|Make again the change last taken back."), QStringLiteral("redo"));
+    btnGoTo = action(window, QStringLiteral("btnGoTo"), tr("Search"),
+                     tr("Search|Open the question search form"), QStringLiteral("search"));
+    btnReports =
+        action(window, QStringLiteral("btnReports"), tr("Print Reports"),
+               tr("Print Reports|Show report generation screen"), QStringLiteral("reports"));
+    btnExit = action(window, QStringLiteral("btnExit"), tr("Exit"),
+                     tr("Exit|Exit the application."), QStringLiteral("exit"));
 
-    mnuFileOpen = action(window, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open..."),
-                         QStringLiteral("Open a file"));
-    mnuFileNew = action(window, QStringLiteral("mnuFileNew"), QStringLiteral("&New"),
-                        QStringLiteral("New|Begin a New Question File"));
-    mnuFileSave = action(window, QStringLiteral("mnuFileSave"), QStringLiteral("&Save"),
-                         QStringLiteral("Save current file"));
-    mnuFileSaveAs = action(window, QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save &As..."),
-                           QStringLiteral("Save the current question list with a new name."));
-    mnuFileExit = action(window, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"),
-                         QStringLiteral("Exit application"));
+    mnuFileOpen = action(window, QStringLiteral("mnuFileOpen"), tr("&Open..."), tr("Open a file"));
+    mnuFileNew = action(window, QStringLiteral("mnuFileNew"), tr("&New"),
+                        tr("New|Begin a New Question File"));
+    mnuFileSave =
+        action(window, QStringLiteral("mnuFileSave"), tr("&Save"), tr("Save current file"));
+    mnuFileSaveAs = action(window, QStringLiteral("mnuFileSaveAs"), tr("Save &As..."),
+                           tr("Save the current question list with a new name."));
+    mnuFileExit =
+        action(window, QStringLiteral("mnuFileExit"), tr("E&xit"), tr("Exit application"));
     mnuFileExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
 
-    mnuActionsAdd = action(window, QStringLiteral("mnuActionsAdd"), QStringLiteral("&Add"),
-                           QStringLiteral("Add|Add a new question (to the end of the list only)."));
+    mnuActionsAdd = action(window, QStringLiteral("mnuActionsAdd"), tr("&Add"),
+                           tr("Add|Add a new question (to the end of the list only)."));
     mnuActionsCancelEdit =
-        action(window, QStringLiteral("mnuActionsCancelEdit"), QStringLiteral("&Cancel Edit"), QString());
-    mnuActionsDelete = action(window,
-        QStringLiteral("mnuActionsDelete"), QStringLiteral("&Delete/Restore"),
-        QStringLiteral("Delete/Restore|Mark the highlighted questions for deletion/restoration."));
-    mnuActionsEdit = action(window, QStringLiteral("mnuActionsEdit"), QStringLiteral("&Edit"),
-                            QStringLiteral("Edit|Edit the highlighted question."));
-    mnuActionsSearch =
-        action(window, QStringLiteral("mnuActionsSearch"), QStringLiteral("&Search"), QString());
-    mnuActionsUndo = action(window, QStringLiteral("mnuActionsUndo"), QStringLiteral("&Undo"),
-                            QStringLiteral("Take back the last change to the list."));
-    mnuActionsRedo = action(window, QStringLiteral("mnuActionsRedo"), QStringLiteral("&Redo"),
-                            QStringLiteral("Make again the change last taken back."));
+        action(window, QStringLiteral("mnuActionsCancelEdit"), tr("&Cancel Edit"), QString());
+    mnuActionsDelete =
+        action(window, QStringLiteral("mnuActionsDelete"), tr("&Delete/Restore"),
+               tr("Delete/Restore|Mark the highlighted questions for deletion/restoration."));
+    mnuActionsEdit = action(window, QStringLiteral("mnuActionsEdit"), tr("&Edit"),
+                            tr("Edit|Edit the highlighted question."));
+    mnuActionsSearch = action(window, QStringLiteral("mnuActionsSearch"), tr("&Search"), QString());
+    mnuActionsUndo = action(window, QStringLiteral("mnuActionsUndo"), tr("&Undo"),
+                            tr("Take back the last change to the list."));
+    mnuActionsRedo = action(window, QStringLiteral("mnuActionsRedo"), tr("&Redo"),
+                            tr("Make again the change last taken back."));
     // In a text box these keys undo typing there: the box takes them first.
     mnuActionsUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     mnuActionsRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
-    mnuOptionsAutosave =
-        action(window, QStringLiteral("mnuOptionsAutosave"), QStringLiteral("&Autosave"),
-               QStringLiteral("Automatically save changes when moving to another record."));
+    mnuOptionsAutosave = action(window, QStringLiteral("mnuOptionsAutosave"), tr("&Autosave"),
+                                tr("Automatically save changes when moving to another record."));
     mnuOptionsAlwaysWarn =
-        action(window, QStringLiteral("mnuOptionsAlwaysWarn"), QStringLiteral("Always &Warn"),
-               QStringLiteral("Displays a message when you type unacceptable characters."));
-    mnuOptionsResetValidate =
-        action(window, QStringLiteral("mnuOptionsResetValidate"),
-               QStringLiteral("&Reset Validate with each record change"),
-               QStringLiteral("|Allow the Validation checkbox to remain unchecked."));
-    mnuOptionsHelpHints =
-        action(window, QStringLiteral("mnuOptionsHelpHints"), QStringLiteral("Help Hints"),
-               QStringLiteral("Toggle \"Bubble\" Hints|Toggle Hint Boxes on and off"));
+        action(window, QStringLiteral("mnuOptionsAlwaysWarn"), tr("Always &Warn"),
+               tr("Displays a message when you type unacceptable characters."));
+    mnuOptionsResetValidate = action(window, QStringLiteral("mnuOptionsResetValidate"),
+                                     tr("&Reset Validate with each record change"),
+                                     tr("|Allow the Validation checkbox to remain unchecked."));
+    mnuOptionsHelpHints = action(window, QStringLiteral("mnuOptionsHelpHints"), tr("Help Hints"),
+                                 tr("Toggle \"Bubble\" Hints|Toggle Hint Boxes on and off"));
     for (QAction* option :
          {mnuOptionsAutosave, mnuOptionsAlwaysWarn, mnuOptionsResetValidate, mnuOptionsHelpHints})
         option->setCheckable(true);
     mnuOptionsRebuildValidationTable =
         action(window, QStringLiteral("mnuOptionsRebuildValidationTable"),
-               QStringLiteral("Rebuild &Validation Table"),
-               QStringLiteral("|Rebuilds and reloads the validation table."));
+               tr("Rebuild &Validation Table"), tr("|Rebuilds and reloads the validation table."));
 
-    mnuReports = action(window, QStringLiteral("mnuReports"), QStringLiteral("&Reports"),
-                        QStringLiteral("Display the report request window."));
-    mnuHelpHelp = action(window, QStringLiteral("mnuHelpHelp"), QStringLiteral("&Help"),
-                         QStringLiteral("Open the help file"));
-    mnuHelpAbout = action(window, QStringLiteral("mnuHelpAbout"), QStringLiteral("&About..."),
-                          QStringLiteral("Display the about box"));
+    mnuReports = action(window, QStringLiteral("mnuReports"), tr("&Reports"),
+                        tr("Display the report request window."));
+    mnuHelpHelp =
+        action(window, QStringLiteral("mnuHelpHelp"), tr("&Help"), tr("Open the help file"));
+    mnuHelpAbout = action(window, QStringLiteral("mnuHelpAbout"), tr("&About..."),
+                          tr("Display the about box"));
 
-    popAdd = action(window, QStringLiteral("popAdd"), QStringLiteral("&Add"),
-                    QStringLiteral("Add a new question (to the end of the list only)."));
-    popEdit = action(window, QStringLiteral("popEdit"), QStringLiteral("&Edit"),
-                     QStringLiteral("Edit the highlighted question."));
-    popToggleDelete =
-        action(window, QStringLiteral("popToggleDelete"), QStringLiteral("&Toggle Delete Flag"),
-               QStringLiteral("Mark the highlighted questions for deletion/restoration."));
-    popCancel = action(window, QStringLiteral("popCancel"), QStringLiteral("C&lose"),
-                       QStringLiteral("Close this menu."));
+    popAdd = action(window, QStringLiteral("popAdd"), tr("&Add"),
+                    tr("Add a new question (to the end of the list only)."));
+    popEdit = action(window, QStringLiteral("popEdit"), tr("&Edit"),
+                     tr("Edit the highlighted question."));
+    popToggleDelete = action(window, QStringLiteral("popToggleDelete"), tr("&Toggle Delete Flag"),
+                             tr("Mark the highlighted questions for deletion/restoration."));
+    popCancel = action(window, QStringLiteral("popCancel"), tr("C&lose"), tr("Close this menu."));
 }
 
 void MainWindowControls::buildMenus(QMainWindow& window)
 {
     window.menuBar()->setObjectName(QStringLiteral("mnuMain"));
-    QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = window.menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     file->addActions({mnuFileOpen, mnuFileNew, mnuFileSave, mnuFileSaveAs});
     file->addSeparator();
     file->addAction(mnuFileExit);
 
-    QMenu* actions = window.menuBar()->addMenu(QStringLiteral("&Actions"));
+    QMenu* actions = window.menuBar()->addMenu(tr("&Actions"));
     actions->setObjectName(QStringLiteral("Actions1"));
     actions->addActions({mnuActionsUndo, mnuActionsRedo});
     actions->addSeparator();
@@ -158,22 +145,24 @@ void MainWindowControls::buildMenus(QMainWindow& window)
     actions->addSeparator();
     actions->addAction(mnuActionsSearch);
 
-    QMenu* options = window.menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = window.menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
     options->addActions(
         {mnuOptionsAutosave, mnuOptionsAlwaysWarn, mnuOptionsResetValidate, mnuOptionsHelpHints});
     options->addSeparator();
     options->addAction(mnuOptionsRebuildValidationTable);
+    mnuOptionsLanguage = options->addMenu(tr("&Language"));
+    mnuOptionsLanguage->setObjectName(QStringLiteral("mnuOptionsLanguage"));
 
     // The whole-bank tools; each tool adds its own commands.
-    mnuTools = window.menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools = window.menuBar()->addMenu(tr("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
 
     window.menuBar()->addAction(mnuReports);
 
-    QMenu* help = window.menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = window.menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    help->setStatusTip(QStringLiteral("Open the help file"));
+    help->setStatusTip(tr("Open the help file"));
     help->addActions({mnuHelpHelp, mnuHelpAbout});
 
     popEditMenu = new QMenu(&window);
@@ -185,7 +174,7 @@ void MainWindowControls::buildMenus(QMainWindow& window)
 
 void MainWindowControls::buildToolBar(QMainWindow& window)
 {
-    ToolBar1 = window.addToolBar(QStringLiteral("Tools"));
+    ToolBar1 = window.addToolBar(tr("Tools"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
@@ -226,7 +215,7 @@ void MainWindowControls::buildStatusBar(QMainWindow& window)
     statusClock->setAlignment(Qt::AlignCenter);
     window.statusBar()->setObjectName(QStringLiteral("stbStatus"));
     window.statusBar()->addWidget(statusHint, 1);
-    statusJournal = new QLabel(QStringLiteral("Changes not kept for recovery"), &window);
+    statusJournal = new QLabel(tr("Changes not kept for recovery"), &window);
     statusJournal->setObjectName(QStringLiteral("stbJournal"));
     statusJournal->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
     statusJournal->hide();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 class DetailPanel;
 class QAbstractItemModel;
 class QAction;
@@ -16,6 +18,9 @@ class QuestionGrid;
 // names them. The window wires them to their commands.
 struct MainWindowControls
 {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowControls)
+
+public:
     // Makes every control in the window; the grid shows the model.
     void buildControls(QMainWindow& window, QAbstractItemModel& model);
 
@@ -53,6 +58,7 @@ struct MainWindowControls
     QAction* mnuHelpHelp;
     QAction* mnuHelpAbout;
 
+    QMenu* mnuOptionsLanguage; // filled by LanguageMenu
     QMenu* mnuTools;
     QMenu* popEditMenu;
     QAction* popAdd;

@@ -9,6 +9,7 @@
 #include "EscapeAndHintFilter.h"
 #include "FileCommands.h"
 #include "HelpWindow.h"
+#include "LanguageMenu.h"
 #include "QuestionDocument.h"
 #include "QuestionGrid.h"
 #include "QuestionGridModel.h"
@@ -61,7 +62,7 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     // registered by hand.
     Q_INIT_RESOURCE(ui);
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quorvale Question Editor"));
+    setWindowTitle(tr("Quorvale Question Editor"));
     resize(630, 450);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -84,11 +85,12 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     connectHistory();
     // Tools: the whole-bank tools, then the verse and spelling, then the test.
     new BankTools(*this, *m_model, m_prompts);
+    new LanguageMenu(*mnuOptionsLanguage, m_prompts, this);
     mnuTools->addSeparator();
     new ScriptureLink(*this, *pnlDetails, *mnuTools);
     new SpellingLink(*pnlDetails, *mnuTools, m_prompts, this);
     mnuTools->addSeparator();
-    QAction* buildTest = mnuTools->addAction(QStringLiteral("&Build Test..."), this, [this] {
+    QAction* buildTest = mnuTools->addAction(tr("&Build Test..."), this, [this] {
         TfrmBuildTest(m_document->list(), m_table, m_prompts,
                       m_document->isUntitled() ? QString() : m_document->fileName(), this)
             .exec();
@@ -172,12 +174,10 @@ void TfrmMain::connectHistory()
     route({mnuActionsUndo, btnUndo}, [this] { m_editing->mnuActionsUndoClick(); });
     route({mnuActionsRedo, btnRedo}, [this] { m_editing->mnuActionsRedoClick(); });
     const auto showSteps = [this] {
-        mnuActionsUndo->setText(m_history->canUndo()
-                                    ? QStringLiteral("&Undo %1").arg(m_history->undoText())
-                                    : QStringLiteral("&Undo"));
-        mnuActionsRedo->setText(m_history->canRedo()
-                                    ? QStringLiteral("&Redo %1").arg(m_history->redoText())
-                                    : QStringLiteral("&Redo"));
+        mnuActionsUndo->setText(m_history->canUndo() ? tr("&Undo %1").arg(m_history->undoText())
+                                                     : tr("&Undo"));
+        mnuActionsRedo->setText(m_history->canRedo() ? tr("&Redo %1").arg(m_history->redoText())
+                                                     : tr("&Redo"));
         for (QAction* undo : {mnuActionsUndo, btnUndo})
             undo->setEnabled(m_history->canUndo());
         for (QAction* redo : {mnuActionsRedo, btnRedo})
@@ -205,10 +205,11 @@ void TfrmMain::connectHistory()
 void TfrmMain::updateCaption()
 {
     const bool keeping = m_document->isJournalKeeping();
-    setWindowTitle(QStringLiteral("Quorvale Question Editor - %1%2[*]")
-                       .arg(m_document->fileName(),
-                            m_document->isReadOnly() ? QStringLiteral(" (read only)") : QString()) +
-                   (keeping ? QString() : QStringLiteral(" (not kept for recovery)")));
+    // The untitled list's name is a mark the document keeps; only shown here.
+    const QString name = m_document->isUntitled() ? tr("[Untitled]") : m_document->fileName();
+    setWindowTitle(tr("Quorvale Question Editor - %1%2[*]")
+                       .arg(name, m_document->isReadOnly() ? tr(" (read only)") : QString()) +
+                   (keeping ? QString() : tr(" (not kept for recovery)")));
     statusJournal->setVisible(!keeping);
     setWindowModified(m_document->isModified());
 }
@@ -245,8 +246,8 @@ void TfrmMain::EnableFileCommands(bool on)
 
 void TfrmMain::tmrTimeTimer()
 {
-    statusClock->setText(QLocale::c().toString(QDateTime::currentDateTime(),
-                                               QStringLiteral("MM/dd/yyyy  hh:mm:ss AP")));
+    statusClock->setText(
+        QLocale::c().toString(QDateTime::currentDateTime(), tr("MM/dd/yyyy  hh:mm:ss AP")));
 }
 
 void TfrmMain::LoadValTable()

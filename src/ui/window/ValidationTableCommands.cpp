@@ -3,6 +3,7 @@
 
 #include "UserPrompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 ValidationTableCommands::ValidationTableCommands(ValidationTable& table,
@@ -26,15 +27,18 @@ void ValidationTableCommands::rebuild()
     const QString folder = m_locations.rebuildFolder();
     if (folder.isEmpty()) {
         m_table = ValidationTable();
-        m_prompts.information(m_window, QStringLiteral("No folder for the validation table can "
-                                                       "be written in. Validation functions "
-                                                       "will be inoperative."));
+        m_prompts.information(m_window,
+                              QCoreApplication::translate("ValidationTableCommands",
+                                                          "No folder for the validation table can "
+                                                          "be written in. Validation functions "
+                                                          "will be inoperative."));
         return;
     }
     const auto outcome = m_table.rebuild(folder, m_builder);
     if (outcome == ValidationTable::LoadOutcome::Loaded)
         m_prompts.information(
-            m_window, QStringLiteral("The validation table was written to %1.")
+            m_window, QCoreApplication::translate("ValidationTableCommands",
+                                                  "The validation table was written to %1.")
                           .arg(QDir::toNativeSeparators(folder + ValidationTable::FileName)));
     report(outcome, folder + ValidationTable::FileName);
 }
