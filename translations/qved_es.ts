@@ -1155,6 +1155,45 @@ Open it again to go on.</source>
     </message>
 </context>
 <context>
+    <name>QuestionFields</name>
+    <message>
+        <source>Book</source>
+        <translation>Libro</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correcta</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referencia</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>AnswerA</source>
+        <translation>Respuesta A</translation>
+    </message>
+    <message>
+        <source>AnswerB</source>
+        <translation>Respuesta B</translation>
+    </message>
+    <message>
+        <source>AnswerC</source>
+        <translation>Respuesta C</translation>
+    </message>
+    <message>
+        <source>AnswerD</source>
+        <translation>Respuesta D</translation>
+    </message>
+</context>
+<context>
     <name>QuestionFileReader</name>
     <message>
         <source>standard input</source>
@@ -1163,6 +1202,25 @@ Open it again to go on.</source>
     <message>
         <source>it is a device, not a question file</source>
         <translation>es un dispositivo, no un archivo de preguntas</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionGridModel</name>
+    <message>
+        <source>NBR</source>
+        <translation>NÚM</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1319,84 @@ seguridad (.qbk).</translation>
 </source>
         <translation>%1 contiene un carácter que un archivo de preguntas no admite.<byte value="xd"/>
 </translation>
+    </message>
+    <message>
+        <source>Reference book not specified.<byte value="xd"/>
+</source>
+        <translation>No se ha indicado el libro de la referencia.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Reference location not specified.<byte value="xd"/>
+</source>
+        <translation>No se ha indicado el lugar de la referencia.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Difficulty level not specified.<byte value="xd"/>
+</source>
+        <translation>No se ha indicado el nivel de dificultad.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Correct answer not specified.<byte value="xd"/>
+</source>
+        <translation>No se ha indicado la respuesta correcta.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The question is empty.<byte value="xd"/>
+</source>
+        <translation>La pregunta está vacía.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Answer A is empty.<byte value="xd"/>
+</source>
+        <translation>La respuesta A está vacía.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Answer B is empty.<byte value="xd"/>
+</source>
+        <translation>La respuesta B está vacía.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Answer C is empty.<byte value="xd"/>
+</source>
+        <translation>La respuesta C está vacía.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Answer D is empty.<byte value="xd"/>
+</source>
+        <translation>La respuesta D está vacía.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The reference</source>
+        <translation>La referencia</translation>
+    </message>
+    <message>
+        <source>The question</source>
+        <translation>La pregunta</translation>
+    </message>
+    <message>
+        <source>Answer A</source>
+        <translation>La respuesta A</translation>
+    </message>
+    <message>
+        <source>Answer B</source>
+        <translation>La respuesta B</translation>
+    </message>
+    <message>
+        <source>Answer C</source>
+        <translation>La respuesta C</translation>
+    </message>
+    <message>
+        <source>Answer D</source>
+        <translation>La respuesta D</translation>
     </message>
 </context>
 <context>
@@ -1601,6 +1737,30 @@ Error de intervalo 2 -- ¡No ha elegido un intervalo válido!</translation>
     <message>
         <source>%1 is %2 characters long, more than the %3 kept</source>
         <translation>%1 tiene %2 caracteres, más de los %3 que se guardan</translation>
+    </message>
+    <message>
+        <source>reference</source>
+        <translation>referencia</translation>
+    </message>
+    <message>
+        <source>question</source>
+        <translation>pregunta</translation>
+    </message>
+    <message>
+        <source>answer A</source>
+        <translation>respuesta A</translation>
+    </message>
+    <message>
+        <source>answer B</source>
+        <translation>respuesta B</translation>
+    </message>
+    <message>
+        <source>answer C</source>
+        <translation>respuesta C</translation>
+    </message>
+    <message>
+        <source>answer D</source>
+        <translation>respuesta D</translation>
     </message>
 </context>
 <context>

@@ -7,9 +7,16 @@
 
 namespace {
 
-const char* const Names[QuestionFields::Count] = {"Book",     "Level",   "Correct",
-                                                  "Reference", "Question", "AnswerA",
-                                                  "AnswerB",  "AnswerC", "AnswerD"};
+// Also the keys of qvedtool's JSON; the windows show them translated.
+const char* const Names[QuestionFields::Count] = {QT_TRANSLATE_NOOP("QuestionFields", "Book"),
+                                                  QT_TRANSLATE_NOOP("QuestionFields", "Level"),
+                                                  QT_TRANSLATE_NOOP("QuestionFields", "Correct"),
+                                                  QT_TRANSLATE_NOOP("QuestionFields", "Reference"),
+                                                  QT_TRANSLATE_NOOP("QuestionFields", "Question"),
+                                                  QT_TRANSLATE_NOOP("QuestionFields", "AnswerA"),
+                                                  QT_TRANSLATE_NOOP("QuestionFields", "AnswerB"),
+                                                  QT_TRANSLATE_NOOP("QuestionFields", "AnswerC"),
+                                                  QT_TRANSLATE_NOOP("QuestionFields", "AnswerD")};
 const char* const Levels[] = {"Single", "Double", "Triple", "Home Run"};
 
 // The number a field holds, or -1.

@@ -134,7 +134,8 @@ void BankCheck::checkRecord(int number, const Found& found)
     }
     if (outcome.passed)
         return;
-    const QStringView lines = QStringView(outcome.report).sliced(CheckReportHeading.size());
+    const QStringView lines =
+        QStringView(outcome.report).sliced(TranslatedCheckReportHeading().size());
     for (const QStringView problem : lines.tokenize(u"\r\n", Qt::SkipEmptyParts))
         found({number, problem.toString()});
 }

@@ -11,8 +11,17 @@
 
 #include <QCoreApplication>
 
-const QString CheckReportHeading = QCoreApplication::translate(
+namespace {
+const char* const HeadingText = QT_TRANSLATE_NOOP(
     "RecordChecks", "The following errors were encountered during error checking:\r\n");
+}
+
+const QString CheckReportHeading = QString::fromLatin1(HeadingText);
+
+QString TranslatedCheckReportHeading()
+{
+    return QCoreApplication::translate("RecordChecks", HeadingText);
+}
 
 namespace {
 
@@ -62,12 +71,12 @@ void reportUnstorable(const char* name, bool breaks, bool unencodable, QString& 
     if (breaks)
         report += QCoreApplication::translate("RecordChecks",
                                               "%1 contains a double quote or a line break.\r\n")
-                      .arg(QLatin1StringView(name));
+                      .arg(QCoreApplication::translate("RecordChecks", name));
     if (unencodable)
         report +=
             QCoreApplication::translate(
                 "RecordChecks", "%1 contains a character that a question file cannot hold.\r\n")
-                .arg(QLatin1StringView(name));
+                .arg(QCoreApplication::translate("RecordChecks", name));
 }
 
 void checkStorable(QStringView text, const char* name, QString& report, bool& passed)
@@ -146,7 +155,7 @@ bool ValidateReference(const QString& reference, int book, const ValidationTable
 CheckOutcome CheckRecord(const PanelValues& panel, const ValidationTable& table)
 {
     CheckOutcome outcome;
-    outcome.report = CheckReportHeading;
+    outcome.report = TranslatedCheckReportHeading();
     QString& report = outcome.report;
     bool passed = true;
     if (panel.validate && table.ValidationTableLoaded())
@@ -154,26 +163,33 @@ CheckOutcome CheckRecord(const PanelValues& panel, const ValidationTable& table)
 
     auto require = [&](bool present, const char* line) {
         if (!present) {
-            report += QString::fromLatin1(line);
+            report += QCoreApplication::translate("RecordChecks", line);
             passed = false;
         }
     };
-    require(panel.book >= 0, "Reference book not specified.\r\n");
-    require(!panel.reference.isEmpty(), "Reference location not specified.\r\n");
-    require(panel.level >= 0, "Difficulty level not specified.\r\n");
-    require(panel.correct >= 0, "Correct answer not specified.\r\n");
-    require(!panel.question.isEmpty(), "The question is empty.\r\n");
-    require(!panel.answerA.isEmpty(), "Answer A is empty.\r\n");
-    require(!panel.answerB.isEmpty(), "Answer B is empty.\r\n");
-    require(!panel.answerC.isEmpty(), "Answer C is empty.\r\n");
-    require(!panel.answerD.isEmpty(), "Answer D is empty.\r\n");
+    require(panel.book >= 0,
+            QT_TRANSLATE_NOOP("RecordChecks", "Reference book not specified.\r\n"));
+    require(!panel.reference.isEmpty(),
+            QT_TRANSLATE_NOOP("RecordChecks", "Reference location not specified.\r\n"));
+    require(panel.level >= 0,
+            QT_TRANSLATE_NOOP("RecordChecks", "Difficulty level not specified.\r\n"));
+    require(panel.correct >= 0,
+            QT_TRANSLATE_NOOP("RecordChecks", "Correct answer not specified.\r\n"));
+    require(!panel.question.isEmpty(),
+            QT_TRANSLATE_NOOP("RecordChecks", "The question is empty.\r\n"));
+    require(!panel.answerA.isEmpty(), QT_TRANSLATE_NOOP("RecordChecks", "Answer A is empty.\r\n"));
+    require(!panel.answerB.isEmpty(), QT_TRANSLATE_NOOP("RecordChecks", "Answer B is empty.\r\n"));
+    require(!panel.answerC.isEmpty(), QT_TRANSLATE_NOOP("RecordChecks", "Answer C is empty.\r\n"));
+    require(!panel.answerD.isEmpty(), QT_TRANSLATE_NOOP("RecordChecks", "Answer D is empty.\r\n"));
 
-    checkStorable(panel.reference, "The reference", report, passed);
-    checkStorable(panel.question, "The question", report, passed);
-    checkStorable(panel.answerA, "Answer A", report, passed);
-    checkStorable(panel.answerB, "Answer B", report, passed);
-    checkStorable(panel.answerC, "Answer C", report, passed);
-    checkStorable(panel.answerD, "Answer D", report, passed);
+    checkStorable(panel.reference, QT_TRANSLATE_NOOP("RecordChecks", "The reference"), report,
+                  passed);
+    checkStorable(panel.question, QT_TRANSLATE_NOOP("RecordChecks", "The question"), report,
+                  passed);
+    checkStorable(panel.answerA, QT_TRANSLATE_NOOP("RecordChecks", "Answer A"), report, passed);
+    checkStorable(panel.answerB, QT_TRANSLATE_NOOP("RecordChecks", "Answer B"), report, passed);
+    checkStorable(panel.answerC, QT_TRANSLATE_NOOP("RecordChecks", "Answer C"), report, passed);
+    checkStorable(panel.answerD, QT_TRANSLATE_NOOP("RecordChecks", "Answer D"), report, passed);
 
     outcome.passed = passed;
     return outcome;

@@ -32,7 +32,10 @@ struct CheckOutcome
     QString report; // the heading and one line per problem, CR LF after each
 };
 
+// The check report's first line, as written; TranslatedCheckReportHeading()
+// is the same line in the user's language, as the report holds it.
 extern const QString CheckReportHeading;
+QString TranslatedCheckReportHeading();
 
 // The checks that gate every commit: the reference against the validation
 // table (when asked and loaded), then the completeness of every field, then

@@ -59,9 +59,13 @@ QList<StoredTexts::Field> StoredTexts::overlong() const
 
 QString StoredTexts::name(Field field)
 {
-    static const char* const names[FieldCount] = {"reference", "question", "answer A",
-                                                  "answer B",  "answer C", "answer D"};
-    return QString::fromLatin1(names[field]);
+    static const char* const names[FieldCount] = {QT_TRANSLATE_NOOP("StoredTexts", "reference"),
+                                                  QT_TRANSLATE_NOOP("StoredTexts", "question"),
+                                                  QT_TRANSLATE_NOOP("StoredTexts", "answer A"),
+                                                  QT_TRANSLATE_NOOP("StoredTexts", "answer B"),
+                                                  QT_TRANSLATE_NOOP("StoredTexts", "answer C"),
+                                                  QT_TRANSLATE_NOOP("StoredTexts", "answer D")};
+    return QCoreApplication::translate("StoredTexts", names[field]);
 }
 
 QString StoredTexts::problem(Field field, qsizetype length)

@@ -9,6 +9,7 @@
 #include "QvedError.h"
 #include "Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -171,9 +172,10 @@ void CompareDock::show(const Result& result)
         row->setData(0, OursRole, change.before);
         row->setData(0, TheirsRole, change.after);
         for (const BankDiff::FieldChange& field : change.fields) {
-            QTreeWidgetItem* fieldRow =
-                item(row, QString::fromLatin1(QuestionFields::name(field.field)),
-                     text(mine, field.field), text(other, field.field));
+            QTreeWidgetItem* fieldRow = item(
+                row,
+                QCoreApplication::translate("QuestionFields", QuestionFields::name(field.field)),
+                text(mine, field.field), text(other, field.field));
             fieldRow->setData(0, KindRole, ChangedField);
             fieldRow->setData(0, OursRole, change.before);
             fieldRow->setData(0, TheirsRole, change.after);
@@ -214,10 +216,11 @@ void CompareDock::takeTheirs()
             mine.texts[std::size_t(field)] = taken.texts[std::size_t(field)];
             mine.found = std::max(mine.found, field + 1);
             taken = mine;
-            caption = tr("Take %1 of question %2 from %3")
-                          .arg(QString::fromLatin1(QuestionFields::name(field)))
-                          .arg(ours + 1)
-                          .arg(m_otherName);
+            caption =
+                tr("Take %1 of question %2 from %3")
+                    .arg(QCoreApplication::translate("QuestionFields", QuestionFields::name(field)))
+                    .arg(ours + 1)
+                    .arg(m_otherName);
         }
         auto* command =
             new EditQuestionCommand(m_document, ours, taken.toLine(), questionCell(taken));

@@ -55,9 +55,11 @@ QVariant QuestionGridModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const titles[ColumnCount] = {"NBR", "D", "M", "Question"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(titles[section])
-                                                 : QVariant();
+    static const char* const titles[ColumnCount] = {
+        QT_TRANSLATE_NOOP("QuestionGridModel", "NBR"), QT_TRANSLATE_NOOP("QuestionGridModel", "D"),
+        QT_TRANSLATE_NOOP("QuestionGridModel", "M"),
+        QT_TRANSLATE_NOOP("QuestionGridModel", "Question")};
+    return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }
 
 void QuestionGridModel::reload()
