@@ -14,6 +14,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     auto* browser = new QTextBrowser(this);
     browser->setOpenExternalLinks(false);
+    browser->setAccessibleName(tr("Help"));
     QFile page(QStringLiteral(":/help/help.html"));
     if (page.open(QIODevice::ReadOnly))
         browser->setHtml(QString::fromUtf8(page.readAll()));

@@ -3,16 +3,18 @@
 
 #include "DetailPanel.h"
 #include "HintText.h"
+#include "PaletteColours.h"
 #include "QuestionGrid.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -81,6 +83,10 @@ void MainWindowControls::buildActions(QMainWindow& window)
     mnuFileExit = action(window, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"),
                          QStringLiteral("Exit application"));
     mnuFileExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+    // The keys every desktop program has; none was taken by the editor.
+    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
     mnuActionsAdd = action(window, QStringLiteral("mnuActionsAdd"), QStringLiteral("&Add"),
                            QStringLiteral("Add|Add a new question (to the end of the list only)."));
@@ -127,6 +133,7 @@ void MainWindowControls::buildActions(QMainWindow& window)
                         QStringLiteral("Display the report request window."));
     mnuHelpHelp = action(window, QStringLiteral("mnuHelpHelp"), QStringLiteral("&Help"),
                          QStringLiteral("Open the help file"));
+    mnuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelpAbout = action(window, QStringLiteral("mnuHelpAbout"), QStringLiteral("&About..."),
                           QStringLiteral("Display the about box"));
 
@@ -202,19 +209,24 @@ void MainWindowControls::buildToolBar(QMainWindow& window)
 
 void MainWindowControls::buildCentralArea(QMainWindow& window, QAbstractItemModel& model)
 {
-    auto* central = new QWidget(&window);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    splCentral = new QSplitter(Qt::Vertical, &window);
+    splCentral->setObjectName(QStringLiteral("splCentral"));
+    splCentral->setChildrenCollapsible(false);
 
-    stgQuestions = new QuestionGrid(central);
+    stgQuestions = new QuestionGrid(splCentral);
     stgQuestions->setObjectName(QStringLiteral("stgQuestions"));
     stgQuestions->setModel(&model);
-    layout->addWidget(stgQuestions, 1);
+    stgQuestions->setAccessibleName(QCoreApplication::translate("MainWindowControls", "Questions"));
+    stgQuestions->setAccessibleDescription(QCoreApplication::translate(
+        "MainWindowControls", "The questions of the file; the chosen one is edited below"));
+    splCentral->addWidget(stgQuestions);
 
-    pnlDetails = new DetailPanel(central);
-    layout->addWidget(pnlDetails);
-    window.setCentralWidget(central);
+    pnlDetails = new DetailPanel(splCentral);
+    splCentral->addWidget(pnlDetails);
+    // A taller window gives the grid more rows, not the panel more room.
+    splCentral->setStretchFactor(0, 1);
+    splCentral->setStretchFactor(1, 0);
+    window.setCentralWidget(splCentral);
 }
 
 void MainWindowControls::buildStatusBar(QMainWindow& window)
@@ -228,7 +240,8 @@ void MainWindowControls::buildStatusBar(QMainWindow& window)
     window.statusBar()->addWidget(statusHint, 1);
     statusJournal = new QLabel(QStringLiteral("Changes not kept for recovery"), &window);
     statusJournal->setObjectName(QStringLiteral("stbJournal"));
-    statusJournal->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    statusJournal->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; }")
+                                     .arg(PaletteColours::alert(window.palette()).name()));
     statusJournal->hide();
     window.statusBar()->addPermanentWidget(statusJournal);
     window.statusBar()->addPermanentWidget(statusClock);

@@ -7,6 +7,7 @@ class QAction;
 class QLabel;
 class QMainWindow;
 class QMenu;
+class QSplitter;
 class QTimer;
 class QToolBar;
 class QuestionGrid;
@@ -60,6 +61,7 @@ struct MainWindowControls
     QAction* popToggleDelete;
     QAction* popCancel;
 
+    QSplitter* splCentral; // the grid above the panel
     QuestionGrid* stgQuestions;
     DetailPanel* pnlDetails;
     QLabel* statusHint;  // status panel 0
