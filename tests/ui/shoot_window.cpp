@@ -6,12 +6,10 @@
 #include "BuilderLibrary.h"
 #include "DarkPalette.h"
 #include "DetailPanel.h"
-#include "ProblemsDock.h"
 #include "ScriptedPrompts.h"
 #include "TfrmMain.h"
 
 #include <QApplication>
-#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyleFactory>
@@ -37,12 +35,13 @@ int main(int argc, char** argv)
     window.resize(1000, 700);
     window.show();
     QTest::qWait(200);
-    // The whole-file check lists its problems in its dock.
-    if (QAction* check = window.findChild<QAction*>(QStringLiteral("mnuToolsCheckFile")))
-        check->trigger();
-    QTest::qWait(1500);
-    // A misspelt answer shows its mark.
-    window.pnlDetails->edtAnsB->setText(QStringLiteral("Jerusalm"));
+    // The whole-file check lists its problems in its dock, the Scripture
+    // dock marks the answer's words, a misspelt answer shows its mark.
+    for (const char* name : {"mnuToolsCheckFile", "mnuToolsScripture"})
+        if (QAction* tool = window.findChild<QAction*>(QLatin1String(name)))
+            tool->trigger();
+    QTest::qWait(6000);
+    window.pnlDetails->edtAnsB->setText(QStringLiteral("The heavens and the erth"));
     window.statusJournal->show();
     QTest::qWait(300);
     if (!window.grab().save(arguments[2]))

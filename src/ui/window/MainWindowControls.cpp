@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -209,9 +210,16 @@ void MainWindowControls::buildToolBar(QMainWindow& window)
 
 void MainWindowControls::buildCentralArea(QMainWindow& window, QAbstractItemModel& model)
 {
-    splCentral = new QSplitter(Qt::Vertical, &window);
+    // The layout takes the bars the tools put above the grid.
+    auto* central = new QWidget(&window);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    splCentral = new QSplitter(Qt::Vertical, central);
     splCentral->setObjectName(QStringLiteral("splCentral"));
     splCentral->setChildrenCollapsible(false);
+    layout->addWidget(splCentral, 1);
 
     stgQuestions = new QuestionGrid(splCentral);
     stgQuestions->setObjectName(QStringLiteral("stgQuestions"));
@@ -226,7 +234,7 @@ void MainWindowControls::buildCentralArea(QMainWindow& window, QAbstractItemMode
     // A taller window gives the grid more rows, not the panel more room.
     splCentral->setStretchFactor(0, 1);
     splCentral->setStretchFactor(1, 0);
-    window.setCentralWidget(splCentral);
+    window.setCentralWidget(central);
 }
 
 void MainWindowControls::buildStatusBar(QMainWindow& window)
