@@ -22,6 +22,7 @@ ReportPageView::ReportPageView(const ReportEngine& engine, QWidget* parent)
     : QAbstractScrollArea(parent), m_engine(engine)
 {
     setObjectName(QStringLiteral("pageView"));
+    setAccessibleName(tr("Report pages"));
     viewport()->setBackgroundRole(QPalette::Dark);
     viewport()->setAutoFillBackground(true);
     verticalScrollBar()->setSingleStep(40);

@@ -74,6 +74,7 @@ ReportPreview::ReportPreview(ReportEngine& engine, QWidget* parent)
     prgLayout->setObjectName(QStringLiteral("prgLayout"));
     prgLayout->setRange(0, std::max(1, engine.recordCount()));
     prgLayout->setValue(0);
+    prgLayout->setAccessibleName(tr("Records laid out"));
     btnCancelLayout = new QPushButton(tr("Cancel"), this);
     btnCancelLayout->setObjectName(QStringLiteral("btnCancelLayout"));
     connect(btnCancelLayout, &QPushButton::clicked, this, &ReportPreview::cancelLayout);

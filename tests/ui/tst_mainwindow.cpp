@@ -98,7 +98,7 @@ private slots:
     void rebuildValidationTable();
     void helpWithoutViewerShowsOwnHelp_data();
     void helpWithoutViewerShowsOwnHelp();
-    void onlyExitUndoAndRedoHaveShortcuts();
+    void onlyTheDescribedItemsHaveShortcuts();
     void controlsCarryTheirNames();
     void errorsEscapingACommandAreShown();
     void searchOpensTheChosenRow_data();
@@ -728,7 +728,7 @@ void MainWindowTest::helpWithoutViewerShowsOwnHelp()
     QVERIFY(help->isVisible());
 }
 
-void MainWindowTest::onlyExitUndoAndRedoHaveShortcuts()
+void MainWindowTest::onlyTheDescribedItemsHaveShortcuts()
 {
     WindowFixture f;
     TfrmMain& w = f.start();
@@ -744,6 +744,14 @@ void MainWindowTest::onlyExitUndoAndRedoHaveShortcuts()
         else if (item == w.mnuActionsRedo)
             expected = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                         QKeySequence(Qt::CTRL | Qt::Key_Y)};
+        else if (item == w.mnuFileOpen)
+            expected = {QKeySequence(Qt::CTRL | Qt::Key_O)};
+        else if (item == w.mnuFileNew)
+            expected = {QKeySequence(Qt::CTRL | Qt::Key_N)};
+        else if (item == w.mnuFileSave)
+            expected = {QKeySequence(Qt::CTRL | Qt::Key_S)};
+        else if (item == w.mnuHelpHelp)
+            expected = {QKeySequence(Qt::Key_F1)};
         else if (item->objectName() == u"mnuToolsScripture")
             expected = {QKeySequence(Qt::Key_F8)};
         QVERIFY2(item->shortcuts() == expected, qPrintable(item->objectName()));

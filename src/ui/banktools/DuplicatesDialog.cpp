@@ -100,6 +100,7 @@ DuplicatesDialog::DuplicatesDialog(QuestionDocument& document, QUndoStack& histo
     m_find = new QPushButton(tr("&Find"), this);
     m_find->setObjectName(QStringLiteral("btnFindDuplicates"));
     m_progress = new QProgressBar(this);
+    m_progress->setAccessibleName(tr("Questions compared"));
     m_progress->hide();
     m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("btnCancelDuplicates"));

@@ -47,6 +47,8 @@ ProblemsDock::ProblemsDock(const QuestionDocument& document, const ValidationTab
     m_view = new QListView(this);
     m_view->setObjectName(QStringLiteral("lstProblems"));
     m_view->setModel(m_problems);
+    m_view->setAccessibleName(tr("Problems"));
+    m_view->setAccessibleDescription(tr("The problems of the file; Enter opens the question"));
     m_view->setUniformItemSizes(true);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWidget(m_view);
@@ -59,6 +61,7 @@ ProblemsDock::ProblemsDock(const QuestionDocument& document, const ValidationTab
     m_progress = new QProgressBar(&statusBar);
     m_progress->setObjectName(QStringLiteral("prbCheck"));
     m_progress->setMaximumWidth(160);
+    m_progress->setAccessibleName(tr("Questions checked"));
     m_cancel = new QPushButton(tr("Cancel"), &statusBar);
     m_cancel->setObjectName(QStringLiteral("btnCancelCheck"));
     statusBar.addPermanentWidget(m_progress);

@@ -3,6 +3,7 @@
 
 #include "BibleLookup.h"
 #include "EditQuestionCommand.h"
+#include "PaletteColours.h"
 #include "QuestionDocument.h"
 #include "QuestionFields.h"
 #include "Windows1252.h"
@@ -27,7 +28,7 @@ namespace {
 constexpr int FindingRole = Qt::UserRole;
 
 // The text with the words whose keys matched marked.
-QString marked(const QString& text, const QStringList& matched)
+QString marked(const QString& text, const QStringList& matched, const QColor& background)
 {
     QString html;
     qsizetype done = 0;
@@ -35,8 +36,8 @@ QString marked(const QString& text, const QStringList& matched)
         if (word.common || !matched.contains(word.key))
             continue;
         html += text.mid(done, word.start - done).toHtmlEscaped();
-        html += QStringLiteral("<span style=\"background-color:#ffe680\">%1</span>")
-                    .arg(text.mid(word.start, word.length).toHtmlEscaped());
+        html += QStringLiteral("<span style=\"background-color:%1\">%2</span>")
+                    .arg(background.name(), text.mid(word.start, word.length).toHtmlEscaped());
         done = word.start + word.length;
     }
     return html + text.mid(done).toHtmlEscaped();
@@ -67,6 +68,7 @@ ReferenceCheckDock::ReferenceCheckDock(QuestionDocument& document, QUndoStack& h
     m_verses = new QTextBrowser(body);
     m_verses->setObjectName(QStringLiteral("txtReferenceVerses"));
     m_verses->setOpenLinks(false);
+    m_verses->setAccessibleName(tr("Verses"));
     auto* split = new QSplitter(Qt::Horizontal, body);
     split->addWidget(m_tree);
     split->addWidget(m_verses);
@@ -76,6 +78,7 @@ ReferenceCheckDock::ReferenceCheckDock(QuestionDocument& document, QUndoStack& h
     m_progress = new QProgressBar(body);
     m_progress->setObjectName(QStringLiteral("prbReferences"));
     m_progress->setMaximumWidth(160);
+    m_progress->setAccessibleName(tr("Questions checked"));
     m_cancel = new QPushButton(tr("Cancel"), body);
     m_cancel->setObjectName(QStringLiteral("btnCancelReferences"));
     m_progress->hide();
@@ -219,11 +222,12 @@ void ReferenceCheckDock::showChosen()
     // The cited verse marks the words it shares with the answer it names;
     // the neighbour, those of the right answer.
     const bool citedHolds = finding->verdict == ReferenceCheck::Verdict::OtherLetter;
-    QString html = paragraph(finding->verseTitle,
-                             citedHolds ? marked(finding->verse, finding->matched)
-                                        : finding->verse.toHtmlEscaped());
+    const QColor mark = PaletteColours::mark(palette());
+    QString html =
+        paragraph(finding->verseTitle, citedHolds ? marked(finding->verse, finding->matched, mark)
+                                                  : finding->verse.toHtmlEscaped());
     if (finding->verdict == ReferenceCheck::Verdict::Nearby)
-        html += paragraph(finding->foundTitle, marked(finding->foundVerse, finding->matched));
+        html += paragraph(finding->foundTitle, marked(finding->foundVerse, finding->matched, mark));
     m_verses->setHtml(html);
 }
 

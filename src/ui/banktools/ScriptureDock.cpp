@@ -2,6 +2,7 @@
 #include "ScriptureDock.h"
 
 #include "BibleLookup.h"
+#include "PaletteColours.h"
 
 #include <QComboBox>
 #include <QRegularExpression>
@@ -41,7 +42,7 @@ QSet<QString> answerWords(const QString& answer)
     return words;
 }
 
-QString marked(const QString& text, const QSet<QString>& words)
+QString marked(const QString& text, const QSet<QString>& words, const QColor& background)
 {
     QString html;
     qsizetype done = 0;
@@ -50,16 +51,16 @@ QString marked(const QString& text, const QSet<QString>& words)
         if (!words.contains(match.captured().toCaseFolded()))
             continue;
         html += text.mid(done, match.capturedStart() - done).toHtmlEscaped();
-        html += QStringLiteral("<span style=\"background-color:#ffe680\">%1</span>")
-                    .arg(match.captured().toHtmlEscaped());
+        html += QStringLiteral("<span style=\"background-color:%1\">%2</span>")
+                    .arg(background.name(), match.captured().toHtmlEscaped());
         done = match.capturedEnd();
     }
     return html + text.mid(done).toHtmlEscaped();
 }
 
-QString greyLine(const QString& text)
+QString greyLine(const QString& text, const QColor& colour)
 {
-    return QStringLiteral("<p style=\"color:gray\">%1</p>").arg(text.toHtmlEscaped());
+    return QStringLiteral("<p style=\"color:%1\">%2</p>").arg(colour.name(), text.toHtmlEscaped());
 }
 
 } // namespace
@@ -77,6 +78,10 @@ ScriptureDock::ScriptureDock(QWidget* parent) : QDockWidget(tr("Scripture"), par
     txtVerses = new QTextBrowser(body);
     txtVerses->setObjectName(QStringLiteral("txtVerses"));
     txtVerses->setOpenLinks(false);
+    cbxModule->setAccessibleName(tr("Bible"));
+    txtVerses->setAccessibleName(tr("Verses"));
+    txtVerses->setAccessibleDescription(
+        tr("The verses the reference names; the words of the correct answer are marked"));
     layout->addWidget(cbxModule);
     layout->addWidget(txtVerses);
     setWidget(body);
@@ -150,16 +155,18 @@ void ScriptureDock::showEvent(QShowEvent* event)
 void ScriptureDock::refresh()
 {
     if (!bible().available()) {
-        txtVerses->setHtml(greyLine(BibleLookup::noModuleMessage()));
+        txtVerses->setHtml(
+            greyLine(BibleLookup::noModuleMessage(), PaletteColours::quiet(palette())));
         return;
     }
     if (m_book < 0 && m_reference.trimmed().isEmpty()) {
-        txtVerses->setHtml(greyLine(tr("No book or reference.")));
+        txtVerses->setHtml(
+            greyLine(tr("No book or reference."), PaletteColours::quiet(palette())));
         return;
     }
     const Passage passage = m_bible->passage(m_reference, m_book);
     if (passage.outcome != Passage::Outcome::Found) {
-        txtVerses->setHtml(greyLine(passage.message));
+        txtVerses->setHtml(greyLine(passage.message, PaletteColours::quiet(palette())));
         return;
     }
     const QSet<QString> words = answerWords(m_answer);
@@ -174,7 +181,7 @@ void ScriptureDock::refresh()
         const Passage::Verse& verse = passage.verses[i];
         if (numbered)
             html += QStringLiteral("<sup>%1</sup>&nbsp;").arg(verse.number);
-        html += marked(verse.text, words) + u' ';
+        html += marked(verse.text, words, PaletteColours::mark(palette())) + u' ';
     }
     txtVerses->setHtml(html + QStringLiteral("</p>"));
 }

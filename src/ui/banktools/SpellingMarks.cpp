@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "SpellingMarks.h"
 
+#include "PaletteColours.h"
 #include "SpellChecker.h"
 
 #include <QContextMenuEvent>
@@ -17,7 +18,7 @@ namespace {
 
 constexpr int MostSuggestions = 5;
 
-void drawWave(QPainter& painter, qreal left, qreal right, qreal baseline)
+void drawWave(QPainter& painter, const QColor& colour, qreal left, qreal right, qreal baseline)
 {
     QPainterPath wave;
     const qreal step = 2;
@@ -25,7 +26,7 @@ void drawWave(QPainter& painter, qreal left, qreal right, qreal baseline)
     bool up = true;
     for (qreal x = left + step; x <= right; x += step, up = !up)
         wave.lineTo(x, baseline + (up ? -1.5 : 0));
-    painter.setPen(QPen(Qt::red, 1));
+    painter.setPen(QPen(colour, 1));
     painter.drawPath(wave);
 }
 
@@ -64,7 +65,7 @@ void SpellingMarks::markPlainText(QPlainTextEdit* edit)
     QList<QTextEdit::ExtraSelection> marks;
     QTextCharFormat wavy;
     wavy.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
-    wavy.setUnderlineColor(Qt::red);
+    wavy.setUnderlineColor(PaletteColours::spelling(edit->palette()));
     for (const auto& wrong : m_checker.misspellings(edit->toPlainText())) {
         QTextCursor cursor(edit->document());
         cursor.setPosition(int(wrong.start));
@@ -96,7 +97,8 @@ void SpellingMarks::paintLineMarks(QLineEdit* edit)
     QPainter painter(edit);
     painter.setClipRect(inside.adjusted(2, 0, -2, 0));
     for (const auto& wrong : wrongs)
-        drawWave(painter, xAt(wrong.start), xAt(wrong.start + wrong.length), baseline);
+        drawWave(painter, PaletteColours::spelling(edit->palette()), xAt(wrong.start),
+                 xAt(wrong.start + wrong.length), baseline);
 }
 
 bool SpellingMarks::addSpellingActions(QMenu& menu, const QString& text, int position,

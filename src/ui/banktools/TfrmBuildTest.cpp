@@ -76,6 +76,7 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
     spnCount = new QSpinBox(this);
     spnCount->setObjectName(QStringLiteral("spnCount"));
     spnCount->setRange(1, std::numeric_limits<int>::max()); // narrowed to the eligible
+    spnCount->setAccessibleName(tr("Questions"));
     lblEligible = new QLabel(this);
     lblEligible->setObjectName(QStringLiteral("lblEligible"));
     count->addWidget(spnCount);
@@ -100,6 +101,8 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
     spnSeed->setObjectName(QStringLiteral("spnSeed"));
     spnSeed->setRange(0, std::numeric_limits<int>::max());
     spnSeed->setValue(int(TestBuilder::newSeed()));
+    spnSeed->setAccessibleName(tr("Seed"));
+    spnSeed->setAccessibleDescription(tr("The same seed builds the same versions again"));
     auto* btnNewSeed = new QPushButton(tr("&New"), this);
     seed->addWidget(spnSeed, 1);
     seed->addWidget(btnNewSeed);
@@ -112,6 +115,7 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
                                : QDir::toNativeSeparators(file.absolutePath()),
         this);
     edtFolder->setObjectName(QStringLiteral("edtFolder"));
+    edtFolder->setAccessibleName(tr("Folder"));
     auto* btnBrowse = new QPushButton(tr("B&rowse..."), this);
     folder->addWidget(edtFolder, 1);
     folder->addWidget(btnBrowse);
@@ -124,6 +128,7 @@ TfrmBuildTest::TfrmBuildTest(const QuestionList& list, const ValidationTable& ta
     memPreview = new QPlainTextEdit(this);
     memPreview->setObjectName(QStringLiteral("memPreview"));
     memPreview->setReadOnly(true);
+    memPreview->setAccessibleName(tr("Preview"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     btnBuild = buttons->addButton(tr("&Build"), QDialogButtonBox::ActionRole);

@@ -62,16 +62,19 @@ TfrmStatistics::TfrmStatistics(const QuestionList& list, QWidget* parent) : QDia
     grdCounts = new QTableWidget(this);
     grdCounts->setObjectName(QStringLiteral("grdCounts"));
     grdCounts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdCounts->setAccessibleName(tr("Counts"));
     fillTable(counts);
     mmoWarnings = new QPlainTextEdit(this);
     mmoWarnings->setObjectName(QStringLiteral("mmoWarnings"));
     mmoWarnings->setReadOnly(true);
+    mmoWarnings->setAccessibleName(tr("Uneven spread"));
     mmoWarnings->setMaximumHeight(90);
     const QStringList flagged = findWarnings(counts);
     mmoWarnings->setPlainText(flagged.isEmpty() ? tr("The spread looks even.")
                                                 : flagged.join(u'\n'));
 
     auto* tabs = new QTabWidget(this);
+    tabs->setAccessibleName(tr("Charts and table"));
     tabs->addTab(charts(counts), tr("Charts"));
     tabs->addTab(grdCounts, tr("Table"));
 
@@ -174,6 +177,7 @@ QWidget* TfrmStatistics::charts(const QuestionStatistics& counts)
     scroll->setWidget(barChart(tr("Questions by book"), books, Qt::Vertical, scroll));
     scroll->widget()->setObjectName(QStringLiteral("chtBooks"));
     scroll->setWidgetResizable(true);
+    scroll->setAccessibleName(tr("Questions by book"));
     scroll->setFrameShape(QFrame::NoFrame);
     // On the page's own background, like the charts beside it.
     scroll->viewport()->setAutoFillBackground(false);

@@ -16,6 +16,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     auto* browser = new QTextBrowser(this);
     browser->setOpenExternalLinks(false);
+    browser->setAccessibleName(tr("Help"));
     // The help in the language of the editor's texts, when there is one.
     QFile page(QStringLiteral(":/help/help_%1.html").arg(Translations::current()));
     if (!page.exists())

@@ -58,9 +58,6 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     heading.setPointSize(12);
     heading.setBold(true);
     ProductName->setFont(heading);
-    QPalette black = ProductName->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    ProductName->setPalette(black);
     ProductName->setWordWrap(true);
     ProductName->setFixedSize(232, 57);
     ProductName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -70,6 +70,7 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
     edtGoTo->setKELAudibleError(true);
     edtGoTo->setMaxLength(5);
     edtGoTo->setFixedWidth(140);
+    edtGoTo->setAccessibleName(tr("Record number"));
     QPushButton* btnCancel =
         button("btnCancel", tr("Cancel"), QStyle::SP_DialogCancelButton, goToPanel);
     btnGo = button("btnGo", tr("&Go"), QStyle::SP_DialogApplyButton, goToPanel);
@@ -91,6 +92,7 @@ TfrmGoTo::TfrmGoTo(const QuestionList& list, UserPrompts& prompts, QWidget* pare
     mmoQuestion = new QPlainTextEdit(lookupPanel);
     mmoQuestion->setObjectName(QStringLiteral("mmoQuestion"));
     mmoQuestion->setReadOnly(true);
+    mmoQuestion->setAccessibleName(tr("Found question"));
     mmoQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmoQuestion->setFixedHeight(57);
     // The found text stays highlighted while the focus is on the buttons.

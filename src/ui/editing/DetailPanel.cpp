@@ -15,8 +15,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <algorithm>
 
 namespace {
+
+constexpr int BaseWidth = 624;
+constexpr int BaseHeight = 226;
 
 QLabel* label(const QString& text, QWidget* buddy, QWidget* parent, int left, int top)
 {
@@ -32,7 +37,7 @@ QLabel* label(const QString& text, QWidget* buddy, QWidget* parent, int left, in
 DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent), textGuard(new TextEntryGuard(this))
 {
     setObjectName(QStringLiteral("pnlDetails"));
-    setFixedHeight(226);
+    setMinimumHeight(BaseHeight);
 
     cbxBook = new QComboBox(this);
     cbxBook->setObjectName(QStringLiteral("cbxBook"));
@@ -97,11 +102,17 @@ DetailPanel::DetailPanel(QWidget* parent) : QWidget(parent), textGuard(new TextE
         edit->setGeometry(26, 20 + 32 * i, 375, 24);
         edit->setMaxLength(90);
         *answers[i] = edit;
+        // The letter beside it names the box for the eye only.
+        edit->setAccessibleName(tr("Answer %1").arg(QChar(u'A' + i)));
         // The letters only label the rows; they move no focus.
         auto* letter = new QLabel(QString::fromLatin1(letters[i]).remove(u'&'), gbxAnswers);
         letter->move(9, 24 + 32 * i);
         textGuard->guard(edit);
     }
+    edtRef->setAccessibleDescription(tr("The chapter, or chapter and verse: CH, CH-CH, CH:VS "
+                                        "or CH:VS-VS"));
+    chkValidate->setAccessibleDescription(
+        tr("Check the reference against the chapters and verses of the book"));
     textGuard->guard(edtRef);
     textGuard->guard(mmoQuestion, 90);
 
@@ -158,6 +169,18 @@ bool DetailPanel::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void DetailPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int wider = std::max(0, width() - BaseWidth);
+    const int taller = std::max(0, height() - BaseHeight);
+    mmoQuestion->setGeometry(208, 26, 408 + wider, 41 + taller);
+    lblQuestionNbr->move(516 + wider, 6);
+    gbxAnswers->setGeometry(207, 72 + taller, 409 + wider, 150);
+    for (QLineEdit* answer : {edtAnsA, edtAnsB, edtAnsC, edtAnsD})
+        answer->resize(375 + wider, answer->height());
 }
 
 QString DetailPanel::questionText() const

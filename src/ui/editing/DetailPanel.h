@@ -55,6 +55,9 @@ protected:
     // landing on its chosen item.
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The question and the answers take the width and height beyond the
+    // panel's first size.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QList<QWidget*> tabStops() const;

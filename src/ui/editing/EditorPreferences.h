@@ -13,4 +13,6 @@ struct EditorPreferences
     bool helpHints = true;
     QString lastOpenDir;
     QString lastSaveDir;
+    // Not stored: the folder the program runs from, which dialogs avoid.
+    QString programFolder;
 };

@@ -33,6 +33,7 @@ QString flag(bool on)
 QString EditorSettings::ReadSettings(EditorPreferences& preferences, const QString& programFolder)
 {
     QSettings settings(Organization, Application);
+    preferences.programFolder = programFolder;
     preferences.lastOpenDir =
         readText(settings, QStringLiteral("LastTime/LastOpenDir"), programFolder);
     preferences.lastSaveDir =

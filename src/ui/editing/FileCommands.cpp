@@ -304,6 +304,29 @@ bool FileCommands::offerToSave(const QString& question)
 
 void FileCommands::mnuFileOpenClick()
 {
+    openChosen([this] { return m_prompts.openFileName(m_window, openFolder(), OpenFilter); });
+}
+
+void FileCommands::openFile(const QString& path)
+{
+    openChosen([&path] { return path; });
+}
+
+QString FileCommands::openFolder() const
+{
+    if (!m_document.isUntitled() && QFileInfo(folderOf(m_document.fileName())).isDir())
+        return folderOf(m_document.fileName());
+    // The settings of a first run name the program's folder.
+    const QString& last = m_preferences.lastOpenDir;
+    const QString& program = m_preferences.programFolder;
+    if (!last.isEmpty() && QFileInfo(last).isDir() &&
+        (program.isEmpty() || QDir(last) != QDir(program)))
+        return last;
+    return QDir::homePath() + u'/';
+}
+
+void FileCommands::openChosen(const std::function<QString()>& choose)
+{
     if (!m_editing.ResolvePendingEdit())
         return;
     if (!offerToSave(tr("Do you want to save your changes before opening a new file?")))
@@ -313,7 +336,7 @@ void FileCommands::mnuFileOpenClick()
         m_editing.hideSaveNew();
         m_journalDeclined = false; // an open that stopped keeps the list and its journal
     });
-    const QString chosen = m_prompts.openFileName(m_window, m_preferences.lastOpenDir, OpenFilter);
+    const QString chosen = choose();
     if (!chosen.isEmpty()) {
         m_preferences.lastOpenDir = folderOf(chosen);
         const QString path = QFileInfo(chosen).absoluteFilePath();

@@ -4,6 +4,7 @@
 #include "EditorLock.h"
 
 #include <QObject>
+#include <functional>
 
 class EditingWorkflow;
 class QUndoStack;
@@ -48,6 +49,12 @@ public:
     void openCommandLineFile(const QStringList& arguments);
 
     void mnuFileOpenClick();
+    // Opens the path as File > Open opens the file chosen in its dialog
+    // (a recent file, a file dropped on the window).
+    void openFile(const QString& path);
+    // Where the open dialog starts: the open file's folder, else the folder
+    // last opened from, never the program's folder.
+    QString openFolder() const;
     // True when the list was written (or had nothing to write).
     bool mnuFileSaveClick();
     bool mnuFileSaveAsClick();
@@ -60,6 +67,7 @@ signals:
     void fileCommandsEnabled(bool on);
 
 private:
+    void openChosen(const std::function<QString()>& choose);
     QuestionList readList(const QString& path, QuestionRecord& record);
     // The read list becomes the open one and its first question is shown.
     void install(QuestionList list, const QuestionRecord& record, const QString& path,

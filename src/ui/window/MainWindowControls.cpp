@@ -3,12 +3,15 @@
 
 #include "DetailPanel.h"
 #include "HintText.h"
+#include "PaletteColours.h"
 #include "QuestionGrid.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -75,6 +78,10 @@ void MainWindowControls::buildActions(QMainWindow& window)
     mnuFileExit =
         action(window, QStringLiteral("mnuFileExit"), tr("E&xit"), tr("Exit application"));
     mnuFileExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+    // The keys every desktop program has; none was taken by the editor.
+    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
     mnuActionsAdd = action(window, QStringLiteral("mnuActionsAdd"), tr("&Add"),
                            tr("Add|Add a new question (to the end of the list only)."));
@@ -114,8 +121,9 @@ void MainWindowControls::buildActions(QMainWindow& window)
 
     mnuReports = action(window, QStringLiteral("mnuReports"), tr("&Reports"),
                         tr("Display the report request window."));
-    mnuHelpHelp =
-        action(window, QStringLiteral("mnuHelpHelp"), tr("&Help"), tr("Open the help file"));
+    mnuHelpHelp = action(window, QStringLiteral("mnuHelpHelp"), tr("&Help"),
+                         tr("Open the help file"));
+    mnuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelpAbout = action(window, QStringLiteral("mnuHelpAbout"), tr("&About..."),
                           tr("Display the about box"));
 
@@ -191,18 +199,30 @@ void MainWindowControls::buildToolBar(QMainWindow& window)
 
 void MainWindowControls::buildCentralArea(QMainWindow& window, QAbstractItemModel& model)
 {
+    // The layout takes the bars the tools put above the grid.
     auto* central = new QWidget(&window);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    stgQuestions = new QuestionGrid(central);
+    splCentral = new QSplitter(Qt::Vertical, central);
+    splCentral->setObjectName(QStringLiteral("splCentral"));
+    splCentral->setChildrenCollapsible(false);
+    layout->addWidget(splCentral, 1);
+
+    stgQuestions = new QuestionGrid(splCentral);
     stgQuestions->setObjectName(QStringLiteral("stgQuestions"));
     stgQuestions->setModel(&model);
-    layout->addWidget(stgQuestions, 1);
+    stgQuestions->setAccessibleName(QCoreApplication::translate("MainWindowControls", "Questions"));
+    stgQuestions->setAccessibleDescription(QCoreApplication::translate(
+        "MainWindowControls", "The questions of the file; the chosen one is edited below"));
+    splCentral->addWidget(stgQuestions);
 
-    pnlDetails = new DetailPanel(central);
-    layout->addWidget(pnlDetails);
+    pnlDetails = new DetailPanel(splCentral);
+    splCentral->addWidget(pnlDetails);
+    // A taller window gives the grid more rows, not the panel more room.
+    splCentral->setStretchFactor(0, 1);
+    splCentral->setStretchFactor(1, 0);
     window.setCentralWidget(central);
 }
 
@@ -217,7 +237,8 @@ void MainWindowControls::buildStatusBar(QMainWindow& window)
     window.statusBar()->addWidget(statusHint, 1);
     statusJournal = new QLabel(tr("Changes not kept for recovery"), &window);
     statusJournal->setObjectName(QStringLiteral("stbJournal"));
-    statusJournal->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    statusJournal->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; }")
+                                     .arg(PaletteColours::alert(window.palette()).name()));
     statusJournal->hide();
     window.statusBar()->addPermanentWidget(statusJournal);
     window.statusBar()->addPermanentWidget(statusClock);

@@ -9,6 +9,7 @@ class QAction;
 class QLabel;
 class QMainWindow;
 class QMenu;
+class QSplitter;
 class QTimer;
 class QToolBar;
 class QuestionGrid;
@@ -66,6 +67,7 @@ public:
     QAction* popToggleDelete;
     QAction* popCancel;
 
+    QSplitter* splCentral; // the grid above the panel
     QuestionGrid* stgQuestions;
     DetailPanel* pnlDetails;
     QLabel* statusHint;  // status panel 0

@@ -22,6 +22,7 @@
 #include "TfrmGoTo.h"
 #include "TfrmReportSetup.h"
 #include "UserPrompts.h"
+#include "WindowHabits.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -100,6 +101,7 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     new EscapeAndHintFilter(*this, m_preferences.helpHints,
                             [this] { runCommand([this] { m_editing->escapePressed(); }); });
 
+    new WindowHabits(*this, *this, *m_files, m_prompts);
     // A file named on the command line is opened as File > Open opens it and
     // shown with the options' built-in states; the settings come last.
     runCommand([this, &arguments] { m_files->openCommandLineFile(arguments); });
