@@ -3,6 +3,7 @@
 
 #include "ForEachQuestionLine.h"
 #include "IoErrorText.h"
+#include "LargePages.h"
 #include "QvedError.h"
 #include "ReadWholeFile.h"
 #include "SafeFileWriter.h"
@@ -66,8 +67,8 @@ struct QuestionList::Part
 {
     qsizetype begin = 0;
     qsizetype end = 0;
-    std::size_t reserve = 0;
-    std::vector<Row> rows;
+    std::size_t first = 0; // the block's first row in the list
+    std::size_t count = 0; // and how many it has
     QuestionRecord record;
     int fields = 0; // the most fields a line of the block gave
     // The rows before the block's first question field show the question
@@ -150,7 +151,7 @@ void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, D
     const char* data = m_source.constData();
     const qsizetype size = m_source.size();
 
-    m_rows.reserve(std::size_t(size / 96 + 1));
+    reserveRows(std::size_t(size / 96 + 1));
     ForEachQuestionLine(m_source, [this](qsizetype offset, qsizetype length) {
         m_rows.push_back(Row{offset, 0, length, 0, 0});
     });
@@ -184,21 +185,24 @@ void QuestionList::fillFromContent(QByteArray content, QuestionRecord& record, D
     }
 }
 
-void QuestionList::decodePart(Part& part, const QuestionRecord& record, DecodeMode mode) const
+void QuestionList::decodePart(Part& part, const QuestionRecord& record, DecodeMode mode)
 {
     try {
         const char* data = m_source.constData();
-        part.rows.reserve(part.reserve);
+        Row* const rows = m_rows.data() + part.first;
+        std::size_t found = 0;
         ForEachQuestionLine(QByteArrayView(data + part.begin, part.end - part.begin),
-                            [&part](qsizetype offset, qsizetype length) {
-                                part.rows.push_back(Row{part.begin + offset, 0, length, 0, 0});
+                            [&](qsizetype offset, qsizetype length) {
+                                if (found < part.count)
+                                    rows[found] = Row{part.begin + offset, 0, length, 0, 0};
+                                ++found;
                             });
         part.record = record;
-        for (Row& r : part.rows) {
-            r.flags = NumberShown | QuestionShown;
+        for (Row* r = rows; r != rows + part.count; ++r) {
+            r->flags = NumberShown | QuestionShown;
             QByteArrayView questionField;
             part.fields = std::max(
-                part.fields, DecodeQuestionLine(QByteArrayView(data + r.lineOffset, r.lineLength),
+                part.fields, DecodeQuestionLine(QByteArrayView(data + r->lineOffset, r->lineLength),
                                                 part.record, mode, &questionField));
             if (questionField.data()) {
                 part.questionOffset = questionField.data() - data;
@@ -208,12 +212,18 @@ void QuestionList::decodePart(Part& part, const QuestionRecord& record, DecodeMo
                 ++part.leading;
                 continue;
             }
-            r.questionOffset = part.questionOffset;
-            r.questionLength = part.questionLength;
+            r->questionOffset = part.questionOffset;
+            r->questionLength = part.questionLength;
         }
     } catch (...) {
         part.error = std::current_exception();
     }
+}
+
+void QuestionList::reserveRows(std::size_t count)
+{
+    m_rows.reserve(count);
+    AdviseLargePages(m_rows.data(), qsizetype(m_rows.capacity() * sizeof(Row)));
 }
 
 bool QuestionList::fillInParts(QuestionRecord& record, DecodeMode mode, int parts)
@@ -235,45 +245,47 @@ bool QuestionList::fillInParts(QuestionRecord& record, DecodeMode mode, int part
             k + 1 == blocks.size()
                 ? size
                 : std::max(begin, nextLineStart(data, size, size / parts * qsizetype(k + 1)));
-        // The first block's rows become the list's: room for all of them.
-        part.reserve = std::size_t((k == 0 ? size : part.end - part.begin) / 96 + 1);
         begin = part.end;
     }
-    {
+    // Each block on a thread of its own, the first on this one.
+    auto onEveryBlock = [&blocks](const auto& work) {
         std::vector<std::jthread> threads;
         for (std::size_t k = 1; k < blocks.size(); ++k) {
             try {
-                threads.emplace_back([&, k] { decodePart(blocks[k], record, mode); });
+                threads.emplace_back(work, std::ref(blocks[k]));
             } catch (const std::system_error&) {
-                decodePart(blocks[k], record, mode);
+                work(blocks[k]);
             }
         }
-        decodePart(blocks[0], record, mode);
+        work(blocks[0]);
+    };
+    // The lines are counted first, so every block fills its own rows of the
+    // list in place: none is copied after.
+    onEveryBlock([data](Part& part) {
+        ForEachQuestionLine(QByteArrayView(data + part.begin, part.end - part.begin),
+                            [&part](qsizetype, qsizetype) { ++part.count; });
+    });
+    std::size_t total = 0;
+    for (Part& part : blocks) {
+        part.first = total;
+        total += part.count;
     }
+    m_rows.clear();
+    reserveRows(total);
+    m_rows.resize(total);
+    onEveryBlock([&](Part& part) { decodePart(part, record, mode); });
     for (const Part& part : blocks)
         if (part.error)
             return false;
 
     // The blocks joined in file order, each carrying the question into the
     // rows before its own first one.
-    std::size_t total = 0;
-    for (const Part& part : blocks)
-        total += part.rows.size();
     qsizetype carriedOffset = appendEdit(record.Question.view());
     quint8 carriedLength = quint8(record.Question.size());
     bool carriedFromEdits = true;
     QuestionRecord last = record;
-    std::size_t first = 0;
-    for (std::size_t k = 0; k < blocks.size(); ++k) {
-        Part& part = blocks[k];
-        const std::size_t count = part.rows.size();
-        if (k == 0) {
-            m_rows = std::move(part.rows);
-            m_rows.reserve(total);
-        } else {
-            m_rows.insert(m_rows.end(), part.rows.begin(), part.rows.end());
-            part.rows = {};
-        }
+    for (const Part& part : blocks) {
+        const std::size_t first = part.first;
         for (std::size_t i = first; i < first + part.leading; ++i) {
             Row& r = m_rows[i];
             r.questionOffset = carriedOffset;
@@ -287,7 +299,6 @@ bool QuestionList::fillInParts(QuestionRecord& record, DecodeMode mode, int part
             carriedFromEdits = false;
         }
         copyFields(part.record, last, part.fields);
-        first += count;
     }
     record = last;
     return true;

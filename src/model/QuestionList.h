@@ -116,7 +116,8 @@ private:
 
     const Row& row(int index) const;
     Row& row(int index);
-    void decodePart(Part& part, const QuestionRecord& record, DecodeMode mode) const;
+    void decodePart(Part& part, const QuestionRecord& record, DecodeMode mode);
+    void reserveRows(std::size_t count);
     bool fillInParts(QuestionRecord& record, DecodeMode mode, int parts);
     qsizetype appendEdit(QByteArrayView bytes);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ReadWholeFile.h"
 
+#include "LargePages.h"
 #include "QvedError.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,14 @@ QString tooLarge(qint64 limit)
                : QCoreApplication::translate("ReadWholeFile",
                                              "it is larger than %1 bytes, the most it may hold")
                      .arg(limit);
+}
+
+// A block of size bytes, left uninitialised, in large pages where there are.
+QByteArray largeBlock(qsizetype size)
+{
+    QByteArray block(size, Qt::Uninitialized);
+    AdviseLargePages(block.data(), size);
+    return block;
 }
 
 } // namespace
@@ -74,7 +83,7 @@ QByteArray ReadWholeFileInParts(const QString& path, int parts)
     if (parts < 2 || size > MaxWholeFileSize)
         return ReadWholeStream(file, path);
 
-    QByteArray content(qsizetype(size), Qt::Uninitialized);
+    QByteArray content = largeBlock(qsizetype(size));
     const int handle = file.handle();
     std::vector<qint64> missing(std::size_t(parts), 0);
     std::vector<int> failure(std::size_t(parts), 0);
@@ -155,7 +164,7 @@ QByteArray ReadWholeStream(QIODevice& stream, const QString& name, qint64 limit)
         const qint64 size = stream.size();
         if (size > limit)
             throw QvedError::cannotOpenFile(name, tooLarge(limit));
-        content.resize(qsizetype(size));
+        content = largeBlock(qsizetype(size));
         qint64 done = 0;
         while (done < size) {
             errno = 0;

@@ -4,10 +4,14 @@
 #include "BookTable.h"
 #include "ScriptureReference.h"
 
+#include <map>
 #include <markupfiltmgr.h>
 #include <mutex>
+#include <optional>
 #include <swmgr.h>
 #include <swmodule.h>
+#include <tuple>
+#include <vector>
 #include <versekey.h>
 
 #include <QCoreApplication>
@@ -42,6 +46,49 @@ struct BibleLookup::Sword
 {
     sword::SWMgr manager{new sword::MarkupFilterMgr(sword::FMT_PLAIN)};
     sword::SWModule* module = nullptr;
+    // The plain text of every verse read so far, by module, book and
+    // chapter; empty until read. SWORD unpacks a whole book to give one
+    // verse, and renders each verse's markup at some 50 microseconds, so a
+    // verse is read once; at most the whole Bible is kept, some 10 MB.
+    std::map<std::tuple<const sword::SWModule*, int, int>, std::vector<std::optional<QString>>>
+        verses;
+
+    std::vector<std::optional<QString>>& chapter(int book, int chapter, int verseCount)
+    {
+        auto& found = verses[{module, book, chapter}];
+        if (found.empty())
+            found.resize(std::size_t(verseCount));
+        return found;
+    }
+
+    // The key of the chosen module at verse 1 of the first chapter of
+    // book, by number: a chapter or verse past the end must not roll over
+    // into the next one. Null when the module has no verse keys.
+    std::unique_ptr<sword::SWKey> keyAt(int book) const
+    {
+        std::unique_ptr<sword::SWKey> owned(module->createKey());
+        auto* key = dynamic_cast<sword::VerseKey*>(owned.get());
+        if (!key)
+            return nullptr;
+        key->setAutoNormalize(false);
+        key->setIntros(false);
+        const bool oldTestament = book < OldTestamentBooks;
+        key->setTestament(oldTestament ? 1 : 2);
+        key->setBook(char(oldTestament ? book + 1 : book - OldTestamentBooks + 1));
+        key->setChapter(1);
+        key->setVerse(1);
+        return owned;
+    }
+
+    const QString& verseText(std::optional<QString>& cached, sword::VerseKey& key, int verse)
+    {
+        if (!cached) {
+            key.setVerse(verse);
+            module->setKey(key);
+            cached = plainText(*module);
+        }
+        return *cached;
+    }
 
     // The book table index of a name SWORD knows, -1 when none.
     int bookIndex(const QString& name) const
@@ -171,20 +218,10 @@ Passage BibleLookup::passage(QStringView text, int book) const
                     QCoreApplication::translate("BibleLookup", "%1 is not a Bible book.")
                         .arg(QString::fromLatin1(BookAbbreviation(book))));
 
-    // Positioned by number: a chapter or verse past the end must not roll
-    // over into the next one.
-    sword::SWModule& module = *m_sword->module;
-    std::unique_ptr<sword::SWKey> owned(module.createKey());
-    auto* key = dynamic_cast<sword::VerseKey*>(owned.get());
+    const std::unique_ptr<sword::SWKey> owned = m_sword->keyAt(book);
+    auto* key = static_cast<sword::VerseKey*>(owned.get());
     if (!key)
         return fail(Passage::Outcome::NoModule, noModuleMessage());
-    key->setAutoNormalize(false);
-    key->setIntros(false);
-    const bool oldTestament = book < OldTestamentBooks;
-    key->setTestament(oldTestament ? 1 : 2);
-    key->setBook(char(oldTestament ? book + 1 : book - OldTestamentBooks + 1));
-    key->setChapter(1);
-    key->setVerse(1);
     const QString bookName = QString::fromUtf8(key->getBookName());
     // The message names the number as typed, however long.
     if (reference->chapter < 1 || reference->chapter > key->getChapterMax())
@@ -212,12 +249,45 @@ Passage BibleLookup::passage(QStringView text, int book) const
     if (!reference->wholeChapter())
         result.title += first == last ? QStringLiteral(":%1").arg(first)
                                       : QStringLiteral(":%1-%2").arg(first).arg(last);
-    for (int verse = first; verse <= last; ++verse) {
-        key->setVerse(verse);
-        module.setKey(*key);
-        result.verses.append({verse, plainText(module)});
-    }
+    auto& chapter = m_sword->chapter(book, reference->chapter, verseMax);
+    for (int verse = first; verse <= last; ++verse)
+        result.verses.append(
+            {verse, m_sword->verseText(chapter[std::size_t(verse - 1)], *key, verse)});
     return result;
+}
+
+bool BibleLookup::readAhead(const std::atomic<bool>* stop) const
+{
+    std::unique_lock guard(swordLock());
+    const sword::SWModule* const module = m_sword->module;
+    // The lock is let go after every verse, so a lookup waits for one at most.
+    auto keepOn = [&] {
+        guard.unlock();
+        const bool stopped = stop && stop->load();
+        guard.lock();
+        return !stopped && m_sword->module == module;
+    };
+    for (int book = 0; book < BibleBookCount && module; ++book) {
+        if (!IsBibleBook(book))
+            continue;
+        const std::unique_ptr<sword::SWKey> owned = m_sword->keyAt(book);
+        auto* key = static_cast<sword::VerseKey*>(owned.get());
+        if (!key)
+            return false;
+        const int chapters = key->getChapterMax();
+        for (int chapter = 1; chapter <= chapters; ++chapter) {
+            key->setVerse(1);
+            key->setChapter(chapter);
+            const int verseMax = key->getVerseMax();
+            for (int verse = 1; verse <= verseMax; ++verse) {
+                if (!keepOn())
+                    return false;
+                m_sword->verseText(
+                    m_sword->chapter(book, chapter, verseMax)[std::size_t(verse - 1)], *key, verse);
+            }
+        }
+    }
+    return module != nullptr;
 }
 
 bool BibleLookup::forEachVerse(const std::function<void(const QString&)>& verse,

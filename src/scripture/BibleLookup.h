@@ -13,7 +13,8 @@
 // Bible module. SWORD stays inside the class: users see Qt types only.
 // SWORD's shared managers are not safe for two threads at once, so every
 // lookup of every instance takes one process-wide lock: a word list can be
-// read on a worker thread while the window looks up verses.
+// read on a worker thread while the window looks up verses. Each object
+// keeps the verses it has read.
 class BibleLookup
 {
 public:
@@ -44,6 +45,11 @@ public:
     // reference may name its book ("Gen. 2:7", "Genesis 2:7", "1 Jn 1:1");
     // when it names none, book (a book table index, -1 for none) is used.
     Passage passage(QStringView reference, int book = -1) const;
+    // Reads every verse of the chosen module that was not read yet, so later
+    // lookups of this object answer from memory; the lock is taken verse by
+    // verse. Stops early, answering false, once *stop is set or another
+    // module is chosen.
+    bool readAhead(const std::atomic<bool>* stop = nullptr) const;
     // Every verse of the chosen module, in order, as plain text; the lock is
     // taken verse by verse. Stops early, answering false, once *stop is set.
     bool forEachVerse(const std::function<void(const QString&)>& verse,

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
+#include <memory>
 
 // The expected texts are the King James wording, typed from the printed
 // page, so they hold for any module with that text.
@@ -82,16 +84,27 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QList<int>, verses);
         QFETCH(QString, lastText);
-        const Passage passage = m_bible.passage(reference, book);
-        QCOMPARE(int(passage.outcome), outcome);
-        QCOMPARE(passage.title, title);
-        QList<int> numbers;
-        for (const Passage::Verse& verse : passage.verses)
-            numbers += verse.number;
-        QCOMPARE(numbers, verses);
-        if (!lastText.isEmpty())
-            QCOMPARE(passage.verses.last().text, lastText);
-        QCOMPARE(passage.message.isEmpty(), passage.outcome == Passage::Outcome::Found);
+        // Read from the module, again from the verses kept, and from a lookup
+        // that read the whole Bible ahead: the same passage each time.
+        const BibleLookup fresh;
+        for (const BibleLookup* bible : {&fresh, &fresh, &readAhead()}) {
+            const Passage passage = bible->passage(reference, book);
+            QCOMPARE(int(passage.outcome), outcome);
+            QCOMPARE(passage.title, title);
+            QList<int> numbers;
+            for (const Passage::Verse& verse : passage.verses)
+                numbers += verse.number;
+            QCOMPARE(numbers, verses);
+            if (!lastText.isEmpty())
+                QCOMPARE(passage.verses.last().text, lastText);
+            QCOMPARE(passage.message.isEmpty(), passage.outcome == Passage::Outcome::Found);
+        }
+    }
+
+    void readAheadStops()
+    {
+        const std::atomic<bool> stop{true};
+        QVERIFY(!BibleLookup().readAhead(&stop));
     }
 
     // The message names the number that is not there, as typed, however long.
@@ -159,7 +172,19 @@ private slots:
     }
 
 private:
+    // Made on first use: reading the whole Bible takes a second or two.
+    const BibleLookup& readAhead()
+    {
+        if (!m_readAhead) {
+            m_readAhead = std::make_unique<BibleLookup>();
+            if (!m_readAhead->readAhead())
+                qFatal("the read-ahead of the whole Bible stopped");
+        }
+        return *m_readAhead;
+    }
+
     BibleLookup m_bible;
+    std::unique_ptr<BibleLookup> m_readAhead;
 };
 
 QTEST_GUILESS_MAIN(ScriptureTest)

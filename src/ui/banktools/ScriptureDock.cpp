@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 namespace {
 
@@ -89,12 +90,27 @@ ScriptureDock::ScriptureDock(QWidget* parent) : QDockWidget(tr("Scripture"), par
     connect(cbxModule, &QComboBox::activated, this, [this](int index) {
         const QString name = cbxModule->itemData(index).toString();
         bible().setModule(name);
+        startReadAhead();
         refresh();
         emit moduleChosen(name);
     });
 }
 
-ScriptureDock::~ScriptureDock() = default;
+ScriptureDock::~ScriptureDock()
+{
+    m_stopReading = true;
+    m_reading.waitForFinished();
+}
+
+void ScriptureDock::startReadAhead()
+{
+    m_stopReading = true;
+    m_reading.waitForFinished();
+    m_stopReading = false;
+    m_reading = QtConcurrent::run(
+        [](const BibleLookup* bible, const std::atomic<bool>* stop) { bible->readAhead(stop); },
+        m_bible.get(), &m_stopReading);
+}
 
 BibleLookup& ScriptureDock::bible()
 {
@@ -110,6 +126,7 @@ BibleLookup& ScriptureDock::bible()
     }
     cbxModule->setCurrentIndex(cbxModule->findData(m_bible->moduleName()));
     cbxModule->setEnabled(cbxModule->count() > 0);
+    startReadAhead();
     return *m_bible;
 }
 
@@ -121,6 +138,7 @@ bool ScriptureDock::chooseModule(const QString& name)
     }
     if (!m_bible->setModule(name))
         return false;
+    startReadAhead();
     cbxModule->setCurrentIndex(cbxModule->findData(m_bible->moduleName()));
     refresh();
     return true;

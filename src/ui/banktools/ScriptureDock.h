@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QDockWidget>
+#include <QFuture>
+#include <atomic>
 #include <memory>
 
 class BibleLookup;
@@ -12,7 +14,9 @@ class QTextBrowser;
 // of the correct answer marked. Lookups run as the author types: one takes
 // far less than a frame. The Bible modules are opened when the dock is
 // first shown: SWORD reads all its locales when it starts, a good part of
-// the editor's start-up otherwise.
+// the editor's start-up otherwise. Then the chosen Bible is read ahead on a
+// worker thread, so lookups answer from memory instead of unpacking a book
+// for a verse.
 class ScriptureDock : public QDockWidget
 {
     Q_OBJECT
@@ -43,8 +47,12 @@ private:
     void refresh();
     // Opens the modules the first time.
     BibleLookup& bible();
+    // (Again) for the chosen module.
+    void startReadAhead();
 
     std::unique_ptr<BibleLookup> m_bible;
+    std::atomic<bool> m_stopReading{false};
+    QFuture<void> m_reading;
     QString m_wantedModule;
     int m_book = -1;
     QString m_reference;

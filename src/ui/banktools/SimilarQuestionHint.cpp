@@ -33,27 +33,29 @@ SimilarQuestionHint::SimilarQuestionHint(const QuestionDocument& document, Detai
     m_label->setTextFormat(Qt::RichText);
     m_label->setAccessibleName(tr("Similar question"));
     m_label->hide();
-    connect(m_label, &QLabel::linkActivated, this,
-            [this] {
-                if (m_number > 0)
-                    emit questionChosen(m_number);
-            });
+    connect(m_label, &QLabel::linkActivated, this, [this] {
+        if (m_number > 0)
+            emit questionChosen(m_number);
+    });
 
     // A pause after the last key, so typing never waits for the lookup.
     m_pause.setSingleShot(true);
     m_pause.setInterval(150);
     connect(&m_pause, &QTimer::timeout, this, &SimilarQuestionHint::refresh);
-    connect(panel.mmoQuestion, &QPlainTextEdit::textChanged, &m_pause,
-            qOverload<>(&QTimer::start));
+    connect(panel.mmoQuestion, &QPlainTextEdit::textChanged, &m_pause, qOverload<>(&QTimer::start));
 
     m_rebuildPause.setSingleShot(true);
     m_rebuildPause.setInterval(500);
     connect(&m_rebuildPause, &QTimer::timeout, this, &SimilarQuestionHint::rebuild);
     connect(&document, &QuestionDocument::rowsChanged, &m_rebuildPause,
             qOverload<>(&QTimer::start));
+    // A new list is indexed once the window has shown it: the copy the index
+    // takes of a large list, and the index itself, would otherwise hold up
+    // the open and take a core from what the open still counts.
     connect(&document, &QuestionDocument::listReset, this, [this] {
         m_index.reset();
-        rebuild();
+        m_indexing = true;
+        QTimer::singleShot(0, this, &SimilarQuestionHint::rebuild);
     });
     connect(&m_watcher, &QFutureWatcherBase::finished, this, &SimilarQuestionHint::indexed);
     rebuild();
@@ -92,7 +94,8 @@ void SimilarQuestionHint::refresh()
     bool encodable = false;
     const QByteArray question = Windows1252::fromUnicode(typed, &encodable);
     if (m_index && encodable && !typed.trimmed().isEmpty()) {
-        const auto similar = m_index->matcher.closest(question, Threshold, m_editing.currentIndex());
+        const auto similar =
+            m_index->matcher.closest(question, Threshold, m_editing.currentIndex());
         if (similar.index >= 0 && similar.index < m_document.list().count()) {
             m_number = similar.index + 1;
             const QuestionFields fields = m_index->matcher.fields(similar.index);
