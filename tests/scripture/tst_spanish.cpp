@@ -220,7 +220,9 @@ void SpanishTest::guess_data()
         "\xBFQui\xE9n fue el rey de Babilonia?|Nabucodonosor|Ciro|Dar\xEDo|Bels\xE1sar",
         "\xBFQu\xE9 hizo el rey con la estatua de oro?|La levant\xF3|La rompi\xF3|La "
         "vendi\xF3|La escondi\xF3",
-        "\xBFCu\xE1ntos d\xEDas estuvo Mois\xE9s en el monte?|Cuarenta|Siete|Tres|Doce"};
+        "\xBF"
+        "Cu\xE1ntos d\xED"
+        "as estuvo Mois\xE9s en el monte?|Cuarenta|Siete|Tres|Doce"};
     const QList<QByteArray> english{
         "Who was the king of Babylon?|Nebuchadnezzar|Cyrus|Darius|Belshazzar",
         "What did the king do with the image of gold?|Set it up|Broke it|Sold it|Hid it",

@@ -33,12 +33,16 @@ const QString Spanish = QStringLiteral("spanish");
 QList<QByteArray> bank(const QString& language)
 {
     if (language == Spanish)
-        return {EncodeQuestionLine(42, 1, 0, "3:16", "\xBFA qui\xE9n dio Dios por amor al mundo?",
+        return {EncodeQuestionLine(42, 1, 0, "3:16",
+                                   "\xBF"
+                                   "A qui\xE9n dio Dios por amor al mundo?",
                                    "Su Hijo", "Un rey", "Un profeta", "Un \xE1ngel"),
                 EncodeQuestionLine(26, 1, 0, "3:1", "\xBFQu\xE9 hizo el rey de Babilonia?",
                                    "Una estatua de oro", "Un templo", "Un muro", "Un arca"),
                 EncodeQuestionLine(1, 1, 0, "24:18",
-                                   "\xBFCu\xE1ntos d\xEDas estuvo Mois\xE9s en el monte?",
+                                   "\xBF"
+                                   "Cu\xE1ntos d\xED"
+                                   "as estuvo Mois\xE9s en el monte?",
                                    "Cuarenta", "Siete", "Tres", "Doce")};
     return {EncodeQuestionLine(42, 1, 0, "3:16", "Whom did God give for the love of the world?",
                                "His Son", "A king", "A prophet", "An angel"),
