@@ -5,6 +5,7 @@
 #include "ScriptureReference.h"
 
 #include <map>
+#include <QRegularExpression>
 #include <markupfiltmgr.h>
 #include <mutex>
 #include <optional>
@@ -25,6 +26,12 @@ QString plainText(sword::SWModule& module)
     QString text = QString::fromUtf8(module.stripText());
     // Paragraph marks are layout, not words.
     text.remove(QChar(0x00B6));
+    // A Strong's number some modules leave outside its markup ("novecientos
+    // <H3967> sesenta") is no word of the verse.
+    if (text.contains(u'<')) {
+        static const QRegularExpression strongs(QStringLiteral(R"(<[HG]\d+>)"));
+        text.remove(strongs);
+    }
     return text.simplified();
 }
 
@@ -158,6 +165,15 @@ QString BibleLookup::moduleVersion() const
     const std::lock_guard guard(swordLock());
     return m_sword->module ? QString::fromUtf8(m_sword->module->getConfigEntry("Version"))
                            : QString();
+}
+
+BibleLanguage::Language BibleLookup::moduleLanguage() const
+{
+    const std::lock_guard guard(swordLock());
+    if (!m_sword->module)
+        return BibleLanguage::English;
+    return BibleLanguage::ofModule(QString::fromUtf8(m_sword->module->getConfigEntry("Lang")))
+        .value_or(BibleLanguage::English);
 }
 
 QString BibleLookup::noModuleMessage()

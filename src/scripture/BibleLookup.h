@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "BibleLanguage.h"
 #include "Passage.h"
 
 #include <QList>
@@ -41,6 +42,8 @@ public:
     bool available() const { return !moduleName().isEmpty(); }
     // The module's own version ("14.3"); empty when it gives none.
     QString moduleVersion() const;
+    // The language of the module's text, English unless it says another.
+    BibleLanguage::Language moduleLanguage() const;
 
     // reference may name its book ("Gen. 2:7", "Genesis 2:7", "1 Jn 1:1");
     // when it names none, book (a book table index, -1 for none) is used.

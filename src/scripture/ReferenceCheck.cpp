@@ -42,14 +42,15 @@ struct Target
     }
     bool operator<(const Target& other) const
     {
-        return std::tie(book, bookName, chapter) < std::tie(other.book, other.bookName, other.chapter);
+        return std::tie(book, bookName, chapter) <
+               std::tie(other.book, other.bookName, other.chapter);
     }
 };
 
-QSet<QString> keySet(const QString& text)
+QSet<QString> keySet(const QString& text, BibleLanguage::Language language)
 {
     QSet<QString> keys;
-    for (const WordKeys::Word& word : WordKeys::words(text)) {
+    for (const WordKeys::Word& word : WordKeys::words(text, language)) {
         if (!word.common)
             keys.insert(word.key);
         // "Beth-lehem" holds "Bethlehem" and "Beth" alike.
@@ -74,11 +75,15 @@ QString withVerse(const QString& reference, int verse)
 
 QString versePart(int first, int last)
 {
-    return first == last ? QString::number(first)
-                         : QStringLiteral("%1-%2").arg(first).arg(last);
+    return first == last ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(last);
 }
 
 } // namespace
+
+ReferenceCheck::ReferenceCheck(const BibleLookup& bible)
+    : m_bible(bible), m_language(bible.moduleLanguage())
+{
+}
 
 QString ReferenceCheck::Finding::message() const
 {
@@ -204,7 +209,7 @@ std::vector<ReferenceCheck::Finding> ReferenceCheck::check(const std::vector<Que
         finding.shown = finding.reference;
         for (int letter = 0; letter < 4; ++letter)
             keys[i][std::size_t(letter)] =
-                WordKeys::contentKeys(question.answers[std::size_t(letter)]);
+                WordKeys::contentKeys(question.answers[std::size_t(letter)], m_language);
 
         // The editor reads a Bible book's reference without its book name and
         // takes the book from the line; without one, the name is all there is.
@@ -226,8 +231,8 @@ std::vector<ReferenceCheck::Finding> ReferenceCheck::check(const std::vector<Que
             const auto written = ScriptureReference::parse(finding.reference);
             // Named with its book unless the file names it already.
             if (!written || written->bookName.isEmpty())
-                finding.shown = QString::fromLatin1(BookAbbreviation(question.book)) + u' ' +
-                                finding.reference;
+                finding.shown =
+                    QString::fromLatin1(BookAbbreviation(question.book)) + u' ' + finding.reference;
         } else {
             target.book = ScriptureReference::bookTableIndex(reference->bookName);
             if (target.book >= 0 && !IsBibleBook(target.book))
@@ -261,7 +266,7 @@ std::vector<ReferenceCheck::Finding> ReferenceCheck::check(const std::vector<Que
             if (passage.outcome == Passage::Outcome::Found) {
                 chapterTitle = passage.title;
                 for (const Passage::Verse& verse : passage.verses)
-                    chapter.push_back({verse.text, keySet(verse.text)});
+                    chapter.push_back({verse.text, keySet(verse.text, m_language)});
             }
         }
         if (progress && !progress(++done))

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "BibleLanguage.h"
+
 #include <QByteArrayView>
 #include <QSet>
 #include <QString>
@@ -38,11 +40,11 @@ public:
 
     struct Question
     {
-        int number = 0; // 1-based in the file
-        int book = -1;  // book table index, -1 for none
+        int number = 0;    // 1-based in the file
+        int book = -1;     // book table index, -1 for none
         QString reference; // as the editor reads it: without the book for a Bible book
         QString written;   // as the file writes it ("Gen. 5:24"); empty: as reference
-        int correct = -1; // 0 = A .. 3 = D, -1 for none
+        int correct = -1;  // 0 = A .. 3 = D, -1 for none
         std::array<QString, 4> answers;
 
         // Nothing when the line does not decode.
@@ -53,13 +55,13 @@ public:
     {
         int number = 0;
         Verdict verdict = Verdict::NoVerseText;
-        QString reference;  // as the file writes it
-        QString shown;      // the reference with its book named ("Gen. 5:24")
-        QString suggestion; // Nearby: the reference as the file would write it
+        QString reference;       // as the file writes it
+        QString shown;           // the reference with its book named ("Gen. 5:24")
+        QString suggestion;      // Nearby: the reference as the file would write it
         QString shownSuggestion; // and with its book named
-        QString verseTitle; // "Genesis 5:24", the verses compared
-        QString verse;      // their text
-        QString foundTitle; // Nearby: the verse that holds the answer
+        QString verseTitle;      // "Genesis 5:24", the verses compared
+        QString verse;           // their text
+        QString foundTitle;      // Nearby: the verse that holds the answer
         QString foundVerse;
         int namedLetter = -1; // OtherLetter: the answer the verse names
         QStringList matched;  // the keys (WordKeys) of the answer found
@@ -95,7 +97,8 @@ public:
     using Progress = std::function<bool(int done)>;
 
     // The lookup stays the caller's and must not be used elsewhere meanwhile.
-    explicit ReferenceCheck(const BibleLookup& bible) : m_bible(bible) {}
+    // Words are compared by the rules of the module's language.
+    explicit ReferenceCheck(const BibleLookup& bible);
 
     // One finding a question, in the questions' order; none when stopped.
     std::vector<Finding> check(const std::vector<Question>& questions,
@@ -111,4 +114,5 @@ public:
 
 private:
     const BibleLookup& m_bible;
+    BibleLanguage::Language m_language;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "BibleLanguage.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,6 +15,10 @@
 // "150"). A hyphenated word is one word ("Beth-lehem" is "Bethlehem"), its
 // pieces given beside it. Common words ("the", "of", "his") are marked so that they never
 // decide a match.
+//
+// Spanish has its own rules: accents folded away ("Moisés" is "Moises", the
+// old "á" is "a"), the plural -s and -es and the adverb's -mente stripped,
+// and its numbers ("cuarenta y dos", "diez y seis", "ciento veinte").
 class WordKeys
 {
 public:
@@ -26,9 +32,12 @@ public:
     };
 
     // Every word of the text in order, a number in words as one.
-    static QList<Word> words(QStringView text);
+    static QList<Word> words(QStringView text,
+                             BibleLanguage::Language language = BibleLanguage::English);
     // The distinct keys of the words that are not common, in order.
-    static QStringList contentKeys(QStringView text);
+    static QStringList contentKeys(QStringView text,
+                                   BibleLanguage::Language language = BibleLanguage::English);
     // The key of one lower-case word with its plain suffix stripped.
-    static QString stem(const QString& word);
+    static QString stem(const QString& word,
+                        BibleLanguage::Language language = BibleLanguage::English);
 };

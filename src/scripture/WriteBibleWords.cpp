@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Writes the word list of the installed Bible module into a folder, for the
-// build tree and the install step: an installed editor then never reads the
+// Writes the word lists of installed Bible modules into a folder, for the
+// build tree and the install step: an installed editor then never reads a
 // whole module through at its first start. A valid list already there is
 // left alone.
 #include "BibleLookup.h"
@@ -12,21 +12,11 @@
 #include <QFile>
 #include <cstdio>
 
-int main(int argc, char** argv)
+namespace {
+
+// 0 when written or already there, 1 when it cannot be.
+int writeList(const BibleLookup& bible, const QString& folder)
 {
-    const QCoreApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const bool required = arguments.removeAll(QStringLiteral("--required")) > 0;
-    if (arguments.size() != 1) {
-        std::fprintf(stderr, "usage: qved_bible_words [--required] FOLDER\n");
-        return 2;
-    }
-    const QString folder = arguments.first();
-    const BibleLookup bible;
-    if (!bible.available()) {
-        std::fprintf(stderr, "qved_bible_words: %s\n", qPrintable(BibleLookup::noModuleMessage()));
-        return required ? 1 : 0;
-    }
     const QString path = folder + u'/' + BibleWordList::fileName(bible.moduleName());
     QStringList words;
     if (BibleWordList::read(path, bible.moduleName(), bible.moduleVersion(), words) ==
@@ -52,4 +42,46 @@ int main(int argc, char** argv)
     std::printf("qved_bible_words: %s, %lld words\n", qPrintable(QDir::toNativeSeparators(path)),
                 (long long)words.size());
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool required = arguments.removeAll(QStringLiteral("--required")) > 0;
+    QStringList modules;
+    for (qsizetype at = arguments.indexOf(QStringLiteral("--module")); at >= 0;
+         at = arguments.indexOf(QStringLiteral("--module"))) {
+        if (at + 1 >= arguments.size())
+            break;
+        modules += arguments.takeAt(at + 1);
+        arguments.removeAt(at);
+    }
+    if (arguments.size() != 1) {
+        std::fprintf(stderr, "usage: qved_bible_words [--required] FOLDER [--module NAME]...\n");
+        return 2;
+    }
+    const QString folder = arguments.first();
+    BibleLookup bible;
+    if (!bible.available()) {
+        std::fprintf(stderr, "qved_bible_words: %s\n", qPrintable(BibleLookup::noModuleMessage()));
+        return required ? 1 : 0;
+    }
+    // Without a module named, the one the editor reads by default.
+    if (modules.isEmpty())
+        return writeList(bible, folder);
+    int status = 0;
+    for (const QString& module : std::as_const(modules)) {
+        if (!bible.setModule(module)) {
+            std::fprintf(stderr, "qved_bible_words: no Bible module '%s' is installed\n",
+                         qPrintable(module));
+            if (required)
+                status = 1;
+            continue;
+        }
+        status = std::max(status, writeList(bible, folder));
+    }
+    return status;
 }

@@ -53,6 +53,8 @@ class ToolSpellTest : public QObject
 private slots:
     void spellCountsWhatItCannotRead_data();
     void spellCountsWhatItCannotRead();
+    void spellInSpanish_data();
+    void spellInSpanish();
 
 private:
     QTemporaryDir m_dir;
@@ -113,6 +115,53 @@ void ToolSpellTest::spellCountsWhatItCannotRead()
     for (const QString& problem : std::as_const(out))
         numbers += problem.section(u':', 0, 0).toInt();
     QCOMPARE(numbers, listed);
+}
+
+// --language es: the Spanish dictionary with the Reina-Valera's names.
+void ToolSpellTest::spellInSpanish_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("Spanish bank") << QStringList{QStringLiteral("--language"), QStringLiteral("es")}
+                                  << 1
+                                  << QStringList{"1: Question: profetta",
+                                                 "checked: 1 questions, 1 misspelt words"}
+                                  << "";
+    QTest::newRow("Spanish bank, dictionary named")
+        << QStringList{QStringLiteral("--language"), QStringLiteral("es"),
+                       QStringLiteral("--dictionary"), QStringLiteral("es_MX")}
+        << 1 << QStringList{"1: Question: profetta", "checked: 1 questions, 1 misspelt words"}
+        << "";
+    QTest::newRow("unknown language")
+        << QStringList{QStringLiteral("--language"), QStringLiteral("de")} << 2 << QStringList{}
+        << "qvedtool spell: Unknown language 'de': use en or es.\nRun \"qvedtool spell --help\" "
+           "for help.\n";
+}
+
+void ToolSpellTest::spellInSpanish()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, out);
+    QFETCH(QString, err);
+    const QString path = m_dir.filePath(QStringLiteral("spanish.qus"));
+    QFile input(path);
+    QVERIFY(input.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const QByteArray content =
+        "\"C27\",\"1\",\"A\",\"Dan. 2:1\",\"\xBFQu\xE9 profetta interpret\xF3 "
+        "el sue\xF1o de Nabucodonosor?\",\"Daniel\",\"Jos\xE9\",\"Mois\xE9s\","
+        "\"El\xED"
+        "as\"\r\n";
+    QCOMPARE(input.write(content), content.size());
+    input.close();
+    const ToolRun run = runTool(QStringList{QStringLiteral("spell"), path} + options);
+    if (run.err.contains(u"install hunspell-es") || run.err.contains(u"install sword-text-sparv"))
+        QSKIP("The Spanish dictionary or Bible is not installed: skipped");
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.outLines(), out);
 }
 
 QTEST_GUILESS_MAIN(ToolSpellTest)

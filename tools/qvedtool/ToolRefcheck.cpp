@@ -4,6 +4,7 @@
 #include "BibleLookup.h"
 #include "QuestionFileReader.h"
 #include "ReferenceCheck.h"
+#include "ToolBibleOptions.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
 
@@ -22,8 +23,9 @@ QJsonObject json(const ReferenceCheck::Finding& finding)
         {QStringLiteral("reference"), finding.reference},
         {QStringLiteral("kind"), finding.kind()},
         {QStringLiteral("verdict"), finding.message()},
-        {QStringLiteral("suggestion"),
-         finding.suggestion.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(finding.suggestion)},
+        {QStringLiteral("suggestion"), finding.suggestion.isEmpty()
+                                           ? QJsonValue(QJsonValue::Null)
+                                           : QJsonValue(finding.suggestion)},
         {QStringLiteral("verse"), finding.verse},
         {QStringLiteral("matched"), QJsonArray::fromStringList(finding.matched)},
     };
@@ -43,7 +45,8 @@ int ToolRefcheck::run(const QStringList& arguments)
         "names answer X: is the letter right?\" when a wrong answer is in the verse and the "
         "right one is not, \"answer not found near REF\" when neither the verse nor its "
         "neighbours hold it. Words are compared with case folded, common words left out, plain "
-        "word endings (-s, -es, -eth, -ed) stripped and numbers alike in words and figures; an "
+        "word endings (-s, -es, -eth, -ed) stripped and numbers alike in words and figures (in a "
+        "Spanish module: accents folded, -s, -es and -mente stripped, Spanish numbers); an "
         "answer of three or more words needs two thirds of them. Questions without verse text "
         "(catechism and general questions, whole chapters, verses the module lacks) and answers "
         "of common words only are left out and counted. With --format json: a list of objects "
@@ -53,16 +56,11 @@ int ToolRefcheck::run(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("ToolRefcheck", "The question file."),
                                  QStringLiteral("refcheck FILE"));
-    const QCommandLineOption moduleOption(
-        QStringLiteral("module"),
-        QCoreApplication::translate("ToolRefcheck",
-                                    "The Bible module, by name or abbreviation (default KJV)."),
-        QStringLiteral("NAME"));
+    const ToolBibleOptions bibleOptions(parser);
     const QCommandLineOption formatOption(
         QStringLiteral("format"),
         QCoreApplication::translate("ToolRefcheck", "text (the default) or json."),
         QStringLiteral("FORMAT"), QStringLiteral("text"));
-    parser.addOption(moduleOption);
     parser.addOption(formatOption);
     QString file;
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
@@ -73,6 +71,8 @@ int ToolRefcheck::run(const QStringList& arguments)
             QStringLiteral("refcheck"),
             QCoreApplication::translate("ToolRefcheck", "Unknown format '%1': use text or json.")
                 .arg(format));
+    if (const auto stop = bibleOptions.refusal(QStringLiteral("refcheck")))
+        return *stop;
 
     BibleLookup bible;
     if (!bible.available()) {
@@ -80,13 +80,8 @@ int ToolRefcheck::run(const QStringList& arguments)
                           BibleLookup::noModuleMessage());
         return ToolCommandLine::Failure;
     }
-    if (parser.isSet(moduleOption) && !bible.setModule(parser.value(moduleOption))) {
-        Utf8Output::error(
-            QCoreApplication::translate("ToolRefcheck",
-                                        "qvedtool refcheck: no Bible module '%1' is installed.")
-                .arg(parser.value(moduleOption)));
+    if (!bibleOptions.chooseModule(bible, QStringLiteral("refcheck")))
         return ToolCommandLine::Failure;
-    }
     QuestionList list;
     if (!QuestionFileReader::read(file, list))
         return ToolCommandLine::Failure;

@@ -6,6 +6,7 @@
 #include "QuestionLineCodec.h"
 #include "QvedError.h"
 #include "SpellChecker.h"
+#include "ToolBibleOptions.h"
 #include "ToolCommandLine.h"
 #include "Utf8Output.h"
 #include "Windows1252.h"
@@ -39,7 +40,8 @@ int ToolSpell::run(const QStringList& arguments)
         "ToolSpell",
         "Lists each misspelt word of the questions and answers of FILE as \"N: FIELD: word\", "
         "and each line that does not decode as \"N: problem\", then how many questions and "
-        "words there were. Words of the Bible module and of the author's own list pass. Exit "
+        "words there were. Words of the Bible module and of the author's own list pass; "
+        "--language es checks with es_ES and the words of the Reina-Valera 1909. Exit "
         "status 1 when any word is misspelt or any line does not decode."));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("ToolSpell", "The question file."),
@@ -48,9 +50,10 @@ int ToolSpell::run(const QStringList& arguments)
         QStringLiteral("dictionary"),
         QCoreApplication::translate(
             "ToolSpell", "A Hunspell .dic file (its .aff beside it) or a language such as en_GB; "
-                         "en_US by default."),
+                         "by default the language's, en_US (or es_ES with --language es)."),
         QStringLiteral("PATH"));
     parser.addOption(dictionaryOption);
+    const ToolBibleOptions bibleOptions(parser);
     // Hunspell takes a good part of a second to suggest for a word it has
     // never seen: a bank of invented words would take many minutes.
     const QCommandLineOption suggestionsOption(
@@ -61,20 +64,32 @@ int ToolSpell::run(const QStringList& arguments)
     QString file;
     if (const auto stop = ToolCommandLine::parse(parser, arguments, file))
         return *stop;
+    if (const auto stop = bibleOptions.refusal(QStringLiteral("spell")))
+        return *stop;
 
     SpellChecker checker;
-    const QString dictionary =
-        parser.isSet(dictionaryOption) ? parser.value(dictionaryOption) : QStringLiteral("en_US");
+    const BibleLanguage::Language language = bibleOptions.language();
+    const QString dictionary = parser.isSet(dictionaryOption) ? parser.value(dictionaryOption)
+                                                              : BibleLanguage::dictionary(language);
     if (!checker.loadDictionary(dictionary)) {
-        Utf8Output::error(parser.isSet(dictionaryOption)
-                              ? QCoreApplication::translate(
-                                    "ToolSpell", "qvedtool spell: cannot read the dictionary '%1'.")
-                                    .arg(dictionary)
-                              : QCoreApplication::translate("ToolSpell", "qvedtool spell: ") +
-                                    SpellChecker::noDictionaryMessage());
+        const QString missing = language == BibleLanguage::English
+                                    ? SpellChecker::noDictionaryMessage()
+                                    : BibleLanguage::missingDictionaryMessage(language);
+        Utf8Output::error(
+            parser.isSet(dictionaryOption)
+                ? QCoreApplication::translate("ToolSpell",
+                                              "qvedtool spell: cannot read the dictionary '%1'.")
+                      .arg(dictionary)
+                : QCoreApplication::translate("ToolSpell", "qvedtool spell: ") + missing);
         return ToolCommandLine::Failure;
     }
-    checker.addAuthorLists(BibleLookup());
+    BibleLookup bible;
+    // Without any Bible, English spelling still goes on, as it always has.
+    const bool needsBible =
+        bible.available() || bibleOptions.moduleNamed() || language != BibleLanguage::English;
+    if (needsBible && !bibleOptions.chooseModule(bible, QStringLiteral("spell")))
+        return ToolCommandLine::Failure;
+    checker.addAuthorLists(bible);
 
     QuestionList list;
     if (!QuestionFileReader::read(file, list))

@@ -28,11 +28,11 @@ namespace {
 constexpr int FindingRole = Qt::UserRole;
 
 // The text with the words whose keys matched marked.
-QString marked(const QString& text, const QStringList& matched, const QColor& background)
+QString marked(const QString& text, const QStringList& matched, BibleLanguage::Language language)
 {
     QString html;
     qsizetype done = 0;
-    for (const WordKeys::Word& word : WordKeys::words(text)) {
+    for (const WordKeys::Word& word : WordKeys::words(text, language)) {
         if (word.common || !matched.contains(word.key))
             continue;
         html += text.mid(done, word.start - done).toHtmlEscaped();
@@ -128,15 +128,23 @@ void ReferenceCheckDock::startCheck(const QString& module)
         return;
     // Made here, where SWORD was first set up; the check alone uses it.
     auto bible = std::make_shared<BibleLookup>();
-    if (!module.isEmpty())
-        bible->setModule(module);
+    const bool chosen = module.isEmpty() || bible->setModule(module);
     QDockWidget::show();
     raise();
     if (!bible->available()) {
         m_summary->setText(BibleLookup::noModuleMessage());
         return;
     }
-    m_summary->setText(tr("Checking the references against %1...").arg(bible->moduleName()));
+    // Another Bible than the bank's would find every answer missing.
+    if (!chosen) {
+        m_summary->setText(module == BibleLanguage::module(BibleLanguage::Spanish)
+                               ? BibleLanguage::missingModuleMessage(BibleLanguage::Spanish)
+                               : tr("No Bible module '%1' is installed.").arg(module));
+        return;
+    }
+    m_language = bible->moduleLanguage();
+    m_summary->setText(
+        tr("Checking the references against %1...").arg(bible->moduleName()));
     m_progress->setValue(0);
     m_progress->show();
     m_cancel->show();
@@ -222,12 +230,12 @@ void ReferenceCheckDock::showChosen()
     // The cited verse marks the words it shares with the answer it names;
     // the neighbour, those of the right answer.
     const bool citedHolds = finding->verdict == ReferenceCheck::Verdict::OtherLetter;
-    const QColor mark = PaletteColours::mark(palette());
-    QString html =
-        paragraph(finding->verseTitle, citedHolds ? marked(finding->verse, finding->matched, mark)
-                                                  : finding->verse.toHtmlEscaped());
+    QString html = paragraph(finding->verseTitle,
+                             citedHolds ? marked(finding->verse, finding->matched, m_language)
+                                        : finding->verse.toHtmlEscaped());
     if (finding->verdict == ReferenceCheck::Verdict::Nearby)
-        html += paragraph(finding->foundTitle, marked(finding->foundVerse, finding->matched, mark));
+        html += paragraph(finding->foundTitle,
+                          marked(finding->foundVerse, finding->matched, m_language));
     m_verses->setHtml(html);
 }
 

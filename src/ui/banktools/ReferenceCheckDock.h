@@ -63,5 +63,7 @@ private:
     QProgressBar* m_progress;
     QPushButton* m_cancel;
     std::vector<ReferenceCheck::Finding> m_suspects;
+    // The words of the Bible checked against are marked by its rules.
+    BibleLanguage::Language m_language = BibleLanguage::English;
     QFutureWatcher<Outcome> m_watcher;
 };

@@ -2,7 +2,7 @@
 #include "ScriptureDock.h"
 
 #include "BibleLookup.h"
-#include "PaletteColours.h"
+#include "WordKeys.h"
 
 #include <QComboBox>
 #include <QRegularExpression>
@@ -22,8 +22,19 @@ const QRegularExpression& wordPattern()
     return pattern;
 }
 
+// What two words must share to be the same: the case, and in Spanish the
+// accents too ("Moisés", "Moises").
+QString wordKey(const QString& word, BibleLanguage::Language language)
+{
+    if (language == BibleLanguage::English)
+        return word.toCaseFolded();
+    // A Spanish word alone is its own content key unless it is common.
+    const QList<WordKeys::Word> keyed = WordKeys::words(word, language);
+    return keyed.size() == 1 && !keyed.first().common ? keyed.first().key : QString();
+}
+
 // Marking every "the" would hide the words that matter.
-QSet<QString> answerWords(const QString& answer)
+QSet<QString> answerWords(const QString& answer, BibleLanguage::Language language)
 {
     static const QSet<QString> common{
         QStringLiteral("a"),    QStringLiteral("an"),  QStringLiteral("and"),
@@ -36,20 +47,20 @@ QSet<QString> answerWords(const QString& answer)
         QStringLiteral("unto"), QStringLiteral("or")};
     QSet<QString> words;
     for (auto it = wordPattern().globalMatch(answer); it.hasNext();) {
-        const QString word = it.next().captured().toCaseFolded();
-        if (!common.contains(word))
+        const QString word = wordKey(it.next().captured(), language);
+        if (!word.isEmpty() && (language != BibleLanguage::English || !common.contains(word)))
             words.insert(word);
     }
     return words;
 }
 
-QString marked(const QString& text, const QSet<QString>& words, const QColor& background)
+QString marked(const QString& text, const QSet<QString>& words, BibleLanguage::Language language)
 {
     QString html;
     qsizetype done = 0;
     for (auto it = wordPattern().globalMatch(text); it.hasNext();) {
         const auto match = it.next();
-        if (!words.contains(match.captured().toCaseFolded()))
+        if (!words.contains(wordKey(match.captured(), language)))
             continue;
         html += text.mid(done, match.capturedStart() - done).toHtmlEscaped();
         html += QStringLiteral("<span style=\"background-color:%1\">%2</span>")
@@ -89,6 +100,7 @@ ScriptureDock::ScriptureDock(QWidget* parent) : QDockWidget(tr("Scripture"), par
 
     connect(cbxModule, &QComboBox::activated, this, [this](int index) {
         const QString name = cbxModule->itemData(index).toString();
+        m_moduleMissing = false;
         bible().setModule(name);
         startReadAhead();
         refresh();
@@ -117,8 +129,8 @@ BibleLookup& ScriptureDock::bible()
     if (m_bible)
         return *m_bible;
     m_bible = std::make_unique<BibleLookup>();
-    if (!m_wantedModule.isEmpty())
-        m_bible->setModule(m_wantedModule);
+    if (!m_wantedModule.isEmpty() && !m_bible->setModule(m_wantedModule))
+        m_moduleMissing = !m_missing.isEmpty();
     for (const BibleLookup::Module& module : m_bible->modules()) {
         const QString shortName = module.abbreviation.isEmpty() ? module.name : module.abbreviation;
         cbxModule->addItem(QStringLiteral("%1 - %2").arg(shortName, module.description),
@@ -132,6 +144,7 @@ BibleLookup& ScriptureDock::bible()
 
 bool ScriptureDock::chooseModule(const QString& name)
 {
+    m_moduleMissing = false;
     if (!m_bible) {
         m_wantedModule = name;
         return true;
@@ -144,8 +157,27 @@ bool ScriptureDock::chooseModule(const QString& name)
     return true;
 }
 
+void ScriptureDock::setBankModule(const QString& name, const QString& missing)
+{
+    m_missing = missing;
+    if (!m_bible) {
+        m_wantedModule = name;
+        m_moduleMissing = false;
+        return;
+    }
+    if (chooseModule(name))
+        return;
+    m_moduleMissing = !missing.isEmpty();
+    if (!m_moduleMissing && !m_bible->modules().isEmpty())
+        chooseModule(m_bible->modules().first().name);
+    m_wantedModule = name;
+    refresh();
+}
+
 QString ScriptureDock::moduleName() const
 {
+    if (m_moduleMissing)
+        return m_wantedModule;
     return m_bible ? m_bible->moduleName() : m_wantedModule;
 }
 
@@ -172,9 +204,8 @@ void ScriptureDock::showEvent(QShowEvent* event)
 
 void ScriptureDock::refresh()
 {
-    if (!bible().available()) {
-        txtVerses->setHtml(
-            greyLine(BibleLookup::noModuleMessage(), PaletteColours::quiet(palette())));
+    if (!bible().available() || m_moduleMissing) {
+        txtVerses->setHtml(greyLine(m_moduleMissing ? m_missing : BibleLookup::noModuleMessage()));
         return;
     }
     if (m_book < 0 && m_reference.trimmed().isEmpty()) {
@@ -187,7 +218,8 @@ void ScriptureDock::refresh()
         txtVerses->setHtml(greyLine(passage.message, PaletteColours::quiet(palette())));
         return;
     }
-    const QSet<QString> words = answerWords(m_answer);
+    const BibleLanguage::Language language = m_bible->moduleLanguage();
+    const QSet<QString> words = answerWords(m_answer, language);
     QString html = QStringLiteral("<p><b>%1</b></p><p>").arg(passage.title.toHtmlEscaped());
     const qsizetype shown = std::min<qsizetype>(passage.verses.size(), ChapterPreview);
     const bool numbered = passage.verses.size() > 1;
@@ -199,7 +231,7 @@ void ScriptureDock::refresh()
         const Passage::Verse& verse = passage.verses[i];
         if (numbered)
             html += QStringLiteral("<sup>%1</sup>&nbsp;").arg(verse.number);
-        html += marked(verse.text, words, PaletteColours::mark(palette())) + u' ';
+        html += marked(verse.text, words, language) + u' ';
     }
     txtVerses->setHtml(html + QStringLiteral("</p>"));
 }

@@ -30,6 +30,10 @@ public:
     // By name; false when no such Bible module is installed. Before the
     // modules are opened, the name is kept for then.
     bool chooseModule(const QString& name);
+    // The Bible of the bank's language. When it is not installed the dock
+    // says missing rather than show another Bible's verses; an empty missing
+    // keeps the first Bible there is instead.
+    void setBankModule(const QString& name, const QString& missing);
     QString moduleName() const;
     // The text shown, without markup.
     QString shownText() const;
@@ -54,6 +58,8 @@ private:
     std::atomic<bool> m_stopReading{false};
     QFuture<void> m_reading;
     QString m_wantedModule;
+    QString m_missing; // said instead of the verses, when set
+    bool m_moduleMissing = false;
     int m_book = -1;
     QString m_reference;
     QString m_answer;

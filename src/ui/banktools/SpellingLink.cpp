@@ -21,10 +21,12 @@ namespace {
 // On the worker thread: everything the checker reads, the Bible's word list
 // made from the module when no valid one is found.
 std::shared_ptr<SpellChecker> loadChecker(const QString& language, const QString& module,
+                                          bool fallBack,
                                           const std::shared_ptr<std::atomic<bool>>& stop)
 {
     auto checker = std::make_shared<SpellChecker>();
-    if (!checker->loadDictionary(language) && !checker->loadDictionary(QStringLiteral("en_US")))
+    if (!checker->loadDictionary(language) &&
+        !(fallBack && checker->loadDictionary(QStringLiteral("en_US"))))
         return {};
     BibleLookup bible;
     if (!module.isEmpty())
@@ -40,9 +42,14 @@ std::shared_ptr<SpellChecker> loadChecker(const QString& language, const QString
 SpellingLink::SpellingLink(DetailPanel& panel, QMenu& tools, UserPrompts& prompts, QWidget* window)
     : QObject(window), m_panel(panel), m_prompts(prompts), m_window(window)
 {
-    const QSettings settings(EditorSettings::Organization, EditorSettings::Application);
-    const QString language =
-        settings.value(QStringLiteral("Spelling/Language"), QStringLiteral("en_US")).toString();
+    const QString language = settingsDictionary();
+    m_wanted = {language, settingsModule(), true};
+    connect(&m_loading, &QFutureWatcherBase::finished, this, &SpellingLink::takeChecker);
+    // Started once the window is up: until then the window has the processor.
+    QTimer::singleShot(0, this, [this] {
+        m_started = true;
+        startLoading();
+    });
     if (SpellChecker::dictionaryFile(language).isEmpty() &&
         SpellChecker::dictionaryFile(QStringLiteral("en_US")).isEmpty()) {
         // Said where the feature would be, greyed out.
@@ -55,13 +62,6 @@ SpellingLink::SpellingLink(DetailPanel& panel, QMenu& tools, UserPrompts& prompt
         tools.addAction(tr("Spelling &Language..."), this, &SpellingLink::chooseLanguage);
     m_chooseLanguage->setObjectName(QStringLiteral("mnuToolsSpellingLanguage"));
     m_chooseLanguage->setEnabled(false);
-
-    const QString module = settings.value(QStringLiteral("Scripture/Module")).toString();
-    connect(&m_loading, &QFutureWatcherBase::finished, this, &SpellingLink::takeChecker);
-    // Started once the window is up: until then the window has the processor.
-    QTimer::singleShot(0, this, [this, language, module] {
-        m_loading.setFuture(QtConcurrent::run(loadChecker, language, module, m_stop));
-    });
 }
 
 SpellingLink::~SpellingLink()
@@ -71,18 +71,62 @@ SpellingLink::~SpellingLink()
     m_loading.waitForFinished();
 }
 
+QString SpellingLink::settingsDictionary()
+{
+    return QSettings(EditorSettings::Organization, EditorSettings::Application)
+        .value(QStringLiteral("Spelling/Language"), QStringLiteral("en_US"))
+        .toString();
+}
+
+QString SpellingLink::settingsModule()
+{
+    return QSettings(EditorSettings::Organization, EditorSettings::Application)
+        .value(QStringLiteral("Scripture/Module"))
+        .toString();
+}
+
+void SpellingLink::useLanguage(const QString& dictionary, const QString& module, bool fallBack)
+{
+    const Request wanted{dictionary, module, fallBack};
+    if (wanted == m_wanted)
+        return;
+    m_wanted = wanted;
+    // A load under way finishes first; the wanted one follows it.
+    if (m_started && !m_loading.isRunning())
+        startLoading();
+}
+
+void SpellingLink::startLoading()
+{
+    m_loadingFor = m_wanted;
+    m_loading.setFuture(QtConcurrent::run(loadChecker, m_wanted.dictionary, m_wanted.module,
+                                          m_wanted.fallBack, m_stop));
+}
+
 void SpellingLink::takeChecker()
 {
+    // The language changed while this one was read: it is not shown.
+    if (!(m_loadingFor == m_wanted)) {
+        startLoading();
+        return;
+    }
     // The worker is done with it: from here on it lives on this thread.
     m_checker = m_loading.result();
+    if (m_marks)
+        m_marks->setChecker(m_checker.get());
+    if (m_chooseLanguage)
+        m_chooseLanguage->setEnabled(m_checker != nullptr);
     if (!m_checker)
         return;
-    m_marks = new SpellingMarks(*m_checker, this);
-    connect(m_marks, &SpellingMarks::addToDictionaryChosen, this, &SpellingLink::addToDictionary);
-    m_marks->watch(m_panel.mmoQuestion);
-    for (QLineEdit* answer : {m_panel.edtAnsA, m_panel.edtAnsB, m_panel.edtAnsC, m_panel.edtAnsD})
-        m_marks->watch(answer);
-    m_chooseLanguage->setEnabled(true);
+    if (!m_marks) {
+        m_marks = new SpellingMarks(*m_checker, this);
+        connect(m_marks, &SpellingMarks::addToDictionaryChosen, this,
+                &SpellingLink::addToDictionary);
+        m_marks->watch(m_panel.mmoQuestion);
+        for (QLineEdit* answer :
+             {m_panel.edtAnsA, m_panel.edtAnsB, m_panel.edtAnsC, m_panel.edtAnsD})
+            m_marks->watch(answer);
+    }
     emit ready();
 }
 

@@ -33,8 +33,14 @@ void drawWave(QPainter& painter, const QColor& colour, qreal left, qreal right, 
 } // namespace
 
 SpellingMarks::SpellingMarks(SpellChecker& checker, QObject* parent)
-    : QObject(parent), m_checker(checker)
+    : QObject(parent), m_checker(&checker)
 {
+}
+
+void SpellingMarks::setChecker(SpellChecker* checker)
+{
+    m_checker = checker;
+    recheckAll();
 }
 
 void SpellingMarks::watch(QLineEdit* edit)
@@ -65,8 +71,10 @@ void SpellingMarks::markPlainText(QPlainTextEdit* edit)
     QList<QTextEdit::ExtraSelection> marks;
     QTextCharFormat wavy;
     wavy.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
-    wavy.setUnderlineColor(PaletteColours::spelling(edit->palette()));
-    for (const auto& wrong : m_checker.misspellings(edit->toPlainText())) {
+    wavy.setUnderlineColor(Qt::red);
+    const auto wrongs = m_checker ? m_checker->misspellings(edit->toPlainText())
+                                  : QList<SpellChecker::Misspelling>();
+    for (const auto& wrong : wrongs) {
         QTextCursor cursor(edit->document());
         cursor.setPosition(int(wrong.start));
         cursor.setPosition(int(wrong.start + wrong.length), QTextCursor::KeepAnchor);
@@ -80,7 +88,9 @@ void SpellingMarks::markPlainText(QPlainTextEdit* edit)
 void SpellingMarks::paintLineMarks(QLineEdit* edit)
 {
     const QString text = edit->displayText();
-    const auto wrongs = m_checker.misspellings(text);
+    if (!m_checker)
+        return;
+    const auto wrongs = m_checker->misspellings(text);
     if (wrongs.isEmpty())
         return;
     const QFontMetricsF metrics(edit->font());
@@ -105,12 +115,14 @@ bool SpellingMarks::addSpellingActions(QMenu& menu, const QString& text, int pos
                                        bool editable,
                                        const std::function<void(int, int, const QString&)>& replace)
 {
-    for (const auto& wrong : m_checker.misspellings(text)) {
+    if (!m_checker)
+        return false;
+    for (const auto& wrong : m_checker->misspellings(text)) {
         if (position < wrong.start || position > wrong.start + wrong.length)
             continue;
         QAction* first = menu.actions().value(0);
         QList<QAction*> added;
-        const QStringList suggestions = m_checker.suggestions(wrong.word, MostSuggestions);
+        const QStringList suggestions = m_checker->suggestions(wrong.word, MostSuggestions);
         for (const QString& suggestion : suggestions) {
             auto* action = new QAction(suggestion, &menu);
             action->setEnabled(editable);
@@ -130,7 +142,8 @@ bool SpellingMarks::addSpellingActions(QMenu& menu, const QString& text, int pos
         auto* ignore = new QAction(tr("Ignore"), &menu);
         ignore->setObjectName(QStringLiteral("actIgnoreWord"));
         connect(ignore, &QAction::triggered, this, [this, word = wrong.word] {
-            m_checker.ignore(word);
+            if (m_checker)
+                m_checker->ignore(word);
             recheckAll();
         });
         added << add << ignore;

@@ -27,6 +27,8 @@ public:
     void watch(QPlainTextEdit* edit);
     // After the dictionary or a word list changed.
     void recheckAll();
+    // Another language's checker; none takes every mark away.
+    void setChecker(SpellChecker* checker);
 
 signals:
     // "Add to Dictionary": the owner writes the author's list, which may
@@ -44,7 +46,7 @@ private:
     bool addSpellingActions(QMenu& menu, const QString& text, int position, bool editable,
                             const std::function<void(int, int, const QString&)>& replace);
 
-    SpellChecker& m_checker;
+    SpellChecker* m_checker;
     QList<QLineEdit*> m_lines;
     QList<QPlainTextEdit*> m_texts;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "TfrmMain.h"
 
+#include "BankLanguageLink.h"
 #include "BankTools.h"
 #include "BuilderLibrary.h"
 #include "DetailPanel.h"
@@ -31,14 +32,14 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
-#include <QPushButton>
-#include <QGuiApplication>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
-#include <QStatusTipEvent>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QUndoStack>
 #include <QUrl>
@@ -88,8 +89,9 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     new BankTools(*this, *m_model, m_prompts);
     new LanguageMenu(*mnuOptionsLanguage, m_prompts, this);
     mnuTools->addSeparator();
-    new ScriptureLink(*this, *pnlDetails, *mnuTools);
-    new SpellingLink(*pnlDetails, *mnuTools, m_prompts, this);
+    auto* scripture = new ScriptureLink(*this, *pnlDetails, *mnuTools);
+    auto* spelling = new SpellingLink(*pnlDetails, *mnuTools, m_prompts, this);
+    new BankLanguageLink(*m_document, *scripture->dock(), *spelling, *mnuTools);
     mnuTools->addSeparator();
     QAction* buildTest = mnuTools->addAction(tr("&Build Test..."), this, [this] {
         TfrmBuildTest(m_document->list(), m_table, m_prompts,
