@@ -21,7 +21,6 @@
 #include <cstdio>
 #include <map>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -259,13 +258,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    // The repetitions of the engine and the plain loop take turns, so a
-    // machine that gets busier during the run slows both alike.
-    std::vector<char*> arguments(argv, argv + argc);
-    char interleaved[] = "--benchmark_enable_random_interleaving=true";
-    arguments.insert(arguments.begin() + 1, interleaved);
-    int count = int(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
+    benchmark::Initialize(&argc, argv);
     fixture();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
