@@ -28,7 +28,8 @@ namespace {
 constexpr int FindingRole = Qt::UserRole;
 
 // The text with the words whose keys matched marked.
-QString marked(const QString& text, const QStringList& matched, BibleLanguage::Language language)
+QString marked(const QString& text, const QStringList& matched, BibleLanguage::Language language,
+               const QColor& background)
 {
     QString html;
     qsizetype done = 0;
@@ -143,8 +144,7 @@ void ReferenceCheckDock::startCheck(const QString& module)
         return;
     }
     m_language = bible->moduleLanguage();
-    m_summary->setText(
-        tr("Checking the references against %1...").arg(bible->moduleName()));
+    m_summary->setText(tr("Checking the references against %1...").arg(bible->moduleName()));
     m_progress->setValue(0);
     m_progress->show();
     m_cancel->show();
@@ -230,12 +230,13 @@ void ReferenceCheckDock::showChosen()
     // The cited verse marks the words it shares with the answer it names;
     // the neighbour, those of the right answer.
     const bool citedHolds = finding->verdict == ReferenceCheck::Verdict::OtherLetter;
+    const QColor mark = PaletteColours::mark(palette());
     QString html = paragraph(finding->verseTitle,
-                             citedHolds ? marked(finding->verse, finding->matched, m_language)
+                             citedHolds ? marked(finding->verse, finding->matched, m_language, mark)
                                         : finding->verse.toHtmlEscaped());
     if (finding->verdict == ReferenceCheck::Verdict::Nearby)
         html += paragraph(finding->foundTitle,
-                          marked(finding->foundVerse, finding->matched, m_language));
+                          marked(finding->foundVerse, finding->matched, m_language, mark));
     m_verses->setHtml(html);
 }
 

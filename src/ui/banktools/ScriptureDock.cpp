@@ -2,6 +2,7 @@
 #include "ScriptureDock.h"
 
 #include "BibleLookup.h"
+#include "PaletteColours.h"
 #include "WordKeys.h"
 
 #include <QComboBox>
@@ -54,7 +55,8 @@ QSet<QString> answerWords(const QString& answer, BibleLanguage::Language languag
     return words;
 }
 
-QString marked(const QString& text, const QSet<QString>& words, BibleLanguage::Language language)
+QString marked(const QString& text, const QSet<QString>& words, BibleLanguage::Language language,
+               const QColor& background)
 {
     QString html;
     qsizetype done = 0;
@@ -205,12 +207,12 @@ void ScriptureDock::showEvent(QShowEvent* event)
 void ScriptureDock::refresh()
 {
     if (!bible().available() || m_moduleMissing) {
-        txtVerses->setHtml(greyLine(m_moduleMissing ? m_missing : BibleLookup::noModuleMessage()));
+        txtVerses->setHtml(greyLine(m_moduleMissing ? m_missing : BibleLookup::noModuleMessage(),
+                                    PaletteColours::quiet(palette())));
         return;
     }
     if (m_book < 0 && m_reference.trimmed().isEmpty()) {
-        txtVerses->setHtml(
-            greyLine(tr("No book or reference."), PaletteColours::quiet(palette())));
+        txtVerses->setHtml(greyLine(tr("No book or reference."), PaletteColours::quiet(palette())));
         return;
     }
     const Passage passage = m_bible->passage(m_reference, m_book);
@@ -231,7 +233,7 @@ void ScriptureDock::refresh()
         const Passage::Verse& verse = passage.verses[i];
         if (numbered)
             html += QStringLiteral("<sup>%1</sup>&nbsp;").arg(verse.number);
-        html += marked(verse.text, words, language) + u' ';
+        html += marked(verse.text, words, language, PaletteColours::mark(palette())) + u' ';
     }
     txtVerses->setHtml(html + QStringLiteral("</p>"));
 }
