@@ -87,6 +87,11 @@ void HabitsTest::recentFilesListTheLastEight()
         items << QString("&%1 %2").arg(i + 1).arg(
             QDir::toNativeSeparators(f.folder() + "banks/" + listed[i] + ".qus"));
     QCOMPARE(recentItems(w), items);
+    QCOMPARE(QSettings(EditorSettings::Organization, EditorSettings::Application)
+                 .value("RecentFiles/Files")
+                 .toStringList()
+                 .size(),
+             listed.size());
     // The next run lists them too.
     f.start();
     QCOMPARE(recentItems(*f.window), items);

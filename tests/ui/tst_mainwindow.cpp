@@ -92,7 +92,7 @@ private slots:
     void writeFailureKeepsFileAndMarks();
     void settingsAreRead_data();
     void settingsAreRead();
-    void firstRunWritesSixValues();
+    void firstRunWritesTheSettings();
     void clockShowsAtOnce();
     void questionColumnFillsGridAfterResize();
     void rebuildValidationTable();
@@ -632,7 +632,7 @@ void MainWindowTest::settingsAreRead()
     QCOMPARE(w.preferences().lastSaveDir, f.folder());
 }
 
-void MainWindowTest::firstRunWritesSixValues()
+void MainWindowTest::firstRunWritesTheSettings()
 {
     WindowFixture f;
     TfrmMain& w = f.start();
@@ -648,9 +648,10 @@ void MainWindowTest::firstRunWritesSixValues()
     QSettings settings(EditorSettings::Organization, EditorSettings::Application);
     QStringList keys = settings.allKeys();
     keys.sort();
-    QCOMPARE(keys, (QStringList{"LastTime/LastOpenDir", "LastTime/LastSaveDir",
-                                "Preferences/AlwaysWarn", "Preferences/AutoSave",
-                                "Preferences/BubbleHints", "Preferences/ResetValidate"}));
+    QCOMPARE(keys,
+             (QStringList{"LastTime/LastOpenDir", "LastTime/LastSaveDir", "Preferences/AlwaysWarn",
+                          "Preferences/AutoSave", "Preferences/BubbleHints",
+                          "Preferences/ResetValidate", "Window/Geometry", "Window/Splitter"}));
     QCOMPARE(settings.value("Preferences/AlwaysWarn").toString(), QStringLiteral("1"));
     QCOMPARE(settings.value("Preferences/AutoSave").toString(), QStringLiteral("1"));
     QCOMPARE(settings.value("LastTime/LastSaveDir").toString(), f.folder());
