@@ -64,9 +64,9 @@ QByteArray csvOf(int questions)
     csv.reserve(qsizetype(questions) * 200);
     for (int i = 0; i < questions; ++i) {
         const QuestionFields fields = QuestionFields::fromLine(generator.nextLine());
-        for (int field : {QuestionFields::Question, QuestionFields::AnswerA,
-                          QuestionFields::AnswerB, QuestionFields::AnswerC,
-                          QuestionFields::AnswerD})
+        for (int field :
+             {QuestionFields::Question, QuestionFields::AnswerA, QuestionFields::AnswerB,
+              QuestionFields::AnswerC, QuestionFields::AnswerD})
             csv += cell(fields.texts[field]) + ',';
         csv += fields.shown(QuestionFields::Correct) + ',' +
                cell(fields.texts[QuestionFields::Reference]) + ',' +
@@ -208,8 +208,8 @@ int main(int argc, char** argv)
                     StallTargetMs, stall <= StallTargetMs ? "met" : "MISSED");
     }
     if (read > 0 && ready >= 0)
-        std::printf("Reading the file alone: %.0f ms; the preview takes %.1f times as long\n",
-                    read, ready / read);
+        std::printf("Reading the file alone: %.0f ms; the preview takes %.1f times as long\n", read,
+                    ready / read);
     std::fflush(stdout);
     shared.reset();
     return 0;

@@ -159,8 +159,7 @@ ImportDialog::ImportDialog(const QString& path, const ValidationTable& table,
     connect(m_cancel, &QPushButton::clicked, this, &ImportDialog::cancelBuild);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_model, &ImportPreviewModel::tickedCountChanged, this,
-            &ImportDialog::showTickedCount);
+    connect(m_model, &ImportPreviewModel::tickedCountChanged, this, &ImportDialog::showTickedCount);
     connect(&m_watcher, &QFutureWatcherBase::progressRangeChanged, m_progress,
             &QProgressBar::setRange);
     connect(&m_watcher, &QFutureWatcherBase::progressValueChanged, m_progress,
@@ -194,9 +193,8 @@ void ImportDialog::addRoleChoices()
     auto* grid = new QGridLayout(inner);
     grid->setContentsMargins(0, 0, 0, 0);
     for (int column = 0; column < columns; ++column) {
-        const QString header = table.hasHeader && !table.rows.isEmpty()
-                                   ? table.rows.first().value(column)
-                                   : QString();
+        const QString header =
+            table.hasHeader && !table.rows.isEmpty() ? table.rows.first().value(column) : QString();
         const QString name = header.isEmpty() ? tr("Column %1").arg(column + 1) : header;
         auto* choice = new QComboBox(inner);
         choice->setObjectName(QStringLiteral("cbxImportColumn%1").arg(column + 1));
@@ -252,15 +250,15 @@ void ImportDialog::rebuild()
                 }
             }
             bool ranged = false;
-            result.entries = builder->build(
-                sourceRead ? given : result.source, defaults, [&](int done, int total) {
-                    if (!ranged) {
-                        promise.setProgressRange(0, total);
-                        ranged = true;
-                    }
-                    promise.setProgressValue(done);
-                    return !promise.isCanceled();
-                });
+            result.entries = builder->build(sourceRead ? given : result.source, defaults,
+                                            [&](int done, int total) {
+                                                if (!ranged) {
+                                                    promise.setProgressRange(0, total);
+                                                    ranged = true;
+                                                }
+                                                promise.setProgressValue(done);
+                                                return !promise.isCanceled();
+                                            });
             if (!promise.isCanceled())
                 promise.addResult(std::move(result));
         },
@@ -313,7 +311,8 @@ void ImportDialog::built()
 
 void ImportDialog::showTickedCount(int count)
 {
-    m_import->setText(count == 1 ? tr("&Import 1 question") : tr("&Import %1 questions").arg(count));
+    m_import->setText(count == 1 ? tr("&Import 1 question")
+                                 : tr("&Import %1 questions").arg(count));
     m_import->setEnabled(count > 0 && !m_watcher.isRunning());
 }
 

@@ -47,8 +47,8 @@ QString filterOf(bool (QuestionFormat::*can)() const, const QString& allTitle)
 
 } // namespace
 
-ImportExportTool::ImportExportTool(ToolHost& window, QuestionGridModel& model,
-                                   UserPrompts& prompts, QObject* parent)
+ImportExportTool::ImportExportTool(ToolHost& window, QuestionGridModel& model, UserPrompts& prompts,
+                                   QObject* parent)
     : QObject(parent), m_window(window), m_model(model), m_prompts(prompts)
 {
     mnuFileImport = new QAction(tr("&Import..."), &window.mainWindow());
@@ -61,6 +61,11 @@ ImportExportTool::ImportExportTool(ToolHost& window, QuestionGridModel& model,
     mnuFileExport->setStatusTip(tr("Write the questions in another format"));
     connect(mnuFileExport, &QAction::triggered, this,
             [this] { m_window.runCommand([this] { mnuFileExportClick(); }); });
+}
+
+ImportDialog* ImportExportTool::importDialog() const
+{
+    return m_dialog;
 }
 
 void ImportExportTool::rememberFolder(const QString& path)
@@ -78,9 +83,9 @@ void ImportExportTool::mnuFileImportClick()
     }
     if (m_dialog || !m_window.editing().ResolvePendingEdit())
         return;
-    const QString path = m_prompts.openFileName(&m_window.mainWindow(), m_folder,
-                                                filterOf(&QuestionFormat::canRead,
-                                                         tr("Question files of every format")));
+    const QString path = m_prompts.openFileName(
+        &m_window.mainWindow(), m_folder,
+        filterOf(&QuestionFormat::canRead, tr("Question files of every format")));
     if (path.isEmpty())
         return;
     rememberFolder(path);
@@ -151,10 +156,9 @@ const QuestionFormat* ImportExportTool::exportFormat(const QString& path)
         titles << format->title();
     }
     // A name without a format's ending: the author says which.
-    const QString chosen = m_prompts.chooseItem(&m_window.mainWindow(),
-                                                tr("Write %1 in which format?")
-                                                    .arg(QFileInfo(path).fileName()),
-                                                titles, titles.value(0));
+    const QString chosen = m_prompts.chooseItem(
+        &m_window.mainWindow(), tr("Write %1 in which format?").arg(QFileInfo(path).fileName()),
+        titles, titles.value(0));
     for (const QuestionFormat* format : InterchangeFormats::all()) {
         if (format->canWrite() && format->title() == chosen)
             return format;
@@ -197,9 +201,10 @@ void ImportExportTool::mnuFileExportClick()
         m_prompts.information(&m_window.mainWindow(), written.message());
         return;
     }
-    const QString done = questions.size() == 1
-                             ? tr("1 question exported to %1.").arg(shownPath)
-                             : tr("%1 questions exported to %2.").arg(questions.size()).arg(shownPath);
+    const QString done =
+        questions.size() == 1
+            ? tr("1 question exported to %1.").arg(shownPath)
+            : tr("%1 questions exported to %2.").arg(questions.size()).arg(shownPath);
     if (notes.isEmpty()) {
         m_window.mainWindow().statusBar()->showMessage(done, 5000);
         return;

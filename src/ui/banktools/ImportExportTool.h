@@ -27,7 +27,7 @@ public:
     void mnuFileImportClick();
     void mnuFileExportClick();
     // The preview while it is open.
-    ImportDialog* importDialog() const { return m_dialog; }
+    ImportDialog* importDialog() const;
 
     QAction* mnuFileImport;
     QAction* mnuFileExport;

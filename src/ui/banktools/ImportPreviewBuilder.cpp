@@ -41,11 +41,11 @@ void showLine(ImportPreviewEntry& entry, const QuestionFields& fields)
 // What the preview shows of a question that became no line.
 void showRow(ImportPreviewEntry& entry, const ImportRow& row)
 {
-    entry.reference = !row.reference.isEmpty()
-                          ? row.reference
-                          : (row.book + u' ' + row.chapter +
-                             (row.verse.isEmpty() ? QString() : u':' + row.verse))
-                                .trimmed();
+    entry.reference =
+        !row.reference.isEmpty()
+            ? row.reference
+            : (row.book + u' ' + row.chapter + (row.verse.isEmpty() ? QString() : u':' + row.verse))
+                  .trimmed();
     entry.question = row.question;
     entry.answers = row.answers.join(QStringLiteral(" | "));
 }

@@ -11,7 +11,8 @@
 class AppendQuestionsCommand : public QUndoCommand
 {
 public:
-    AppendQuestionsCommand(QuestionDocument& document, std::vector<QuestionDocument::NewLine> lines);
+    AppendQuestionsCommand(QuestionDocument& document,
+                           std::vector<QuestionDocument::NewLine> lines);
 
     void redo() override;
     void undo() override;
