@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "InterchangeFormats.h"
 
+#include "AikenFormat.h"
 #include "CsvFormat.h"
+#include "GiftFormat.h"
 #include "JsonFormat.h"
+#include "MoodleXmlFormat.h"
 #include "QuestionFormat.h"
+#include "QusFormat.h"
 #include "TsvFormat.h"
 
 #include <QCoreApplication>
@@ -21,8 +25,12 @@ QString tr(const char* text)
 // signature; the tool's and the file dialogs' order.
 const QList<const QuestionFormat*>& signedFormats()
 {
+    static const QusFormat qus;
+    static const MoodleXmlFormat moodle;
+    static const GiftFormat gift;
+    static const AikenFormat aiken;
     static const JsonFormat json;
-    static const QList<const QuestionFormat*> formats{&json};
+    static const QList<const QuestionFormat*> formats{&qus, &moodle, &gift, &aiken, &json};
     return formats;
 }
 
