@@ -220,6 +220,7 @@ void ImportDialog::addRoleChoices()
 
 void ImportDialog::rebuild()
 {
+    m_building = true;
     m_import->setEnabled(false);
     if (m_watcher.isRunning()) {
         // The running build reads the settings it started with; the next
@@ -238,14 +239,16 @@ void ImportDialog::rebuild()
     m_progress->show();
     m_cancel->show();
     m_watcher.setFuture(QtConcurrent::run(
-        [builder = &m_builder, defaults](QPromise<Built>& promise, const QString& path,
-                                         bool sourceRead, const FormatReadResult& given) {
-            Built result;
+        [builder = &m_builder, defaults](QPromise<std::shared_ptr<Built>>& promise,
+                                         const QString& path, bool sourceRead,
+                                         const FormatReadResult& given) {
+            auto built = std::make_shared<Built>();
+            Built& result = *built;
             if (!sourceRead) {
                 result.sourceRead = true;
                 result.source = readSource(path, &result.refusal);
                 if (!result.refusal.isEmpty()) {
-                    promise.addResult(std::move(result));
+                    promise.addResult(std::move(built));
                     return;
                 }
             }
@@ -260,7 +263,7 @@ void ImportDialog::rebuild()
                                                 return !promise.isCanceled();
                                             });
             if (!promise.isCanceled())
-                promise.addResult(std::move(result));
+                promise.addResult(std::move(built));
         },
         m_path, m_sourceRead, m_source));
 }
@@ -277,14 +280,15 @@ void ImportDialog::built()
         rebuild();
         return;
     }
+    m_building = false;
     m_progress->hide();
     m_cancel->hide();
-    QFuture<Built> future = m_watcher.future();
+    const QFuture<std::shared_ptr<Built>> future = m_watcher.future();
     if (future.isCanceled() || future.resultCount() == 0) {
         m_summary->setText(tr("The preview was stopped. Change a setting to build it again."));
         return;
     }
-    Built result = future.takeResult();
+    Built& result = *future.result();
     if (!result.refusal.isEmpty()) {
         emit sourceRefused(result.refusal);
         return;
@@ -313,7 +317,7 @@ void ImportDialog::showTickedCount(int count)
 {
     m_import->setText(count == 1 ? tr("&Import 1 question")
                                  : tr("&Import %1 questions").arg(count));
-    m_import->setEnabled(count > 0 && !m_watcher.isRunning());
+    m_import->setEnabled(count > 0 && !m_building);
 }
 
 std::vector<QByteArray> ImportDialog::tickedLines() const

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFutureWatcher>
 #include <QList>
+#include <memory>
 #include <vector>
 
 class ImportPreviewModel;
@@ -38,7 +39,8 @@ public:
 
     ImportPreviewModel& preview() { return *m_model; }
     std::vector<QByteArray> tickedLines() const;
-    bool isBuilding() const { return m_watcher.isRunning(); }
+    // From a change until the preview shows it (or stopped).
+    bool isBuilding() const { return m_building; }
     // One per column of a tabular source; none for other sources.
     const QList<QComboBox*>& roleChoices() const { return m_roleChoices; }
     QComboBox* bookChoice() const { return m_book; }
@@ -47,11 +49,6 @@ public:
     QPushButton* importButton() const { return m_import; }
     QPushButton* cancelButton() const { return m_cancel; }
     QTableView* table() const { return m_view; }
-
-public slots:
-    // Builds the preview again from the current roles and defaults.
-    void rebuild();
-    void cancelBuild();
 
     // What the background work hands back: the source the first time, then
     // the preview's rows.
@@ -62,6 +59,11 @@ public slots:
         QString refusal; // why the source cannot be imported at all
         std::vector<ImportPreviewEntry> entries;
     };
+
+public slots:
+    // Builds the preview again from the current roles and defaults.
+    void rebuild();
+    void cancelBuild();
 
 signals:
     void previewReady();
@@ -88,6 +90,8 @@ private:
     QProgressBar* m_progress;
     QPushButton* m_cancel;
     QPushButton* m_import;
-    QFutureWatcher<Built> m_watcher;
+    // Shared, so taking the rows leaves the future as it was.
+    QFutureWatcher<std::shared_ptr<Built>> m_watcher;
+    bool m_building = false;
     bool m_rebuildWanted = false; // a setting changed while a build was running
 };
