@@ -126,6 +126,34 @@ void QuestionDocument::removeLastRow()
     changed(count, count - 1, RecoveryJournal::removeRecord());
 }
 
+void QuestionDocument::appendRows(const std::vector<NewLine>& lines)
+{
+    if (lines.empty())
+        return;
+    const int first = m_list.count();
+    QByteArray records;
+    for (const NewLine& added : lines) {
+        const int index = m_list.AppendQuestionRow();
+        m_list.StoreCommittedLine(index, added.line, added.question);
+        records += RecoveryJournal::appendRecord() +
+                   RecoveryJournal::rowRecord(index, m_list.savedRow(index));
+    }
+    changed(first, m_list.count() - 1, records);
+}
+
+void QuestionDocument::removeLastRows(int count)
+{
+    if (count <= 0)
+        return;
+    QByteArray records;
+    for (int removed = 0; removed < count; ++removed) {
+        m_list.removeLastRow();
+        records += RecoveryJournal::removeRecord();
+    }
+    const int left = m_list.count();
+    changed(left, left - 1, records);
+}
+
 void QuestionDocument::restoreRow(int index, const QuestionList::SavedRow& row)
 {
     m_list.restoreRow(index, row);

@@ -63,6 +63,15 @@ public:
         QByteArray question;
     };
     void storeCommittedLines(const std::vector<CommittedLine>& lines);
+    // New last rows holding committed lines, and taking the last rows away,
+    // each announced and journalled as one change.
+    struct NewLine
+    {
+        QByteArray line;
+        QByteArray question;
+    };
+    void appendRows(const std::vector<NewLine>& lines);
+    void removeLastRows(int count);
     void restoreRows(const std::vector<std::pair<int, QuestionList::SavedRow>>& rows);
     // Rows first.. (list indexes) get these marks.
     void setMarks(int first, const std::vector<quint8>& marks);

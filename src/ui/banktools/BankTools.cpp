@@ -4,6 +4,7 @@
 #include "CompareDock.h"
 #include "DuplicatesDialog.h"
 #include "FilterBar.h"
+#include "ImportExportTool.h"
 #include "ProblemsDock.h"
 #include "QuestionGrid.h"
 #include "ReferenceCheckDock.h"
@@ -90,6 +91,8 @@ BankTools::BankTools(ToolHost& window, QuestionGridModel& model, UserPrompts& pr
         tr("List the questions whose right answer is not in the verse they cite"));
     connect(mnuToolsCheckReferences, &QAction::triggered, this,
             &BankTools::mnuToolsCheckReferencesClick);
+
+    m_importExport = new ImportExportTool(window, model, prompts, this);
 
     m_similar = new SimilarQuestionHint(window.document(), window.panel(), window.editing(),
                                         this);

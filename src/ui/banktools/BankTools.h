@@ -6,6 +6,7 @@
 class CompareDock;
 class DuplicatesDialog;
 class FilterBar;
+class ImportExportTool;
 class ProblemsDock;
 class QAction;
 class QuestionGridModel;
@@ -17,7 +18,7 @@ class UserPrompts;
 
 // The whole-bank tools of the Tools menu: the Problems dock, the filter bar,
 // Find and Replace, Statistics, Find Duplicates, Compare with File and
-// Check References, and
+// Check References, File > Import and Export, and
 // the panel's hint of a similar question, wired into the main window.
 class BankTools : public QObject
 {
@@ -37,6 +38,8 @@ public:
     SimilarQuestionHint& similarHint() { return *m_similar; }
     ReferenceCheckDock& references() { return *m_references; }
     void mnuToolsCheckReferencesClick();
+    // Its actions are the window's to place in the File menu.
+    ImportExportTool& importExport() { return *m_importExport; }
 
     QAction* mnuToolsCheckFile;
     QAction* mnuToolsFilter;
@@ -56,4 +59,5 @@ private:
     SimilarQuestionHint* m_similar;
     CompareDock* m_compare;
     ReferenceCheckDock* m_references;
+    ImportExportTool* m_importExport;
 };

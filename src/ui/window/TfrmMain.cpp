@@ -10,6 +10,7 @@
 #include "EscapeAndHintFilter.h"
 #include "FileCommands.h"
 #include "HelpWindow.h"
+#include "ImportExportTool.h"
 #include "LanguageMenu.h"
 #include "QuestionDocument.h"
 #include "QuestionGrid.h"
@@ -36,6 +37,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -86,8 +88,15 @@ TfrmMain::TfrmMain(UserPrompts& prompts, const QStringList& arguments, Environme
     connectCommands();
     connectHistory();
     // Tools: the whole-bank tools, then the verse and spelling, then the test.
-    new BankTools(*this, *m_model, m_prompts);
+    auto* tools = new BankTools(*this, *m_model, m_prompts);
     new LanguageMenu(*mnuOptionsLanguage, m_prompts, this);
+    // Import and Export follow the items that open and save.
+    if (auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"))) {
+        QAction* after = file->actions().value(file->actions().indexOf(mnuFileSaveAs) + 1);
+        file->insertSeparator(after);
+        file->insertActions(after, {tools->importExport().mnuFileImport,
+                                    tools->importExport().mnuFileExport});
+    }
     mnuTools->addSeparator();
     auto* scripture = new ScriptureLink(*this, *pnlDetails, *mnuTools);
     auto* spelling = new SpellingLink(*pnlDetails, *mnuTools, m_prompts, this);
@@ -240,6 +249,10 @@ void TfrmMain::EnableFileCommands(bool on)
     for (QAction* item : {btnSave, mnuFileSave, btnAdd, mnuActionsAdd, btnEdit, mnuActionsEdit,
                           btnDelete, mnuActionsDelete})
         item->setEnabled(on && storing);
+    if (auto* import = findChild<QAction*>(QStringLiteral("mnuFileImport")))
+        import->setEnabled(on && storing);
+    if (auto* exporting = findChild<QAction*>(QStringLiteral("mnuFileExport")))
+        exporting->setEnabled(on);
     for (QAction* item : {popAdd, popEdit, popToggleDelete,
                           findChild<QAction*>(QStringLiteral("mnuToolsFindReplace"))}) {
         if (item)
