@@ -116,8 +116,9 @@ bool relationshipsOf(const XlsxPackage& package, const QString& part,
                      QHash<QString, Relationship>* relationships, QString* error)
 {
     const QString folder = folderOf(part);
-    const QString rels = (folder.isEmpty() ? QString() : folder + u'/') + u"_rels/" +
-                         part.mid(part.lastIndexOf(u'/') + 1) + u".rels";
+    const QString rels = (folder.isEmpty() ? QString() : folder + u'/') +
+                         QStringLiteral("_rels/") + part.mid(part.lastIndexOf(u'/') + 1) +
+                         QStringLiteral(".rels");
     if (!package.contains(rels))
         return true;
     return package.parse(
@@ -127,9 +128,9 @@ bool relationshipsOf(const XlsxPackage& package, const QString& part,
                 if (xml.name() == u"Relationship") {
                     const auto attributes = xml.attributes();
                     relationships->insert(
-                        attributes.value(u"Id").toString(),
-                        {attributes.value(u"Type").toString(),
-                         resolve(folder, attributes.value(u"Target").toString())});
+                        attributes.value(QLatin1StringView("Id")).toString(),
+                        {attributes.value(QLatin1StringView("Type")).toString(),
+                         resolve(folder, attributes.value(QLatin1StringView("Target")).toString())});
                 }
                 xml.skipCurrentElement();
             }
@@ -205,7 +206,7 @@ public:
             if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"row")
                 continue;
             bool numbered = false;
-            const int number = xml.attributes().value(u"r").toInt(&numbered);
+            const int number = xml.attributes().value(QLatin1StringView("r")).toInt(&numbered);
             lastRow = numbered ? number : lastRow + 1;
             QStringList row;
             if (!readRow(xml, lastRow, row))
@@ -229,7 +230,7 @@ private:
                 xml.skipCurrentElement();
                 continue;
             }
-            const QStringView reference = xml.attributes().value(u"r");
+            const QStringView reference = xml.attributes().value(QLatin1StringView("r"));
             const int column = reference.isEmpty() ? next : columnOf(reference);
             if (column < 0 || column >= XlsxSheetReader::MaxColumns)
                 return fail(tr("row %1 has a cell %2 outside the sheet's columns.")
@@ -256,7 +257,7 @@ private:
 
     bool readCell(QXmlStreamReader& xml, QString* value)
     {
-        const QString type = xml.attributes().value(u"t").toString();
+        const QString type = xml.attributes().value(QLatin1StringView("t")).toString();
         QString raw;
         while (xml.readNextStartElement()) {
             if (xml.name() == u"v")
