@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+class QuestionList;
 struct QuestionRecord;
 
 // What a source gave: its questions, the pieces that could not become one
@@ -17,7 +18,7 @@ struct FormatReadResult
 {
     QList<ImportRow> rows;
     QStringList problems;
-    QString error; // the whole source was refused; rows and problems are empty
+    QString error;        // the whole source was refused; rows and problems are empty
     bool tabular = false; // table holds the cells, for the preview to remap
     SourceTable table;
 };
@@ -30,8 +31,8 @@ class QuestionFormat
 public:
     virtual ~QuestionFormat() = default;
 
-    virtual QString name() const = 0;        // "csv", as --format names it
-    virtual QString title() const = 0;       // "CSV (comma-separated)", for file dialogs
+    virtual QString name() const = 0;         // "csv", as --format names it
+    virtual QString title() const = 0;        // "CSV (comma-separated)", for file dialogs
     virtual QStringList suffixes() const = 0; // "csv"
     virtual bool canRead() const { return true; }
     virtual bool canWrite() const { return true; }
@@ -45,4 +46,11 @@ public:
     // each question the format could not hold whole (Kahoot's limits).
     virtual QByteArray write(const QList<QuestionRecord>& questions, QString* error,
                              QStringList* notes) const = 0;
+
+    // A question file's every line, each decoded into a cleared record as
+    // the tool's export reads it. A line that does not decode is left out and
+    // named in notes ("line 5: ..."), unless the format gives it a row of its
+    // own (json and csv carry its message).
+    virtual QByteArray writeLines(const QuestionList& list, QString* error,
+                                  QStringList* notes) const;
 };

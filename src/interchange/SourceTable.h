@@ -12,7 +12,10 @@
 struct SourceTable
 {
     QList<QStringList> rows;
-    QList<QString> places; // one per row: "line 6", "row 8"
-    bool hasHeader = false; // the first row named its columns
+    QList<QString> places;   // one per row: "line 6", "row 8"
+    bool hasHeader = false;  // the first row named its columns
     QList<ColumnRole> roles; // one per column, from the header or as the author set them
+    // The editor's own CSV export: its Level and Correct columns are
+    // indexes from 0 rather than a name, a letter or 1-4.
+    bool indexesFromZero = false;
 };
