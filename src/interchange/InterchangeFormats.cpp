@@ -3,8 +3,10 @@
 
 #include "CsvFormat.h"
 #include "JsonFormat.h"
+#include "KahootFormat.h"
 #include "QuestionFormat.h"
 #include "TsvFormat.h"
+#include "XlsxFormat.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,7 +24,10 @@ QString tr(const char* text)
 const QList<const QuestionFormat*>& signedFormats()
 {
     static const JsonFormat json;
-    static const QList<const QuestionFormat*> formats{&json};
+    // Kahoot's sheet before any other workbook.
+    static const KahootFormat kahoot;
+    static const XlsxFormat xlsx;
+    static const QList<const QuestionFormat*> formats{&json, &kahoot, &xlsx};
     return formats;
 }
 

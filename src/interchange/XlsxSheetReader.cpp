@@ -116,9 +116,8 @@ bool relationshipsOf(const XlsxPackage& package, const QString& part,
                      QHash<QString, Relationship>* relationships, QString* error)
 {
     const QString folder = folderOf(part);
-    const QString rels = (folder.isEmpty() ? QString() : folder + u'/') +
-                         QStringLiteral("_rels/") + part.mid(part.lastIndexOf(u'/') + 1) +
-                         QStringLiteral(".rels");
+    const QString rels = (folder.isEmpty() ? QString() : folder + u'/') + QStringLiteral("_rels/") +
+                         part.mid(part.lastIndexOf(u'/') + 1) + QStringLiteral(".rels");
     if (!package.contains(rels))
         return true;
     return package.parse(
@@ -130,7 +129,8 @@ bool relationshipsOf(const XlsxPackage& package, const QString& part,
                     relationships->insert(
                         attributes.value(QLatin1StringView("Id")).toString(),
                         {attributes.value(QLatin1StringView("Type")).toString(),
-                         resolve(folder, attributes.value(QLatin1StringView("Target")).toString())});
+                         resolve(folder,
+                                 attributes.value(QLatin1StringView("Target")).toString())});
                 }
                 xml.skipCurrentElement();
             }
