@@ -3,6 +3,7 @@
 
 #include "BookTable.h"
 #include "QuestionRecord.h"
+#include "SourceText.h"
 #include "Windows1252.h"
 
 #include <QCoreApplication>
@@ -15,36 +16,6 @@ namespace {
 QString tr(const char* text)
 {
     return QCoreApplication::translate("Interchange", text);
-}
-
-// Whether the bytes are UTF-8 throughout (plain ASCII is).
-bool isUtf8(QByteArrayView bytes)
-{
-    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
-    const auto* end = p + bytes.size();
-    while (p < end) {
-        if (*p < 0x80) {
-            ++p;
-            continue;
-        }
-        int follow = 0;
-        if ((*p & 0xE0) == 0xC0 && *p >= 0xC2)
-            follow = 1;
-        else if ((*p & 0xF0) == 0xE0)
-            follow = 2;
-        else if ((*p & 0xF8) == 0xF0 && *p <= 0xF4)
-            follow = 3;
-        else
-            return false;
-        if (end - p <= follow)
-            return false;
-        for (int i = 1; i <= follow; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-        }
-        p += follow + 1;
-    }
-    return true;
 }
 
 // The first record's separators, outside quotes.
@@ -133,7 +104,7 @@ SourceTable DelimitedText::read(const QByteArray& source, char separator, QStrin
         converted = text.toUtf8();
         bytes = converted;
     } else {
-        utf8Text = isUtf8(bytes);
+        utf8Text = SourceText::isUtf8(bytes);
     }
     if (std::memchr(bytes.data(), 0, size_t(bytes.size())) != nullptr) {
         *error = tr("it is not a text file (it holds NUL bytes)");

@@ -113,26 +113,25 @@ ImportedQuestion ImportRowChecker::check(const ImportRow& row) const
         reasons.append(tr("the level \u201C%1\u201D is none of Single, Double, Triple, Home Run "
                           "or 1-4")
                            .arg(row.level.trimmed()));
+    // A book given apart wins; the catechism's and general references are
+    // free text, kept whole.
+    const QString bookText = row.book.trimmed();
+    if (!bookText.isEmpty()) {
+        book = BookNames::indexOf(bookText);
+        if (book < 0)
+            reasons.append(tr("the book \u201C%1\u201D is not one the editor knows").arg(bookText));
+    }
     const QString reference = row.reference.trimmed();
     if (!reference.isEmpty()) {
-        if (const auto parsed = ReferenceFinder::parse(reference)) {
+        const auto parsed =
+            book >= 0 && !IsBibleBook(book) ? std::nullopt : ReferenceFinder::parse(reference);
+        place = parsed ? parsed->place : reference;
+        if (parsed && book < 0)
             book = parsed->book;
-            place = parsed->place;
-        } else {
-            place = reference;
-        }
     } else if (!row.chapter.trimmed().isEmpty()) {
         place = row.chapter.trimmed();
         if (!row.verse.trimmed().isEmpty())
             place += u':' + row.verse.trimmed();
-    }
-    const QString bookText = row.book.trimmed();
-    if (!bookText.isEmpty()) {
-        const int named = BookNames::indexOf(bookText);
-        if (named < 0)
-            reasons.append(tr("the book \u201C%1\u201D is not one the editor knows").arg(bookText));
-        else if (book < 0)
-            book = named;
     }
     for (const QString& hint : row.hints) {
         if (place.isEmpty()) {

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "InterchangeFormats.h"
 
+#include "AikenFormat.h"
 #include "CsvFormat.h"
+#include "GiftFormat.h"
 #include "JsonFormat.h"
 #include "KahootFormat.h"
+#include "MoodleXmlFormat.h"
 #include "QuestionFormat.h"
+#include "QusFormat.h"
 #include "TsvFormat.h"
 #include "XlsxFormat.h"
 
@@ -23,11 +27,16 @@ QString tr(const char* text)
 // signature; the tool's and the file dialogs' order.
 const QList<const QuestionFormat*>& signedFormats()
 {
+    static const QusFormat qus;
+    static const MoodleXmlFormat moodle;
+    static const GiftFormat gift;
+    static const AikenFormat aiken;
     static const JsonFormat json;
     // Kahoot's sheet before any other workbook.
     static const KahootFormat kahoot;
     static const XlsxFormat xlsx;
-    static const QList<const QuestionFormat*> formats{&json, &kahoot, &xlsx};
+    static const QList<const QuestionFormat*> formats{&qus,  &moodle, &gift, &aiken,
+                                                      &json, &kahoot, &xlsx};
     return formats;
 }
 
