@@ -76,8 +76,14 @@ FormatReadResult KahootFormat::read(const QByteArray& source) const
     FormatReadResult result;
     QList<int> numbers;
     const SourceTable sheet = XlsxSheetReader::read(source, &result.error, &numbers);
-    if (!result.error.isEmpty())
-        return result;
+    if (result.error.isEmpty())
+        result.rows = rowsOf(sheet, numbers);
+    return result;
+}
+
+QList<ImportRow> KahootFormat::rowsOf(const SourceTable& sheet, const QList<int>& numbers)
+{
+    QList<ImportRow> rows;
     for (qsizetype index = 0; index < sheet.rows.size(); ++index) {
         if (numbers.at(index) <= HeaderRow)
             continue;
@@ -94,9 +100,9 @@ FormatReadResult KahootFormat::read(const QByteArray& source) const
         // A row of a number or a time limit alone is the template's, not a question.
         if (row.question.isEmpty() && row.answers.isEmpty())
             continue;
-        result.rows.append(row);
+        rows.append(row);
     }
-    return result;
+    return rows;
 }
 
 QByteArray KahootFormat::write(const QList<QuestionRecord>& questions, QString* error,

@@ -33,4 +33,6 @@ public:
 
     // True when row 7's cells (A to H) are Kahoot!'s column names.
     static bool isHeader(const QStringList& cells);
+    // The questions of a sheet read with its row numbers, from row 8 on.
+    static QList<ImportRow> rowsOf(const SourceTable& sheet, const QList<int>& numbers);
 };

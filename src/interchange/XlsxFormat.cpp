@@ -4,6 +4,7 @@
 #include "BookTable.h"
 #include "ColumnRoles.h"
 #include "DelimitedText.h"
+#include "KahootFormat.h"
 #include "QuestionRecord.h"
 #include "Windows1252.h"
 #include "XlsxSheetReader.h"
@@ -36,9 +37,18 @@ bool XlsxFormat::recognises(const QByteArray& head) const
 FormatReadResult XlsxFormat::read(const QByteArray& source) const
 {
     FormatReadResult result;
-    result.table = XlsxSheetReader::read(source, &result.error);
+    QList<int> numbers;
+    result.table = XlsxSheetReader::read(source, &result.error, &numbers);
     if (!result.error.isEmpty())
         return result;
+    // Kahoot's sheet is known by its row 7, which the first bytes a
+    // detection looks at may not reach.
+    const qsizetype kahootHeader = numbers.indexOf(KahootFormat::HeaderRow);
+    if (kahootHeader >= 0 && KahootFormat::isHeader(result.table.rows.at(kahootHeader))) {
+        result.rows = KahootFormat::rowsOf(result.table, numbers);
+        result.table = {};
+        return result;
+    }
     result.tabular = true;
     ColumnRoles::detectHeader(result.table);
     if (result.table.hasHeader)
