@@ -5,10 +5,12 @@
 #include "CsvFormat.h"
 #include "GiftFormat.h"
 #include "JsonFormat.h"
+#include "KahootFormat.h"
 #include "MoodleXmlFormat.h"
 #include "QuestionFormat.h"
 #include "QusFormat.h"
 #include "TsvFormat.h"
+#include "XlsxFormat.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -30,7 +32,11 @@ const QList<const QuestionFormat*>& signedFormats()
     static const GiftFormat gift;
     static const AikenFormat aiken;
     static const JsonFormat json;
-    static const QList<const QuestionFormat*> formats{&qus, &moodle, &gift, &aiken, &json};
+    // Kahoot's sheet before any other workbook.
+    static const KahootFormat kahoot;
+    static const XlsxFormat xlsx;
+    static const QList<const QuestionFormat*> formats{&qus,  &moodle, &gift, &aiken,
+                                                      &json, &kahoot, &xlsx};
     return formats;
 }
 

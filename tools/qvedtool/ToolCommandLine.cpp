@@ -25,10 +25,13 @@ QString ToolCommandLine::helpText()
         "      Lists the questions added, removed and changed, matched by content.\n"
         "  dups FILE [--threshold T] [--format json]\n"
         "      Lists the groups of questions that are the same or nearly the same.\n"
-        "  export FILE [--format json|csv]\n"
-        "      Writes every question as JSON (the default) or CSV.\n"
+        "  export FILE [--format json|csv|tsv|gift|aiken|moodle|qus] [-o OUT]\n"
+        "      Writes every question as JSON (the default) or in another program's format.\n"
         "  git-setup\n"
         "      Sets up git's diff and merge drivers for question files in this repository.\n"
+        "  import SOURCE... -o OUT.qus [--format F] [--append] [--book B] [--level L]\n"
+        "         [--replace-unsupported] [--keep-duplicates] [--dry-run]\n"
+        "      Takes questions from CSV, TSV, GIFT, Aiken, Moodle XML or question files.\n"
         "  merge BASE OURS THEIRS [-o OUT]\n"
         "      Merges two banks that grew from one, question by question and field by field.\n"
         "  recover FILE [-o OUT]\n"
@@ -88,6 +91,12 @@ std::optional<int> ToolCommandLine::parseFiles(QCommandLineParser& parser,
     }
     // The first positional argument is the command itself.
     const QStringList positional = parser.positionalArguments();
+    if (count < 0 && positional.size() < 2)
+        return usageError(command, QStringLiteral("No %1 given.").arg(what));
+    if (count < 0) {
+        files = positional.mid(1);
+        return std::nullopt;
+    }
     if (positional.size() < 1 + count) {
         if (what == u"FILE")
             return usageError(

@@ -26,8 +26,8 @@ public:
     static std::optional<int> parse(QCommandLineParser& parser, const QStringList& arguments,
                                     QString& file, const QString& what = QStringLiteral("FILE"));
 
-    // As parse, for a command that takes exactly this many files, named in
-    // the usage line by what.
+    // As parse, for a command that takes exactly this many files (count -1:
+    // one or more), named in the usage line by what.
     static std::optional<int> parseFiles(QCommandLineParser& parser, const QStringList& arguments,
                                          QStringList& files, int count, const QString& what);
 

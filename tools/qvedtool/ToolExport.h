@@ -3,11 +3,15 @@
 
 #include <QStringList>
 
-// qvedtool export: every line decoded in full into a cleared record, as a
-// JSON array of objects or as CSV with a header row. A line that does not
-// decode gives its number and the message, and the export goes on.
+// qvedtool export: every line decoded in full into a cleared record and
+// written in one of the interchange formats, to standard output or safely
+// to a file. JSON and CSV give a line that does not decode its number and
+// the message, and the export goes on.
 class ToolExport
 {
 public:
     static int run(const QStringList& arguments);
+
+    // The names --format takes.
+    static QStringList writableFormats();
 };

@@ -8,6 +8,7 @@
 #include "ToolDups.h"
 #include "ToolExport.h"
 #include "ToolGitSetup.h"
+#include "ToolImport.h"
 #include "ToolMerge.h"
 #include "ToolRecover.h"
 #include "ToolRefcheck.h"
@@ -71,6 +72,8 @@ int runCommand(const QStringList& arguments)
         return ToolExport::run(arguments);
     if (command == u"git-setup")
         return ToolGitSetup::run(arguments);
+    if (command == u"import")
+        return ToolImport::run(arguments);
     if (command == u"merge")
         return ToolMerge::run(arguments);
     if (command == u"recover")
