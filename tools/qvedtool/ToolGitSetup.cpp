@@ -26,8 +26,8 @@ std::optional<QString> git(const QStringList& arguments)
         const QString why = process.error() == QProcess::FailedToStart
                                 ? QStringLiteral("git could not be started (is it installed?)")
                                 : QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-        Utf8Output::error(QStringLiteral("qvedtool git-setup: git %1: %2")
-                              .arg(arguments.join(u' '), why));
+        Utf8Output::error(
+            QStringLiteral("qvedtool git-setup: git %1: %2").arg(arguments.join(u' '), why));
         return std::nullopt;
     }
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();

@@ -28,7 +28,8 @@ QString conflictText(const BankMerge::Conflict& conflict)
                  shown(conflict.theirs));
     }
     if (conflict.theirs.isEmpty()) {
-        return QStringLiteral("question %1 was changed in ours and deleted in theirs; ours is kept: %2")
+        return QStringLiteral(
+                   "question %1 was changed in ours and deleted in theirs; ours is kept: %2")
             .arg(conflict.question)
             .arg(QuestionText::line(conflict.question, QuestionFields::fromLine(conflict.ours)));
     }
@@ -76,8 +77,8 @@ int ToolMerge::run(const QStringList& arguments)
     const QString target = parser.isSet(outputOption) ? parser.value(outputOption) : files[1];
     const WriteResult written = SafeFileWriter::writeFile(target, content);
     if (!written.ok) {
-        Utf8Output::error(QStringLiteral("qvedtool merge: cannot write %1: %2")
-                              .arg(target, written.message()));
+        Utf8Output::error(
+            QStringLiteral("qvedtool merge: cannot write %1: %2").arg(target, written.message()));
         return ToolCommandLine::Failure;
     }
     for (const BankMerge::Conflict& conflict : merged.conflicts)

@@ -21,8 +21,9 @@ QJsonObject json(const ReferenceCheck::Finding& finding)
         {QStringLiteral("reference"), finding.reference},
         {QStringLiteral("kind"), finding.kind()},
         {QStringLiteral("verdict"), finding.message()},
-        {QStringLiteral("suggestion"),
-         finding.suggestion.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(finding.suggestion)},
+        {QStringLiteral("suggestion"), finding.suggestion.isEmpty()
+                                           ? QJsonValue(QJsonValue::Null)
+                                           : QJsonValue(finding.suggestion)},
         {QStringLiteral("verse"), finding.verse},
         {QStringLiteral("matched"), QJsonArray::fromStringList(finding.matched)},
     };
