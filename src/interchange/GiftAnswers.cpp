@@ -146,13 +146,15 @@ bool GiftAnswers::parseQuestion(const QString& whole, QString* title, ImportRow*
                                          : tr("it is a true-false question, not multiple choice");
         return false;
     }
+    // Matching pairs are "=a -> b" throughout.
+    if (std::all_of(answers.begin(), answers.end(),
+                    [](const Answer& answer) { return answer.right && answer.matching; })) {
+        *problem = tr("it is a matching question, not multiple choice");
+        return false;
+    }
     int right = 0;
     bool wrong = false;
     for (qsizetype index = 0; index < answers.size(); ++index) {
-        if (answers[index].matching) {
-            *problem = tr("it is a matching question, not multiple choice");
-            return false;
-        }
         if (answers[index].right) {
             ++right;
             row->correct = QChar(u'A' + int(std::min<qsizetype>(index, 25)));

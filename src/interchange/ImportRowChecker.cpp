@@ -100,9 +100,8 @@ ImportedQuestion ImportRowChecker::check(const ImportRow& row) const
     QStringList notes;
 
     if (row.answers.size() != 4)
-        reasons.append(QCoreApplication::translate(
-            "Interchange", "it has %n answer(s); a question needs exactly four", nullptr,
-            int(row.answers.size())));
+        reasons.append(
+            tr("a question needs exactly four answers; it has %1").arg(row.answers.size()));
 
     // The book, chapter and verse: the reference column first, then
     // chapter and verse apart, then the hints, then the question's text.

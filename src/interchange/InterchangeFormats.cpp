@@ -77,11 +77,18 @@ const QuestionFormat* InterchangeFormats::detect(const QString& fileName, const 
         if (format->canRead() && format->recognises(head))
             return format;
     }
+    // A suffix two formats share (".txt") tells nothing.
     const QString suffix = QFileInfo(fileName).suffix();
+    const QuestionFormat* named = nullptr;
+    int claims = 0;
     for (const QuestionFormat* format : all()) {
-        if (format->canRead() && format->suffixes().contains(suffix, Qt::CaseInsensitive))
-            return format;
+        if (format->canRead() && format->suffixes().contains(suffix, Qt::CaseInsensitive)) {
+            named = format;
+            ++claims;
+        }
     }
+    if (claims == 1)
+        return named;
     for (const QuestionFormat* format : delimitedFormats()) {
         if (format->recognises(head))
             return format;

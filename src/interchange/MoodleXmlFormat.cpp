@@ -31,11 +31,13 @@ struct XmlQuestion
     bool single = true;
 };
 
-// The text of an element's <text> child, reduced from HTML unless its
-// format says plain text; the reader stands on the element's end after.
-QString textOf(QXmlStreamReader& xml)
+// The text of an element's <text> child; a question's or an answer's text
+// is reduced from HTML unless its format says plain text. The reader stands
+// on the element's end after.
+QString textOf(QXmlStreamReader& xml, bool mayBeHtml = false)
 {
-    const bool plain = xml.attributes().value(QLatin1StringView("format")) == u"plain_text";
+    const bool plain =
+        !mayBeHtml || xml.attributes().value(QLatin1StringView("format")) == u"plain_text";
     QString text;
     while (xml.readNextStartElement()) {
         if (xml.name() == u"text")
@@ -65,7 +67,7 @@ XmlQuestion readQuestion(QXmlStreamReader& xml)
         if (name == u"name") {
             question.name = textOf(xml);
         } else if (name == u"questiontext") {
-            question.text = textOf(xml);
+            question.text = textOf(xml, true);
         } else if (name == u"category") {
             question.category = textOf(xml);
         } else if (name == u"single") {
@@ -74,7 +76,7 @@ XmlQuestion readQuestion(QXmlStreamReader& xml)
         } else if (name == u"answer") {
             question.fractions.append(
                 xml.attributes().value(QLatin1StringView("fraction")).toDouble());
-            question.answers.append(textOf(xml).trimmed());
+            question.answers.append(textOf(xml, true).trimmed());
         } else if (name == u"tags") {
             readTags(xml, question.tags);
         } else {

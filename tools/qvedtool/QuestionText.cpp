@@ -14,17 +14,15 @@ QString QuestionText::line(int number, const QuestionFields& question)
 {
     return QStringLiteral("#%1 %2: %3")
         .arg(number)
-        .arg(field(question, QuestionFields::Reference),
-             field(question, QuestionFields::Question));
+        .arg(field(question, QuestionFields::Reference), field(question, QuestionFields::Question));
 }
 
 QString QuestionText::block(const QuestionFields& question)
 {
-    QString text = QStringLiteral("%1 | %2 | %3 | correct %4\n")
-                       .arg(field(question, QuestionFields::Book),
-                            field(question, QuestionFields::Reference),
-                            field(question, QuestionFields::Level),
-                            field(question, QuestionFields::Correct));
+    QString text =
+        QStringLiteral("%1 | %2 | %3 | correct %4\n")
+            .arg(field(question, QuestionFields::Book), field(question, QuestionFields::Reference),
+                 field(question, QuestionFields::Level), field(question, QuestionFields::Correct));
     text += QStringLiteral("  Q: ") + field(question, QuestionFields::Question) + u'\n';
     for (int answer = 0; answer < 4; ++answer) {
         text += QStringLiteral("  %1: ").arg(QChar(u'A' + answer)) +

@@ -39,13 +39,14 @@ int ToolDiff::run(const QStringList& arguments)
                                  QCoreApplication::translate("ToolDiff", "The newer bank."));
     if (arguments.contains(QStringLiteral("--textconv"))) {
         QString file;
-        if (const auto stop = ToolCommandLine::parse(parser, arguments, file, QStringLiteral("FILE")))
+        if (const auto stop =
+                ToolCommandLine::parse(parser, arguments, file, QStringLiteral("FILE")))
             return *stop;
         return textconv(file);
     }
     QStringList files;
-    if (const auto stop = ToolCommandLine::parseFiles(parser, arguments, files, 2,
-                                                      QStringLiteral("OLD NEW")))
+    if (const auto stop =
+            ToolCommandLine::parseFiles(parser, arguments, files, 2, QStringLiteral("OLD NEW")))
         return *stop;
     const QString format = parser.value(formatOption);
     if (format != u"text" && format != u"json")
@@ -77,10 +78,11 @@ int ToolDiff::run(const QStringList& arguments)
             const QuestionFields is = fieldsOf(after, change.after);
             QJsonArray fields;
             for (const BankDiff::FieldChange& field : change.fields) {
-                fields.append(QJsonObject{
-                    {QStringLiteral("field"), QString::fromLatin1(QuestionFields::name(field.field))},
-                    {QStringLiteral("old"), QuestionText::field(was, field.field)},
-                    {QStringLiteral("new"), QuestionText::field(is, field.field)}});
+                fields.append(
+                    QJsonObject{{QStringLiteral("field"),
+                                 QString::fromLatin1(QuestionFields::name(field.field))},
+                                {QStringLiteral("old"), QuestionText::field(was, field.field)},
+                                {QStringLiteral("new"), QuestionText::field(is, field.field)}});
             }
             changed.append(QJsonObject{{QStringLiteral("old"), change.before + 1},
                                        {QStringLiteral("new"), change.after + 1},
@@ -92,15 +94,17 @@ int ToolDiff::run(const QStringList& arguments)
                     .toJson(QJsonDocument::Indented));
     } else {
         for (int index : diff.removed)
-            out.text(QStringLiteral("removed: ") + QuestionText::line(index + 1, fieldsOf(before, index)) +
-                     u'\n');
+            out.text(QStringLiteral("removed: ") +
+                     QuestionText::line(index + 1, fieldsOf(before, index)) + u'\n');
         for (int index : diff.added)
-            out.text(QStringLiteral("added: ") + QuestionText::line(index + 1, fieldsOf(after, index)) +
-                     u'\n');
+            out.text(QStringLiteral("added: ") +
+                     QuestionText::line(index + 1, fieldsOf(after, index)) + u'\n');
         for (const BankDiff::Change& change : diff.changed) {
             const QuestionFields was = fieldsOf(before, change.before);
             const QuestionFields is = fieldsOf(after, change.after);
-            out.text(QStringLiteral("changed: #%1 (was #%2)\n").arg(change.after + 1).arg(change.before + 1));
+            out.text(QStringLiteral("changed: #%1 (was #%2)\n")
+                         .arg(change.after + 1)
+                         .arg(change.before + 1));
             for (const BankDiff::FieldChange& field : change.fields) {
                 out.text(QStringLiteral("  %1: \"%2\" -> \"%3\"\n")
                              .arg(QString::fromLatin1(QuestionFields::name(field.field)),

@@ -66,9 +66,9 @@ int ToolDups::run(const QStringList& arguments)
             QJsonArray members;
             for (int index : group.members)
                 members.append(QuestionText::json(index + 1, matcher.fields(index)));
-            array.append(QJsonObject{
-                {QStringLiteral("kind"), group.same ? QStringLiteral("same") : QStringLiteral("near")},
-                {QStringLiteral("questions"), members}});
+            array.append(QJsonObject{{QStringLiteral("kind"),
+                                      group.same ? QStringLiteral("same") : QStringLiteral("near")},
+                                     {QStringLiteral("questions"), members}});
         }
         out.raw(QJsonDocument(array).toJson(QJsonDocument::Indented));
     } else {
@@ -76,8 +76,8 @@ int ToolDups::run(const QStringList& arguments)
         for (const QuestionMatcher::Group& group : groups) {
             out.text(group.same ? QStringLiteral("same:\n") : QStringLiteral("near:\n"));
             for (int index : group.members)
-                out.text(QStringLiteral("  ") + QuestionText::line(index + 1, matcher.fields(index)) +
-                         u'\n');
+                out.text(QStringLiteral("  ") +
+                         QuestionText::line(index + 1, matcher.fields(index)) + u'\n');
             questions += int(group.members.size());
         }
         out.text(QStringLiteral("groups: %1, %2 questions\n").arg(groups.size()).arg(questions));
