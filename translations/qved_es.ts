@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>AppendQuestionsCommand</name>
+    <message>
+        <source>Import %1 Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BackupCopy</name>
     <message>
         <source>Unable to make a backup copy of this file.<byte value="xd"/>
@@ -42,6 +49,21 @@
     <message>
         <source>correct answer &apos;%1&apos; is outside A to D</source>
         <translation>la respuesta correcta &apos;%1&apos; no está entre A y D</translation>
+    </message>
+</context>
+<context>
+    <name>BankLanguageLink</name>
+    <message>
+        <source>Bible and Dictionary &amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible and the spelling dictionary of this question file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spelling: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -271,6 +293,18 @@
         <source> A&amp;nswers </source>
         <translation> Res&amp;puestas </translation>
     </message>
+    <message>
+        <source>Answer %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chapter, or chapter and verse: CH, CH-CH, CH:VS or CH:VS-VS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the reference against the chapters and verses of the book</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DuplicatesDialog</name>
@@ -345,6 +379,10 @@
     <message>
         <source>Delete %1 duplicates of question %2</source>
         <translation>Borrar %1 duplicadas de la pregunta %2</translation>
+    </message>
+    <message>
+        <source>Questions compared</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -585,6 +623,537 @@ Open it again to go on.</source>
         <source>Quorvale Question Editor Help</source>
         <translation>Ayuda de Quorvale Question Editor</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportDialog</name>
+    <message>
+        <source>(not used)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished">Pregunta</translation>
+    </message>
+    <message>
+        <source>Answer A</source>
+        <translation type="unfinished">La respuesta A</translation>
+    </message>
+    <message>
+        <source>Answer B</source>
+        <translation type="unfinished">La respuesta B</translation>
+    </message>
+    <message>
+        <source>Answer C</source>
+        <translation type="unfinished">La respuesta C</translation>
+    </message>
+    <message>
+        <source>Answer D</source>
+        <translation type="unfinished">La respuesta D</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation type="unfinished">Respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished">Referencia</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation type="unfinished">Libro</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished">Nivel</translation>
+    </message>
+    <message>
+        <source>Title or tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation type="unfinished">Sencillo</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation type="unfinished">Doble</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation type="unfinished">Triple</translation>
+    </message>
+    <message>
+        <source>Home Run</source>
+        <translation type="unfinished">Jonrón</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot import %1: it is in none of the formats the editor reads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book for questions that name none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished">(ninguno)</translation>
+    </message>
+    <message>
+        <source>Level for questions that name none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace characters Windows-1252 cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace characters Windows-1252 cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Book when none is given:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Level when none is given:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop building the preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import the ticked questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without importing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the columns hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What %1 holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the questions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preview was stopped. Change a setting to build it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 questions found: %2 ready, %3 changed, %4 duplicate, %5 refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import 1 question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import %1 questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportExportTool</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the questions of a file in another format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the questions in another format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list is open read only: nothing can be added to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question files of every format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 question imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 questions imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 questions the filter shows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export which questions?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no questions to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write %1 in which format?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot export to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 question exported to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 questions exported to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not every question fits the format whole:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewBuilder</name>
+    <message>
+        <source>The bank already holds this question.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same question as %1 of this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewModel</name>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished">Referencia</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished">Pregunta</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation type="unfinished">Respuestas</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Interchange</name>
+    <message>
+        <source>CSV (comma-separated)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>straight double quotes in %1 became typographic ones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line break in %1 became a space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 at character %3, which a question file cannot hold (ask for such characters to be replaced)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 at character %3 was replaced by “%4”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON is written, never read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished">línea %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not UTF-16 text throughout, as its first bytes say</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a text file (it holds NUL bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TSV (tab-separated)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel workbook (XLSX)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aiken (Moodle)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an ANSWER line follows no question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no ANSWER line ends this question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field begins here and is never closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no answers in braces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a numerical question, not multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a true-false question, not multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a matching question, not multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a short-answer question: every answer is right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no right answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has more than one right answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIFT (Moodle)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answer A</source>
+        <translation type="unfinished">respuesta A</translation>
+    </message>
+    <message>
+        <source>answer B</source>
+        <translation type="unfinished">respuesta B</translation>
+    </message>
+    <message>
+        <source>answer C</source>
+        <translation type="unfinished">respuesta C</translation>
+    </message>
+    <message>
+        <source>answer D</source>
+        <translation type="unfinished">respuesta D</translation>
+    </message>
+    <message>
+        <source>no right answer is given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the right answer “%1” is none of the answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the right answer “%1” is more than one of the answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a question needs exactly four answers; it has %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the level “%1” is none of Single, Double, Triple, Home Run or 1-4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the book “%1” is not one the editor knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the reference “%1” was taken out of the question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters long; a question file holds %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the reference “%1” is %2 characters long; a question file holds %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the reference “%1”: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation type="unfinished">el archivo no existe</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished">es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished">no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB, the most an import reads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a %1 question, not multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it allows more than one answer to be chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no answer at fraction 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has more than one answer at fraction 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moodle XML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a document type definition (&lt;!DOCTYPE&gt;), which an import never reads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is XML, but not a Moodle quiz (&lt;quiz&gt;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>question %1 (line %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>question %1 “%2” (line %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no &lt;quiz&gt; element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 fields; a question line holds nine</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IoErrorText</name>
@@ -778,6 +1347,33 @@ Open it again to go on.</source>
     <message>
         <source>the change does not match its checksum</source>
         <translation>el cambio no coincide con su suma de comprobación</translation>
+    </message>
+</context>
+<context>
+    <name>KahootFormat</name>
+    <message>
+        <source>Kahoot! quiz spreadsheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kahoot! quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 questions from a question bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From row 8: the question in B, the four answers in C to F, the time limit in seconds in G, the number of the right answer in H.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>question %1 (row %2): the question has %3 characters, Kahoot! takes %4; it is written whole, to be shortened in Kahoot!.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>question %1 (row %2): answer %3 has %4 characters, Kahoot! takes %5; it is written whole, to be shortened in Kahoot!.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1677,14 @@ Open it again to go on.</source>
         <source>Changes not kept for recovery</source>
         <translation>Cambios no guardados para recuperación</translation>
     </message>
+    <message>
+        <source>Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The questions of the file; the chosen one is edited below</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrivateFile</name>
@@ -1102,6 +1706,14 @@ Open it again to go on.</source>
     <message>
         <source>Problems: none found</source>
         <translation>Problemas: no se encontró ninguno</translation>
+    </message>
+    <message>
+        <source>The problems of the file; Enter opens the question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions checked</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1289,6 +1901,21 @@ seguridad (.qbk).</translation>
     </message>
 </context>
 <context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be found. It was taken off the recent files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecordChecks</name>
     <message>
         <source>The following errors were encountered during error checking:<byte value="xd"/>
@@ -1467,6 +2094,18 @@ seguridad (.qbk).</translation>
         <source>Use the suggested reference %1 for question %2</source>
         <translation>Usar la referencia sugerida %1 para la pregunta %2</translation>
     </message>
+    <message>
+        <source>Verses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Bible module &apos;%1&apos; is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReplaceAllCommand</name>
@@ -1508,6 +2147,13 @@ Error de intervalo 2 -- ¡No ha elegido un intervalo válido!</translation>
     <message>
         <source> %1 is an older file, not a report of it.</source>
         <translation> %1 es un archivo anterior, no un informe de él.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPageView</name>
+    <message>
+        <source>Report pages</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1601,6 +2247,10 @@ Error de intervalo 2 -- ¡No ha elegido un intervalo válido!</translation>
         <source>Page %1 of %2%3</source>
         <translation>Página %1 de %2%3</translation>
     </message>
+    <message>
+        <source>Records laid out</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportRun</name>
@@ -1641,6 +2291,18 @@ Error de intervalo 2 -- ¡No ha elegido un intervalo válido!</translation>
     <message>
         <source>No book or reference.</source>
         <translation>No hay libro ni referencia.</translation>
+    </message>
+    <message>
+        <source>Bible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The verses the reference names; the words of the correct answer are marked</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1979,6 +2641,26 @@ Open the folder?</source>
         <translation>%1 archivos escritos en %2 (semilla %3).<byte value="xd"/>
 ¿Abrir la carpeta?</translation>
     </message>
+    <message>
+        <source>Questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same seed builds the same versions again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished">Vista previa</translation>
+    </message>
 </context>
 <context>
     <name>TfrmFindReplace</name>
@@ -2120,6 +2802,14 @@ Sin cambiar, la línea contiene más de lo que guardaría el panel (edítela all
     <message>
         <source> was not found prior to the current position.</source>
         <translation> no se encontró antes de la posición actual.</translation>
+    </message>
+    <message>
+        <source>Record number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found question</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2322,6 +3012,18 @@ Sin cambiar, la línea contiene más de lo que guardaría el panel (edítela all
         <source>Share of each correct answer (%)</source>
         <translation>Porcentaje de cada respuesta correcta (%)</translation>
     </message>
+    <message>
+        <source>Counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uneven spread</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charts and table</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ToggleDeleteCommand</name>
@@ -2332,6 +3034,25 @@ Sin cambiar, la línea contiene más de lo que guardaría el panel (edítela all
     <message>
         <source>Delete/Restore of questions %1-%2</source>
         <translation>Borrar/Restaurar las preguntas %1-%2</translation>
+    </message>
+</context>
+<context>
+    <name>ToolBibleOptions</name>
+    <message>
+        <source>The bank&apos;s language: en (the King James Version; the default) or es (the Reina-Valera 1909, sword-text-sparv).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Bible module, by name or abbreviation (default: the language&apos;s, KJV for en).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;: use en or es.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no Bible module &apos;%1&apos; is installed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2455,6 +3176,30 @@ Sin cambiar, la línea contiene más de lo que guardaría el panel (edítela all
 <context>
     <name>ToolCommandLine</name>
     <message>
+        <source>Usage: qvedtool %1 [options] %2</source>
+        <translation>Uso: qvedtool %1 [opciones] %2</translation>
+    </message>
+    <message>
+        <source>No question file given.</source>
+        <translation>No se indicó ningún archivo de preguntas.</translation>
+    </message>
+    <message>
+        <source>No %1 given.</source>
+        <translation>No se indicó %1.</translation>
+    </message>
+    <message>
+        <source>%1 are needed.</source>
+        <translation>Se necesitan %1.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for help.</source>
+        <translation>Ejecute &quot;%1 --help&quot; para obtener ayuda.</translation>
+    </message>
+    <message>
         <source>Usage: qvedtool COMMAND [options] FILE
 Checks, exports, prints and counts the questions of a question file (.qus),
 reading it as the question editor does.
@@ -2470,10 +3215,13 @@ Commands:
       Lists the questions added, removed and changed, matched by content.
   dups FILE [--threshold T] [--format json]
       Lists the groups of questions that are the same or nearly the same.
-  export FILE [--format json|csv]
-      Writes every question as JSON (the default) or CSV.
+  export FILE [--format json|csv|tsv|gift|aiken|moodle|qus] [-o OUT]
+      Writes every question as JSON (the default) or in another program&apos;s format.
   git-setup
       Sets up git&apos;s diff and merge drivers for question files in this repository.
+  import SOURCE... -o OUT.qus [--format F] [--append] [--book B] [--level L]
+         [--replace-unsupported] [--keep-duplicates] [--dry-run]
+      Takes questions from CSV, TSV, GIFT, Aiken, Moodle XML or question files.
   merge BASE OURS THEIRS [-o OUT]
       Merges two banks that grew from one, question by question and field by field.
   recover FILE [-o OUT]
@@ -2499,82 +3247,7 @@ Exit status: 0 success or everything passed, 1 the check found problems
 or recover found nothing to recover, 2 bad usage or a file that cannot be
 read or written.
 </source>
-        <translation>Uso: qvedtool ORDEN [opciones] FILE
-Comprueba, exporta, imprime y cuenta las preguntas de un archivo de preguntas
-(.qus), leyéndolo como lo hace el editor de preguntas.
-
-Órdenes:
-  build-test FILE --count N [--books FIRST-LAST|B1,B2,...] [--levels 1,2,...]
-             [--versions V] [--seed S] [--no-shuffle-questions]
-             [--no-shuffle-answers] [--force] -o DIR [--name NAME]
-      Prepara un examen en versiones barajadas: líneas de preguntas y PDF del
-      examen y de la clave.
-  check FILE [--no-validate] [--table PATH]
-      Pasa las comprobaciones del editor por cada pregunta y lista los problemas.
-  diff OLD NEW [--format json] | diff --textconv FILE
-      Lista las preguntas añadidas, quitadas y cambiadas, emparejadas por contenido.
-  dups FILE [--threshold T] [--format json]
-      Lista los grupos de preguntas iguales o casi iguales.
-  export FILE [--format json|csv]
-      Escribe todas las preguntas como JSON (por omisión) o CSV.
-  git-setup
-      Configura los controladores de diff y merge de git para los archivos de
-      preguntas de este repositorio.
-  merge BASE OURS THEIRS [-o OUT]
-      Combina dos bancos que salieron de uno, pregunta por pregunta y campo por
-      campo.
-  recover FILE [-o OUT]
-      Lista los cambios sin guardar que el editor conservó para FILE; -o los escribe.
-  refcheck FILE [--module NAME] [--format json]
-      Lista las preguntas cuya respuesta correcta no está en el versículo que citan.
-  report FILE --layout key|test|list [--range B-E] -o OUT.pdf
-      Escribe un examen con clave de respuestas, un examen o una lista de
-      preguntas en un archivo PDF.
-  stats FILE
-      Cuenta las preguntas por libro, por nivel y por respuesta correcta.
-  verse REFERENCE [--module NAME]
-      Imprime el texto de un versículo, un intervalo o un capítulo de un módulo
-      de la Biblia.
-  spell FILE [--dictionary PATH] [--suggestions]
-      Lista las palabras mal escritas de las preguntas y respuestas.
-
-Ejecute &quot;qvedtool ORDEN --help&quot; para ver las opciones de una orden, y
-&quot;qvedtool --version&quot; para ver la versión.
-La salida es texto UTF-8 en la salida estándar; los mensajes van a la salida
-de errores.
-FILE es un archivo de preguntas, o &quot;-&quot; para leer la entrada estándar (no en
-build-test).
-Se rechaza una carpeta, un FIFO, un dispositivo o un archivo de más de 1 GiB,
-igual que el editor se niega a abrirlo; la entrada estándar se lee hasta el
-mismo límite.
-Estado de salida: 0 éxito o todo correcto, 1 la comprobación encontró problemas
-o recover no encontró nada que recuperar, 2 uso incorrecto o un archivo que no
-se puede leer o escribir.
-</translation>
-    </message>
-    <message>
-        <source>Usage: qvedtool %1 [options] %2</source>
-        <translation>Uso: qvedtool %1 [opciones] %2</translation>
-    </message>
-    <message>
-        <source>No question file given.</source>
-        <translation>No se indicó ningún archivo de preguntas.</translation>
-    </message>
-    <message>
-        <source>No %1 given.</source>
-        <translation>No se indicó %1.</translation>
-    </message>
-    <message>
-        <source>%1 are needed.</source>
-        <translation>Se necesitan %1.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Run &quot;%1 --help&quot; for help.</source>
-        <translation>Ejecute &quot;%1 --help&quot; para obtener ayuda.</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2634,20 +3307,28 @@ se puede leer o escribir.
 <context>
     <name>ToolExport</name>
     <message>
-        <source>Writes every question of FILE to standard output, decoded as the editor decodes it: a JSON array of objects with the keys number, CanonicalNbr, Book, BookAbbreviation, Level, Correct, Reference, Question, AnswerA, AnswerB, AnswerC, AnswerD and Deleted, or CSV with the same columns and a header row. Book, Level and Correct are indexes from 0, -1 for none. A line that does not decode gives its number and the error.</source>
-        <translation>Escribe cada pregunta de FILE en la salida estándar, decodificada como la decodifica el editor: una matriz JSON de objetos con las claves number, CanonicalNbr, Book, BookAbbreviation, Level, Correct, Reference, Question, AnswerA, AnswerB, AnswerC, AnswerD y Deleted, o CSV con las mismas columnas y una fila de cabecera. Book, Level y Correct son índices desde 0, -1 si no hay ninguno. Una línea que no se puede decodificar da su número y el error.</translation>
-    </message>
-    <message>
         <source>The question file.</source>
         <translation>El archivo de preguntas.</translation>
     </message>
     <message>
-        <source>json (the default) or csv.</source>
-        <translation>json (por omisión) o csv.</translation>
+        <source>%1 (json by default).</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Unknown format &apos;%1&apos;: use json or csv.</source>
-        <translation>Formato desconocido &apos;%1&apos;: use json o csv.</translation>
+        <source>The file to write, safely.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown format &apos;%1&apos;: use %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>qvedtool export: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>qvedtool export: cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2681,6 +3362,89 @@ se puede leer o escribir.
     <message>
         <source>qvedtool git-setup: cannot write %1: %2</source>
         <translation>qvedtool git-setup: no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ToolImport</name>
+    <message>
+        <source>qvedtool import: cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>qvedtool import: %1: neither its content nor its name tells its format; name it with --format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>qvedtool import: %1 cannot be read as %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>qvedtool import: %1: its first row names no question column; add a header row (Question, A, B, C, D, Correct, Reference, Level).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The question file to write.</source>
+        <translation type="unfinished">El archivo de preguntas que se escribe.</translation>
+    </message>
+    <message>
+        <source>The sources&apos; format: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to an existing OUT, skipping the questions it holds already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The book of questions whose source names none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level (Single, Double, Triple, Home Run or 1-4) of questions whose source names none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the characters a question file cannot hold, listing each, rather than refuse the question.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --append, take questions OUT holds already too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check and list, but write nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No question file to write given (-o OUT.qus).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown format &apos;%1&apos;: use %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown book &apos;%1&apos;.</source>
+        <translation type="unfinished">Libro desconocido &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown level &apos;%1&apos;: use Single, Double, Triple, Home Run or 1-4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>qvedtool import: %1 exists; give --append to add to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>qvedtool import: the validation table %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>qvedtool import: cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2760,16 +3524,8 @@ se puede leer o escribir.
 <context>
     <name>ToolRefcheck</name>
     <message>
-        <source>Compares the right answer of each question of a Bible book in FILE with the text of the verse or verses it cites, read from an installed SWORD Bible module, and lists the suspects as &quot;N: REFERENCE: verdict&quot;: &quot;answer in REF&quot; when a verse within three in the same chapter holds the answer instead (REF is the suggested reference), &quot;the verse names answer X: is the letter right?&quot; when a wrong answer is in the verse and the right one is not, &quot;answer not found near REF&quot; when neither the verse nor its neighbours hold it. Words are compared with case folded, common words left out, plain word endings (-s, -es, -eth, -ed) stripped and numbers alike in words and figures; an answer of three or more words needs two thirds of them. Questions without verse text (catechism and general questions, whole chapters, verses the module lacks) and answers of common words only are left out and counted. With --format json: a list of objects with number, reference, kind, verdict, suggestion (or null), verse (the text compared) and matched. Exit status 1 when any question is suspect, 2 when no Bible module is installed.</source>
-        <translation>Compara la respuesta correcta de cada pregunta de un libro de la Biblia en FILE con el texto del versículo o los versículos que cita, leído de un módulo SWORD de la Biblia instalado, y lista las sospechosas como &quot;N: REFERENCIA: veredicto&quot;: &quot;respuesta en REF&quot; cuando un versículo a tres o menos de distancia en el mismo capítulo contiene la respuesta (REF es la referencia sugerida), &quot;el versículo nombra la respuesta X: ¿es correcta la letra?&quot; cuando una respuesta incorrecta está en el versículo y la correcta no, &quot;respuesta no encontrada cerca de REF&quot; cuando ni el versículo ni sus vecinos la contienen. Las palabras se comparan sin distinguir mayúsculas, sin las palabras comunes, sin las terminaciones simples (-s, -es, -eth, -ed) y con los números iguales en letra y en cifra; una respuesta de tres o más palabras necesita dos tercios de ellas. Las preguntas sin texto de versículo (preguntas de catecismo y generales, capítulos enteros, versículos que el módulo no tiene) y las respuestas de solo palabras comunes se omiten y se cuentan. Con --format json: una lista de objetos con number, reference, kind, verdict, suggestion (o null), verse (el texto comparado) y matched. Estado de salida 1 si alguna pregunta es sospechosa, 2 si no hay ningún módulo de la Biblia instalado.</translation>
-    </message>
-    <message>
         <source>The question file.</source>
         <translation>El archivo de preguntas.</translation>
-    </message>
-    <message>
-        <source>The Bible module, by name or abbreviation (default KJV).</source>
-        <translation>El módulo de la Biblia, por nombre o abreviatura (por omisión, KJV).</translation>
     </message>
     <message>
         <source>text (the default) or json.</source>
@@ -2784,8 +3540,8 @@ se puede leer o escribir.
         <translation>qvedtool refcheck: </translation>
     </message>
     <message>
-        <source>qvedtool refcheck: no Bible module &apos;%1&apos; is installed.</source>
-        <translation>qvedtool refcheck: no está instalado el módulo de la Biblia &apos;%1&apos;.</translation>
+        <source>Compares the right answer of each question of a Bible book in FILE with the text of the verse or verses it cites, read from an installed SWORD Bible module, and lists the suspects as &quot;N: REFERENCE: verdict&quot;: &quot;answer in REF&quot; when a verse within three in the same chapter holds the answer instead (REF is the suggested reference), &quot;the verse names answer X: is the letter right?&quot; when a wrong answer is in the verse and the right one is not, &quot;answer not found near REF&quot; when neither the verse nor its neighbours hold it. Words are compared with case folded, common words left out, plain word endings (-s, -es, -eth, -ed) stripped and numbers alike in words and figures (in a Spanish module: accents folded, -s, -es and -mente stripped, Spanish numbers); an answer of three or more words needs two thirds of them. Questions without verse text (catechism and general questions, whole chapters, verses the module lacks) and answers of common words only are left out and counted. With --format json: a list of objects with number, reference, kind, verdict, suggestion (or null), verse (the text compared) and matched. Exit status 1 when any question is suspect, 2 when no Bible module is installed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2838,16 +3594,8 @@ se puede leer o escribir.
 <context>
     <name>ToolSpell</name>
     <message>
-        <source>Lists each misspelt word of the questions and answers of FILE as &quot;N: FIELD: word&quot;, and each line that does not decode as &quot;N: problem&quot;, then how many questions and words there were. Words of the Bible module and of the author&apos;s own list pass. Exit status 1 when any word is misspelt or any line does not decode.</source>
-        <translation>Lista cada palabra mal escrita de las preguntas y respuestas de FILE como &quot;N: CAMPO: palabra&quot;, y cada línea que no se puede decodificar como &quot;N: problema&quot;, y luego cuántas preguntas y palabras había. Las palabras del módulo de la Biblia y de la lista propia del autor se aceptan. Estado de salida 1 si alguna palabra está mal escrita o alguna línea no se puede decodificar.</translation>
-    </message>
-    <message>
         <source>The question file.</source>
         <translation>El archivo de preguntas.</translation>
-    </message>
-    <message>
-        <source>A Hunspell .dic file (its .aff beside it) or a language such as en_GB; en_US by default.</source>
-        <translation>Un archivo .dic de Hunspell (con su .aff al lado) o un idioma como en_GB; en_US por omisión.</translation>
     </message>
     <message>
         <source>Up to five suggestions after each word: &quot;N: FIELD: word (a, b)&quot;.</source>
@@ -2865,6 +3613,14 @@ se puede leer o escribir.
         <source>byte 0x%1 at column %2 is no text</source>
         <translation>el byte 0x%1 de la columna %2 no es texto</translation>
     </message>
+    <message>
+        <source>Lists each misspelt word of the questions and answers of FILE as &quot;N: FIELD: word&quot;, and each line that does not decode as &quot;N: problem&quot;, then how many questions and words there were. Words of the Bible module and of the author&apos;s own list pass; --language es checks with es_ES and the words of the Reina-Valera 1909. Exit status 1 when any word is misspelt or any line does not decode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Hunspell .dic file (its .aff beside it) or a language such as en_GB; by default the language&apos;s, en_US (or es_ES with --language es).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ToolStats</name>
@@ -2880,24 +3636,16 @@ se puede leer o escribir.
 <context>
     <name>ToolVerse</name>
     <message>
-        <source>Prints the text of the verse, verses or chapter REFERENCE names, such as &quot;Gen. 2:7&quot;, &quot;3 John 1:14&quot;, &quot;Genesis 2:7-9&quot; or &quot;Ps. 23&quot;, read from an installed SWORD Bible module. Books are named by the editor&apos;s abbreviations or by SWORD&apos;s own names. One reference at a time: a list (&quot;Gen. 1:1;2:3&quot;, &quot;Gen. 1:1,3&quot;) or a range of chapters (&quot;Gen. 1-2&quot;) is refused, as is a chapter or verse the book does not have, each with a message and exit status 2.</source>
-        <translation>Imprime el texto del versículo, los versículos o el capítulo que nombra REFERENCE, como &quot;Gen. 2:7&quot;, &quot;3 John 1:14&quot;, &quot;Genesis 2:7-9&quot; o &quot;Ps. 23&quot;, leído de un módulo SWORD de la Biblia instalado. Los libros se nombran con las abreviaturas del editor o con los nombres propios de SWORD. Una referencia cada vez: se rechaza una lista (&quot;Gen. 1:1;2:3&quot;, &quot;Gen. 1:1,3&quot;) o un intervalo de capítulos (&quot;Gen. 1-2&quot;), igual que un capítulo o versículo que el libro no tiene, cada uno con un mensaje y estado de salida 2.</translation>
-    </message>
-    <message>
         <source>The reference.</source>
         <translation>La referencia.</translation>
     </message>
     <message>
-        <source>The Bible module, by name or abbreviation (default KJV).</source>
-        <translation>El módulo de la Biblia, por nombre o abreviatura (por omisión, KJV).</translation>
-    </message>
-    <message>
-        <source>qvedtool verse: no Bible module &apos;%1&apos; is installed.</source>
-        <translation>qvedtool verse: no está instalado el módulo de la Biblia &apos;%1&apos;.</translation>
-    </message>
-    <message>
         <source>qvedtool verse: </source>
         <translation>qvedtool verse: </translation>
+    </message>
+    <message>
+        <source>Prints the text of the verse, verses or chapter REFERENCE names, such as &quot;Gen. 2:7&quot;, &quot;3 John 1:14&quot;, &quot;Genesis 2:7-9&quot; or &quot;Ps. 23&quot;, read from an installed SWORD Bible module (the King James Version, or with --language es the Reina-Valera 1909). Books are named by the editor&apos;s abbreviations or by SWORD&apos;s own names in English. One reference at a time: a list (&quot;Gen. 1:1;2:3&quot;, &quot;Gen. 1:1,3&quot;) or a range of chapters (&quot;Gen. 1-2&quot;) is refused, as is a chapter or verse the book does not have, each with a message and exit status 2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2933,6 +3681,113 @@ Opciones &gt; Reconstruir la tabla de validación la vuelve a escribir.</transla
     <message>
         <source>The validation table was written to %1.</source>
         <translation>La tabla de validación se escribió en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowHabits</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XlsxPackage</name>
+    <message>
+        <source>it is not an XLSX workbook (not a ZIP archive).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook has no part %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 of the workbook cannot be unpacked (error %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 of the workbook is damaged (error %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 of the workbook declares a document type or entities, which a workbook never does: it is refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 of the workbook is not well-formed XML: %2 (line %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the part %1 of the workbook unpacks to more than %2 MB, far more than its packed size explains: it is refused (a damaged file or a ZIP bomb).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XlsxSheetReader</name>
+    <message>
+        <source>the workbook names no sheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook holds more than %1 texts: it is refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 has a cell %2 outside the sheet&apos;s columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cell %1 names a shared text the workbook does not hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sheet holds more than %1 cells: it is refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XlsxSheetWriter</name>
+    <message>
+        <source>no temporary folder for the workbook: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook cannot be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook&apos;s sheet cannot be added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook cannot be completed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the written workbook cannot be read back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook was cut short while it was written (its part %1 is incomplete): is the disk full?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the workbook was cut short while it was written (%1 of %2 rows were kept): is the disk full?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, column %2 of the workbook cannot be written: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XlsxWriterLibrary</name>
+    <message>
+        <source>the XLSX writer library cannot be loaded: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

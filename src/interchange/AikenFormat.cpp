@@ -11,11 +11,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Interchange", text);
-}
-
 // "A." or "A)" and the answer after it; the letter, or 0.
 char16_t optionLetter(QStringView line, QStringView* text)
 {
@@ -44,7 +39,7 @@ QString AikenFormat::name() const
 
 QString AikenFormat::title() const
 {
-    return tr("Aiken (Moodle)");
+    return QCoreApplication::translate("Interchange", "Aiken (Moodle)");
 }
 
 QStringList AikenFormat::suffixes() const
@@ -78,7 +73,9 @@ FormatReadResult AikenFormat::read(const QByteArray& source) const
         QStringView rest;
         if (isAnswerLine(line, &rest)) {
             if (!open) {
-                problem(tr("line %1").arg(lineNumber), tr("an ANSWER line follows no question"));
+                problem(QCoreApplication::translate("Interchange", "line %1").arg(lineNumber),
+                        QCoreApplication::translate("Interchange",
+                                                    "an ANSWER line follows no question"));
                 continue;
             }
             row.correct = rest.toString();
@@ -95,15 +92,17 @@ FormatReadResult AikenFormat::read(const QByteArray& source) const
             row.question += line;
         } else {
             if (open)
-                problem(row.place, tr("no ANSWER line ends this question"));
+                problem(row.place, QCoreApplication::translate(
+                                       "Interchange", "no ANSWER line ends this question"));
             row = ImportRow();
-            row.place = tr("line %1").arg(lineNumber);
+            row.place = QCoreApplication::translate("Interchange", "line %1").arg(lineNumber);
             row.question = line.toString();
             open = true;
         }
     }
     if (open)
-        problem(row.place, tr("no ANSWER line ends this question"));
+        problem(row.place,
+                QCoreApplication::translate("Interchange", "no ANSWER line ends this question"));
     return result;
 }
 

@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Interchange", text);
-}
-
 // The first record's separators, outside quotes.
 qsizetype countInFirstRecord(QByteArrayView head, char separator)
 {
@@ -98,7 +93,8 @@ SourceTable DelimitedText::read(const QByteArray& source, char separator, QStrin
                                                             : QStringDecoder::Utf16BE);
         const QString text = decoder.decode(bytes.sliced(2));
         if (decoder.hasError()) {
-            *error = tr("it is not UTF-16 text throughout, as its first bytes say");
+            *error = QCoreApplication::translate(
+                "Interchange", "it is not UTF-16 text throughout, as its first bytes say");
             return table;
         }
         converted = text.toUtf8();
@@ -107,7 +103,8 @@ SourceTable DelimitedText::read(const QByteArray& source, char separator, QStrin
         utf8Text = SourceText::isUtf8(bytes);
     }
     if (std::memchr(bytes.data(), 0, size_t(bytes.size())) != nullptr) {
-        *error = tr("it is not a text file (it holds NUL bytes)");
+        *error = QCoreApplication::translate("Interchange",
+                                             "it is not a text file (it holds NUL bytes)");
         return table;
     }
     if (separator == 0)
@@ -133,8 +130,10 @@ SourceTable DelimitedText::read(const QByteArray& source, char separator, QStrin
                     const char* quote =
                         static_cast<const char*>(std::memchr(p, '"', size_t(end - p)));
                     if (!quote) {
-                        *error =
-                            tr("line %1: a quoted field begins here and is never closed").arg(line);
+                        *error = QCoreApplication::translate(
+                                     "Interchange",
+                                     "line %1: a quoted field begins here and is never closed")
+                                     .arg(line);
                         return SourceTable();
                     }
                     line += int(std::count(p, quote, '\n'));
@@ -171,7 +170,7 @@ SourceTable DelimitedText::read(const QByteArray& source, char separator, QStrin
             ++p;
         ++line;
         table.rows.append(cells);
-        table.places.append(tr("line %1").arg(firstLine));
+        table.places.append(QCoreApplication::translate("Interchange", "line %1").arg(firstLine));
     }
     return table;
 }

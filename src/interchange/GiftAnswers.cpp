@@ -8,11 +8,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Interchange", text);
-}
-
 // The first unescaped occurrence of what at or after from, or -1.
 qsizetype findUnescaped(QStringView text, QStringView what, qsizetype from = 0)
 {
@@ -133,7 +128,7 @@ bool GiftAnswers::parseQuestion(const QString& whole, QString* title, ImportRow*
     const qsizetype open = findUnescaped(text, u"{");
     const qsizetype close = open < 0 ? -1 : findUnescaped(text, u"}", open + 1);
     if (open < 0 || close < 0) {
-        *problem = tr("it has no answers in braces");
+        *problem = QCoreApplication::translate("Interchange", "it has no answers in braces");
         return false;
     }
     const QStringView body = text.sliced(open + 1, close - open - 1).trimmed();
@@ -141,15 +136,20 @@ bool GiftAnswers::parseQuestion(const QString& whole, QString* title, ImportRow*
     const QString after = unescaped(joinedLines(text.sliced(close + 1))).trimmed();
     const QList<Answer> answers = answersOf(body);
     if (answers.isEmpty()) {
-        *problem = body.startsWith(u'#') ? tr("it is a numerical question, not multiple choice")
-                   : body.isEmpty()      ? tr("it has no answers in braces")
-                                         : tr("it is a true-false question, not multiple choice");
+        *problem = body.startsWith(u'#')
+                       ? QCoreApplication::translate(
+                             "Interchange", "it is a numerical question, not multiple choice")
+                   : body.isEmpty()
+                       ? QCoreApplication::translate("Interchange", "it has no answers in braces")
+                       : QCoreApplication::translate(
+                             "Interchange", "it is a true-false question, not multiple choice");
         return false;
     }
     // Matching pairs are "=a -> b" throughout.
     if (std::all_of(answers.begin(), answers.end(),
                     [](const Answer& answer) { return answer.right && answer.matching; })) {
-        *problem = tr("it is a matching question, not multiple choice");
+        *problem = QCoreApplication::translate("Interchange",
+                                               "it is a matching question, not multiple choice");
         return false;
     }
     int right = 0;
@@ -164,15 +164,16 @@ bool GiftAnswers::parseQuestion(const QString& whole, QString* title, ImportRow*
         row->answers.append(answers[index].text);
     }
     if (!wrong) {
-        *problem = tr("it is a short-answer question: every answer is right");
+        *problem = QCoreApplication::translate(
+            "Interchange", "it is a short-answer question: every answer is right");
         return false;
     }
     if (right == 0) {
-        *problem = tr("it has no right answer");
+        *problem = QCoreApplication::translate("Interchange", "it has no right answer");
         return false;
     }
     if (right > 1) {
-        *problem = tr("it has more than one right answer");
+        *problem = QCoreApplication::translate("Interchange", "it has more than one right answer");
         return false;
     }
     // A blank in the middle ("missing word") keeps its place.

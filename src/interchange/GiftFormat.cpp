@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Interchange", text);
-}
-
 // The characters GIFT gives a meaning, escaped.
 QString escaped(const QString& text)
 {
@@ -49,7 +44,7 @@ FormatReadResult parse(const QString& text)
             chunk = Chunk();
             return;
         }
-        const QString place = tr("line %1").arg(chunk.line);
+        const QString place = QCoreApplication::translate("Interchange", "line %1").arg(chunk.line);
         QString title;
         ImportRow row;
         row.place = place;
@@ -107,7 +102,7 @@ QString GiftFormat::name() const
 
 QString GiftFormat::title() const
 {
-    return tr("GIFT (Moodle)");
+    return QCoreApplication::translate("Interchange", "GIFT (Moodle)");
 }
 
 QStringList GiftFormat::suffixes() const

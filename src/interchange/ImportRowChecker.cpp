@@ -18,24 +18,19 @@ namespace {
 constexpr qsizetype MostTextLength = 90;
 constexpr qsizetype MostReferenceLength = 25;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Interchange", text);
-}
-
 QString fieldName(int field)
 {
     switch (field) {
     case 0:
-        return tr("the question");
+        return QCoreApplication::translate("Interchange", "the question");
     case 1:
-        return tr("answer A");
+        return QCoreApplication::translate("Interchange", "answer A");
     case 2:
-        return tr("answer B");
+        return QCoreApplication::translate("Interchange", "answer B");
     case 3:
-        return tr("answer C");
+        return QCoreApplication::translate("Interchange", "answer C");
     default:
-        return tr("answer D");
+        return QCoreApplication::translate("Interchange", "answer D");
     }
 }
 
@@ -45,7 +40,7 @@ int correctIndex(QStringView given, const QStringList& answers, QString* reason)
 {
     const QStringView text = given.trimmed();
     if (text.isEmpty()) {
-        *reason = tr("no right answer is given");
+        *reason = QCoreApplication::translate("Interchange", "no right answer is given");
         return -1;
     }
     if (text.size() == 1) {
@@ -67,8 +62,11 @@ int correctIndex(QStringView given, const QStringList& answers, QString* reason)
         return found;
     *reason =
         matches == 0
-            ? tr("the right answer \u201C%1\u201D is none of the answers").arg(text.toString())
-            : tr("the right answer \u201C%1\u201D is more than one of the answers")
+            ? QCoreApplication::translate("Interchange",
+                                          "the right answer \u201C%1\u201D is none of the answers")
+                  .arg(text.toString())
+            : QCoreApplication::translate(
+                  "Interchange", "the right answer \u201C%1\u201D is more than one of the answers")
                   .arg(text.toString());
     return -1;
 }
@@ -100,8 +98,9 @@ ImportedQuestion ImportRowChecker::check(const ImportRow& row) const
     QStringList notes;
 
     if (row.answers.size() != 4)
-        reasons.append(
-            tr("a question needs exactly four answers; it has %1").arg(row.answers.size()));
+        reasons.append(QCoreApplication::translate(
+                           "Interchange", "a question needs exactly four answers; it has %1")
+                           .arg(row.answers.size()));
 
     // The book, chapter and verse: the reference column first, then
     // chapter and verse apart, then the hints, then the question's text.
@@ -109,8 +108,10 @@ ImportedQuestion ImportRowChecker::check(const ImportRow& row) const
     QString place;
     int level = ExportTexts::levelOf(row.level);
     if (!row.level.trimmed().isEmpty() && level < 0)
-        reasons.append(tr("the level \u201C%1\u201D is none of Single, Double, Triple, Home Run "
-                          "or 1-4")
+        reasons.append(QCoreApplication::translate(
+                           "Interchange",
+                           "the level \u201C%1\u201D is none of Single, Double, Triple, Home Run "
+                           "or 1-4")
                            .arg(row.level.trimmed()));
     // A book given apart wins; the catechism's and general references are
     // free text, kept whole.
@@ -118,7 +119,9 @@ ImportedQuestion ImportRowChecker::check(const ImportRow& row) const
     if (!bookText.isEmpty()) {
         book = BookNames::indexOf(bookText);
         if (book < 0)
-            reasons.append(tr("the book \u201C%1\u201D is not one the editor knows").arg(bookText));
+            reasons.append(QCoreApplication::translate(
+                               "Interchange", "the book \u201C%1\u201D is not one the editor knows")
+                               .arg(bookText));
     }
     const QString reference = row.reference.trimmed();
     if (!reference.isEmpty()) {
@@ -162,8 +165,10 @@ ImportedQuestion ImportRowChecker::check(const ImportRow& row) const
             book = found->book;
             place = found->place;
             if (found->bracketed) {
-                notes.append(tr("the reference \u201C%1\u201D was taken out of the question")
-                                 .arg(texts[0].sliced(found->start, found->end - found->start)));
+                notes.append(
+                    QCoreApplication::translate(
+                        "Interchange", "the reference \u201C%1\u201D was taken out of the question")
+                        .arg(texts[0].sliced(found->start, found->end - found->start)));
                 texts[0].remove(found->start, found->end - found->start);
                 texts[0] = texts[0].trimmed();
             }
@@ -184,14 +189,17 @@ ImportedQuestion ImportRowChecker::check(const ImportRow& row) const
                                      &refusal))
             reasons.append(refusal);
         else if (texts[field].size() > MostTextLength)
-            reasons.append(tr("%1 is %2 characters long; a question file holds %3")
+            reasons.append(QCoreApplication::translate(
+                               "Interchange", "%1 is %2 characters long; a question file holds %3")
                                .arg(name)
                                .arg(texts[field].size())
                                .arg(MostTextLength));
     }
     if (place.size() > MostReferenceLength)
-        reasons.append(tr("the reference \u201C%1\u201D is %2 characters long; a question file "
-                          "holds %3")
+        reasons.append(QCoreApplication::translate(
+                           "Interchange",
+                           "the reference \u201C%1\u201D is %2 characters long; a question file "
+                           "holds %3")
                            .arg(place)
                            .arg(place.size())
                            .arg(MostReferenceLength));
@@ -219,7 +227,9 @@ ImportedQuestion ImportRowChecker::check(const ImportRow& row) const
             if (!outcome.passed)
                 reasons += reportLines(outcome.report);
         } catch (const QvedError& error) {
-            reasons.append(tr("the reference \u201C%1\u201D: %2").arg(place, error.message()));
+            reasons.append(
+                QCoreApplication::translate("Interchange", "the reference \u201C%1\u201D: %2")
+                    .arg(place, error.message()));
         }
     }
 

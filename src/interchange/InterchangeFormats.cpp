@@ -18,11 +18,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Interchange", text);
-}
-
 // Formats whose first bytes say what they are, each recognised by its own
 // signature; the tool's and the file dialogs' order.
 const QList<const QuestionFormat*>& signedFormats()
@@ -100,19 +95,21 @@ QByteArray InterchangeFormats::readSource(const QString& fileName, QString* erro
 {
     const QFileInfo info(fileName);
     if (!info.exists()) {
-        *error = tr("the file does not exist");
+        *error = QCoreApplication::translate("Interchange", "the file does not exist");
         return {};
     }
     if (info.isDir()) {
-        *error = tr("it is a folder");
+        *error = QCoreApplication::translate("Interchange", "it is a folder");
         return {};
     }
     if (!info.isFile()) {
-        *error = tr("it is not a regular file");
+        *error = QCoreApplication::translate("Interchange", "it is not a regular file");
         return {};
     }
     if (info.size() > MaxSourceBytes) {
-        *error = tr("it is larger than %1 MiB, the most an import reads").arg(MaxSourceBytes >> 20);
+        *error = QCoreApplication::translate("Interchange",
+                                             "it is larger than %1 MiB, the most an import reads")
+                     .arg(MaxSourceBytes >> 20);
         return {};
     }
     QFile file(fileName);
@@ -126,6 +123,6 @@ QByteArray InterchangeFormats::readSource(const QString& fileName, QString* erro
         return {};
     }
     if (bytes.isEmpty())
-        *error = tr("it is empty");
+        *error = QCoreApplication::translate("Interchange", "it is empty");
     return bytes;
 }

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("KahootFormat", text);
-}
-
 // Row 7's names are the file's layout, the same in every language, so that
 // recognises() knows the file again wherever it was written.
 constexpr int Columns = 8;
@@ -49,7 +44,7 @@ const char* const KahootFormat::Header[8] = {
 
 QString KahootFormat::title() const
 {
-    return tr("Kahoot! quiz spreadsheet");
+    return QCoreApplication::translate("KahootFormat", "Kahoot! quiz spreadsheet");
 }
 
 bool KahootFormat::isHeader(const QStringList& cells)
@@ -110,12 +105,18 @@ QByteArray KahootFormat::write(const QList<QuestionRecord>& questions, QString* 
 {
     XlsxSheetWriter sheet;
     sheet.open();
-    sheet.writeText(0, QuestionColumn, tr("Kahoot! quiz").toUtf8());
-    sheet.writeText(1, QuestionColumn,
-                    tr("%1 questions from a question bank.").arg(questions.size()).toUtf8());
+    sheet.writeText(0, QuestionColumn,
+                    QCoreApplication::translate("KahootFormat", "Kahoot! quiz").toUtf8());
+    sheet.writeText(
+        1, QuestionColumn,
+        QCoreApplication::translate("KahootFormat", "%1 questions from a question bank.")
+            .arg(questions.size())
+            .toUtf8());
     sheet.writeText(2, QuestionColumn,
-                    tr("From row 8: the question in B, the four answers in C to F, the time "
-                       "limit in seconds in G, the number of the right answer in H.")
+                    QCoreApplication::translate(
+                        "KahootFormat",
+                        "From row 8: the question in B, the four answers in C to F, the time "
+                        "limit in seconds in G, the number of the right answer in H.")
                         .toUtf8());
     for (int column = 0; column < Columns; ++column)
         sheet.writeText(HeaderRow - 1, column, QByteArray(Header[column]));
@@ -126,8 +127,10 @@ QByteArray KahootFormat::write(const QList<QuestionRecord>& questions, QString* 
         sheet.writeNumber(row, 0, number);
         const QString question = ExportTexts::question(record);
         if (question.size() > MaxQuestion)
-            notes->append(tr("question %1 (row %2): the question has %3 characters, Kahoot! "
-                             "takes %4; it is written whole, to be shortened in Kahoot!.")
+            notes->append(QCoreApplication::translate(
+                              "KahootFormat",
+                              "question %1 (row %2): the question has %3 characters, Kahoot! "
+                              "takes %4; it is written whole, to be shortened in Kahoot!.")
                               .arg(number)
                               .arg(row + 1)
                               .arg(question.size())
@@ -136,8 +139,10 @@ QByteArray KahootFormat::write(const QList<QuestionRecord>& questions, QString* 
         for (int answer = 0; answer < 4; ++answer) {
             const QString text = ExportTexts::answer(record, answer);
             if (text.size() > MaxAnswer)
-                notes->append(tr("question %1 (row %2): answer %3 has %4 characters, Kahoot! "
-                                 "takes %5; it is written whole, to be shortened in Kahoot!.")
+                notes->append(QCoreApplication::translate(
+                                  "KahootFormat",
+                                  "question %1 (row %2): answer %3 has %4 characters, Kahoot! "
+                                  "takes %5; it is written whole, to be shortened in Kahoot!.")
                                   .arg(number)
                                   .arg(row + 1)
                                   .arg(answer + 1)

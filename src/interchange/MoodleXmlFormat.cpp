@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Interchange", text);
-}
-
 // What one <question> element held.
 struct XmlQuestion
 {
@@ -90,11 +85,14 @@ XmlQuestion readQuestion(QXmlStreamReader& xml)
 bool rowOf(const XmlQuestion& question, const QString& category, ImportRow* row, QString* problem)
 {
     if (question.type != u"multichoice") {
-        *problem = tr("it is a %1 question, not multiple choice").arg(question.type);
+        *problem =
+            QCoreApplication::translate("Interchange", "it is a %1 question, not multiple choice")
+                .arg(question.type);
         return false;
     }
     if (!question.single) {
-        *problem = tr("it allows more than one answer to be chosen");
+        *problem = QCoreApplication::translate("Interchange",
+                                               "it allows more than one answer to be chosen");
         return false;
     }
     int right = 0;
@@ -105,8 +103,11 @@ bool rowOf(const XmlQuestion& question, const QString& category, ImportRow* row,
         }
     }
     if (right != 1) {
-        *problem = right == 0 ? tr("it has no answer at fraction 100")
-                              : tr("it has more than one answer at fraction 100");
+        *problem =
+            right == 0
+                ? QCoreApplication::translate("Interchange", "it has no answer at fraction 100")
+                : QCoreApplication::translate("Interchange",
+                                              "it has more than one answer at fraction 100");
         return false;
     }
     row->question = question.text.trimmed();
@@ -134,7 +135,7 @@ QString MoodleXmlFormat::name() const
 
 QString MoodleXmlFormat::title() const
 {
-    return tr("Moodle XML");
+    return QCoreApplication::translate("Interchange", "Moodle XML");
 }
 
 QStringList MoodleXmlFormat::suffixes() const
@@ -161,15 +162,17 @@ FormatReadResult MoodleXmlFormat::read(const QByteArray& source) const
         // outside, none expands without bound.
         if (token == QXmlStreamReader::DTD) {
             result = FormatReadResult();
-            result.error = tr("it holds a document type definition (<!DOCTYPE>), which an "
-                              "import never reads");
+            result.error = QCoreApplication::translate(
+                "Interchange", "it holds a document type definition (<!DOCTYPE>), which an "
+                               "import never reads");
             return result;
         }
         if (token != QXmlStreamReader::StartElement)
             continue;
         if (!quiz) {
             if (xml.name() != u"quiz") {
-                result.error = tr("it is XML, but not a Moodle quiz (<quiz>)");
+                result.error = QCoreApplication::translate(
+                    "Interchange", "it is XML, but not a Moodle quiz (<quiz>)");
                 return result;
             }
             quiz = true;
@@ -187,11 +190,15 @@ FormatReadResult MoodleXmlFormat::read(const QByteArray& source) const
         }
         ++number;
         ImportRow row;
-        row.place = question.name.isEmpty() ? tr("question %1 (line %2)").arg(number).arg(line)
-                                            : tr("question %1 \u201C%2\u201D (line %3)")
-                                                  .arg(number)
-                                                  .arg(question.name)
-                                                  .arg(line);
+        row.place =
+            question.name.isEmpty()
+                ? QCoreApplication::translate("Interchange", "question %1 (line %2)")
+                      .arg(number)
+                      .arg(line)
+                : QCoreApplication::translate("Interchange", "question %1 \u201C%2\u201D (line %3)")
+                      .arg(number)
+                      .arg(question.name)
+                      .arg(line);
         QString problem;
         if (rowOf(question, category, &row, &problem))
             result.rows.append(row);
@@ -200,9 +207,11 @@ FormatReadResult MoodleXmlFormat::read(const QByteArray& source) const
     }
     if (xml.hasError()) {
         result = FormatReadResult();
-        result.error = tr("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+        result.error = QCoreApplication::translate("Interchange", "line %1: %2")
+                           .arg(xml.lineNumber())
+                           .arg(xml.errorString());
     } else if (!quiz) {
-        result.error = tr("it holds no <quiz> element");
+        result.error = QCoreApplication::translate("Interchange", "it holds no <quiz> element");
     }
     return result;
 }

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Interchange", text);
-}
-
 constexpr int FieldCount = 9;
 
 } // namespace
@@ -26,7 +21,7 @@ QString QusFormat::name() const
 
 QString QusFormat::title() const
 {
-    return tr("Question file");
+    return QCoreApplication::translate("Interchange", "Question file");
 }
 
 QStringList QusFormat::suffixes() const
@@ -59,7 +54,7 @@ FormatReadResult QusFormat::read(const QByteArray& source) const
             line.chop(1);
         if (line.isEmpty())
             continue;
-        const QString place = tr("line %1").arg(number);
+        const QString place = QCoreApplication::translate("Interchange", "line %1").arg(number);
         ClearQuestionRecord(record);
         int fields = 0;
         try {
@@ -71,7 +66,9 @@ FormatReadResult QusFormat::read(const QByteArray& source) const
         if (fields != FieldCount) {
             result.problems.append(
                 place + QStringLiteral(": ") +
-                tr("it holds %1 fields; a question line holds nine").arg(fields));
+                QCoreApplication::translate("Interchange",
+                                            "it holds %1 fields; a question line holds nine")
+                    .arg(fields));
             continue;
         }
         ImportRow row;

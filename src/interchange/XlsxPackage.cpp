@@ -11,11 +11,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("XlsxPackage", text);
-}
-
 // What a part may unpack to: its packed size times the ratio, but never
 // less than the floor nor more than the largest part.
 qint64 unpackedBound(quint64 packed)
@@ -28,8 +23,10 @@ qint64 unpackedBound(quint64 packed)
 
 QString tooLarge(const QString& part, qint64 bound)
 {
-    return tr("the part %1 of the workbook unpacks to more than %2 MB, far more than its "
-              "packed size explains: it is refused (a damaged file or a ZIP bomb).")
+    return QCoreApplication::translate(
+               "XlsxPackage",
+               "the part %1 of the workbook unpacks to more than %2 MB, far more than its "
+               "packed size explains: it is refused (a damaged file or a ZIP bomb).")
         .arg(part)
         .arg(bound >> 20);
 }
@@ -49,7 +46,8 @@ bool XlsxPackage::open(QString* error)
     if (m_zip->open(QuaZip::mdUnzip))
         return true;
     m_zip.reset();
-    *error = tr("it is not an XLSX workbook (not a ZIP archive).");
+    *error = QCoreApplication::translate("XlsxPackage",
+                                         "it is not an XLSX workbook (not a ZIP archive).");
     return false;
 }
 
@@ -63,7 +61,8 @@ bool XlsxPackage::openPart(const QString& part, QuaZipFile& file, qint64* bound,
 {
     QuaZipFileInfo64 info;
     if (!contains(part) || !m_zip->getCurrentFileInfo(&info)) {
-        *error = tr("the workbook has no part %1.").arg(part);
+        *error =
+            QCoreApplication::translate("XlsxPackage", "the workbook has no part %1.").arg(part);
         return false;
     }
     *bound = unpackedBound(info.compressedSize);
@@ -72,7 +71,8 @@ bool XlsxPackage::openPart(const QString& part, QuaZipFile& file, qint64* bound,
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("the part %1 of the workbook cannot be unpacked (error %2).")
+        *error = QCoreApplication::translate(
+                     "XlsxPackage", "the part %1 of the workbook cannot be unpacked (error %2).")
                      .arg(part)
                      .arg(file.getZipError());
         return false;
@@ -99,7 +99,8 @@ QByteArray XlsxPackage::unpack(const QString& part, QString* error) const
     }
     file.close();
     if (file.getZipError() != UNZ_OK) {
-        *error = tr("the part %1 of the workbook is damaged (error %2).")
+        *error = QCoreApplication::translate("XlsxPackage",
+                                             "the part %1 of the workbook is damaged (error %2).")
                      .arg(part)
                      .arg(file.getZipError());
         return {};
@@ -119,8 +120,10 @@ bool XlsxPackage::parse(const QString& part, const std::function<bool(QXmlStream
     // A document type definition can only come before the root element.
     while (!xml.atEnd() && !xml.isStartElement()) {
         if (xml.readNext() == QXmlStreamReader::DTD) {
-            *error = tr("the part %1 of the workbook declares a document type or entities, "
-                        "which a workbook never does: it is refused.")
+            *error = QCoreApplication::translate(
+                         "XlsxPackage",
+                         "the part %1 of the workbook declares a document type or entities, "
+                         "which a workbook never does: it is refused.")
                          .arg(part);
             return false;
         }
@@ -131,9 +134,11 @@ bool XlsxPackage::parse(const QString& part, const std::function<bool(QXmlStream
         return false;
     }
     if (xml.hasError()) {
-        *error = tr("the part %1 of the workbook is not well-formed XML: %2 (line %3).")
-                     .arg(part, xml.errorString())
-                     .arg(xml.lineNumber());
+        *error =
+            QCoreApplication::translate(
+                "XlsxPackage", "the part %1 of the workbook is not well-formed XML: %2 (line %3).")
+                .arg(part, xml.errorString())
+                .arg(xml.lineNumber());
         return false;
     }
     return completed;

@@ -11,11 +11,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("XlsxSheetReader", text);
-}
-
 bool isHexDigit(QChar c)
 {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
@@ -181,7 +176,9 @@ bool sharedStrings(const XlsxPackage& package, const QString& part, QStringList*
                 }
                 strings->append(richText(xml));
                 if (strings->size() > XlsxSheetReader::MaxCells) {
-                    *error = tr("the workbook holds more than %1 texts: it is refused.")
+                    *error = QCoreApplication::translate(
+                                 "XlsxSheetReader",
+                                 "the workbook holds more than %1 texts: it is refused.")
                                  .arg(XlsxSheetReader::MaxCells);
                     return false;
                 }
@@ -213,7 +210,8 @@ public:
                 return false;
             if (!row.isEmpty()) {
                 m_table.rows.append(row);
-                m_table.places.append(tr("row %1").arg(lastRow));
+                m_table.places.append(
+                    QCoreApplication::translate("XlsxSheetReader", "row %1").arg(lastRow));
                 if (m_numbers)
                     m_numbers->append(lastRow);
             }
@@ -233,21 +231,27 @@ private:
             const QStringView reference = xml.attributes().value(QLatin1StringView("r"));
             const int column = reference.isEmpty() ? next : columnOf(reference);
             if (column < 0 || column >= XlsxSheetReader::MaxColumns)
-                return fail(tr("row %1 has a cell %2 outside the sheet's columns.")
-                                .arg(rowNumber)
-                                .arg(reference));
+                return fail(
+                    QCoreApplication::translate("XlsxSheetReader",
+                                                "row %1 has a cell %2 outside the sheet's columns.")
+                        .arg(rowNumber)
+                        .arg(reference));
             QString value;
             if (!readCell(xml, &value))
-                return fail(
-                    tr("cell %1 names a shared text the workbook does not hold.").arg(reference));
+                return fail(QCoreApplication::translate(
+                                "XlsxSheetReader",
+                                "cell %1 names a shared text the workbook does not hold.")
+                                .arg(reference));
             next = column + 1;
             if (value.isEmpty())
                 continue;
             if (column >= row.size()) {
                 m_cells += column + 1 - row.size();
                 if (m_cells > XlsxSheetReader::MaxCells)
-                    return fail(tr("the sheet holds more than %1 cells: it is refused.")
-                                    .arg(XlsxSheetReader::MaxCells));
+                    return fail(
+                        QCoreApplication::translate(
+                            "XlsxSheetReader", "the sheet holds more than %1 cells: it is refused.")
+                            .arg(XlsxSheetReader::MaxCells));
                 row.resize(column + 1);
             }
             row[column] = std::move(value);
@@ -321,7 +325,7 @@ SourceTable XlsxSheetReader::read(const QByteArray& workbook, QString* error,
         return {};
     const QString sheet = parts.value(sheetId).target;
     if (sheet.isEmpty()) {
-        *error = tr("the workbook names no sheet.");
+        *error = QCoreApplication::translate("XlsxSheetReader", "the workbook names no sheet.");
         return {};
     }
     QStringList strings;

@@ -9,11 +9,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("XlsxSheetWriter", text);
-}
-
 bool isHexDigit(char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -77,7 +72,9 @@ bool XlsxSheetWriter::open()
     if (!m_library)
         return false;
     if (!m_folder.isValid())
-        return fail(tr("no temporary folder for the workbook: %1").arg(m_folder.errorString()));
+        return fail(QCoreApplication::translate("XlsxSheetWriter",
+                                                "no temporary folder for the workbook: %1")
+                        .arg(m_folder.errorString()));
     m_folderPath = QFile::encodeName(m_folder.path());
     m_path = QFile::encodeName(m_folder.filePath(QStringLiteral("workbook.xlsx")));
     lxw_workbook_options options{};
@@ -86,10 +83,12 @@ bool XlsxSheetWriter::open()
     options.use_zip64 = LXW_FALSE;
     m_workbook = m_library->newWorkbook(m_path.constData(), &options);
     if (!m_workbook)
-        return fail(tr("the workbook cannot be started."));
+        return fail(
+            QCoreApplication::translate("XlsxSheetWriter", "the workbook cannot be started."));
     m_sheet = m_library->addWorksheet(m_workbook, nullptr);
     if (!m_sheet)
-        return fail(tr("the workbook's sheet cannot be added."));
+        return fail(QCoreApplication::translate("XlsxSheetWriter",
+                                                "the workbook's sheet cannot be added."));
     return true;
 }
 
@@ -129,7 +128,7 @@ QByteArray XlsxSheetWriter::finish()
     m_workbook = nullptr; // workbook_close frees it, whatever it answers
     const int closed = m_library->closeWorkbook(workbook);
     if (closed != LXW_NO_ERROR) {
-        fail(tr("the workbook cannot be completed: %1")
+        fail(QCoreApplication::translate("XlsxSheetWriter", "the workbook cannot be completed: %1")
                  .arg(QString::fromUtf8(m_library->errorText(lxw_error(closed)))));
         return {};
     }
@@ -138,7 +137,9 @@ QByteArray XlsxSheetWriter::finish()
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError || bytes.size() != file.size()) {
-        fail(tr("the written workbook cannot be read back: %1").arg(file.errorString()));
+        fail(QCoreApplication::translate("XlsxSheetWriter",
+                                         "the written workbook cannot be read back: %1")
+                 .arg(file.errorString()));
         return {};
     }
     if (!verify(bytes))
@@ -156,19 +157,27 @@ bool XlsxSheetWriter::verify(const QByteArray& bytes)
     XlsxPackage package(bytes);
     QString reason;
     if (!package.open(&reason))
-        return fail(tr("the written workbook cannot be read back: %1").arg(reason));
+        return fail(QCoreApplication::translate("XlsxSheetWriter",
+                                                "the written workbook cannot be read back: %1")
+                        .arg(reason));
     for (const QString& part : package.parts()) {
         const QByteArray xml = package.unpack(part, &reason);
         if (!reason.isEmpty())
-            return fail(tr("the written workbook cannot be read back: %1").arg(reason));
+            return fail(QCoreApplication::translate("XlsxSheetWriter",
+                                                    "the written workbook cannot be read back: %1")
+                            .arg(reason));
         const QByteArray root = rootName(xml);
         if (root.isEmpty() || !xml.trimmed().endsWith("</" + root + ">"))
-            return fail(tr("the workbook was cut short while it was written (its part %1 "
-                           "is incomplete): is the disk full?")
+            return fail(QCoreApplication::translate(
+                            "XlsxSheetWriter",
+                            "the workbook was cut short while it was written (its part %1 "
+                            "is incomplete): is the disk full?")
                             .arg(part));
         if (root == "worksheet" && xml.count("<row ") != m_rows)
-            return fail(tr("the workbook was cut short while it was written (%1 of %2 rows "
-                           "were kept): is the disk full?")
+            return fail(QCoreApplication::translate(
+                            "XlsxSheetWriter",
+                            "the workbook was cut short while it was written (%1 of %2 rows "
+                            "were kept): is the disk full?")
                             .arg(xml.count("<row "))
                             .arg(m_rows));
     }
@@ -179,7 +188,8 @@ bool XlsxSheetWriter::check(int result, int row, int column)
 {
     if (result == LXW_NO_ERROR)
         return true;
-    return fail(tr("row %1, column %2 of the workbook cannot be written: %3")
+    return fail(QCoreApplication::translate(
+                    "XlsxSheetWriter", "row %1, column %2 of the workbook cannot be written: %3")
                     .arg(row + 1)
                     .arg(column + 1)
                     .arg(QString::fromUtf8(m_library->errorText(lxw_error(result)))));

@@ -9,6 +9,7 @@
 #include "Utf8Output.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 QStringList ToolExport::writableFormats()
 {
@@ -33,13 +34,17 @@ int ToolExport::run(const QStringList& arguments)
         "another question file. A line that does not decode gives its number and the error in "
         "JSON and CSV; the other formats leave it out and name it on standard error (exit "
         "status 1). Without -o the file goes to standard output."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The question file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("ToolExport", "The question file."),
                                  QStringLiteral("export FILE"));
-    const QCommandLineOption formatOption(QStringLiteral("format"),
-                                          QStringLiteral("%1 (json by default).").arg(names),
-                                          QStringLiteral("FORMAT"), QStringLiteral("json"));
+    const QCommandLineOption formatOption(
+        QStringLiteral("format"),
+        QCoreApplication::translate("ToolExport", "%1 (json by default).").arg(names),
+        QStringLiteral("FORMAT"), QStringLiteral("json"));
     const QCommandLineOption outputOption(
-        QStringLiteral("o"), QStringLiteral("The file to write, safely."), QStringLiteral("OUT"));
+        QStringLiteral("o"),
+        QCoreApplication::translate("ToolExport", "The file to write, safely."),
+        QStringLiteral("OUT"));
     parser.addOption(formatOption);
     parser.addOption(outputOption);
     QString file;
@@ -51,7 +56,7 @@ int ToolExport::run(const QStringList& arguments)
     if (!format || !format->canWrite())
         return ToolCommandLine::usageError(
             QStringLiteral("export"),
-            QStringLiteral("Unknown format '%1': use %2.")
+            QCoreApplication::translate("ToolExport", "Unknown format '%1': use %2.")
                 .arg(formatName, writableFormats().join(QStringLiteral(", "))));
 
     QuestionList list;
@@ -61,7 +66,7 @@ int ToolExport::run(const QStringList& arguments)
     QStringList notes;
     const QByteArray bytes = format->writeLines(list, &error, &notes);
     if (!error.isEmpty()) {
-        Utf8Output::error(QStringLiteral("qvedtool export: ") + error);
+        Utf8Output::error(QCoreApplication::translate("ToolExport", "qvedtool export: ") + error);
         return ToolCommandLine::Failure;
     }
     const QString name = QuestionFileReader::displayName(file);
@@ -72,8 +77,9 @@ int ToolExport::run(const QStringList& arguments)
         const QString target = parser.value(outputOption);
         const WriteResult written = SafeFileWriter::writeFile(target, bytes);
         if (!written.ok) {
-            Utf8Output::error(QStringLiteral("qvedtool export: cannot write %1: %2")
-                                  .arg(target, written.platformText));
+            Utf8Output::error(
+                QCoreApplication::translate("ToolExport", "qvedtool export: cannot write %1: %2")
+                    .arg(target, written.platformText));
             return ToolCommandLine::Failure;
         }
     } else {

@@ -18,6 +18,7 @@
 #include "ValidationTable.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
@@ -43,7 +44,9 @@ bool importSource(const QString& source, const QuestionFormat* forced,
     QString error;
     const QByteArray bytes = InterchangeFormats::readSource(source, &error);
     if (!error.isEmpty()) {
-        Utf8Output::error(QStringLiteral("qvedtool import: cannot read %1: %2").arg(source, error));
+        Utf8Output::error(
+            QCoreApplication::translate("ToolImport", "qvedtool import: cannot read %1: %2")
+                .arg(source, error));
         return false;
     }
     const QuestionFormat* format =
@@ -51,21 +54,24 @@ bool importSource(const QString& source, const QuestionFormat* forced,
                : InterchangeFormats::detect(
                      source, bytes.first(std::min<qsizetype>(bytes.size(), 1 << 16)));
     if (!format) {
-        Utf8Output::error(QStringLiteral("qvedtool import: %1: neither its content nor its name "
-                                         "tells its format; name it with --format.")
+        Utf8Output::error(QCoreApplication::translate(
+                              "ToolImport", "qvedtool import: %1: neither its content nor its name "
+                                            "tells its format; name it with --format.")
                               .arg(source));
         return false;
     }
     const FormatReadResult read = format->read(bytes);
     if (!read.error.isEmpty()) {
-        Utf8Output::error(QStringLiteral("qvedtool import: %1 cannot be read as %2: %3")
+        Utf8Output::error(QCoreApplication::translate(
+                              "ToolImport", "qvedtool import: %1 cannot be read as %2: %3")
                               .arg(source, format->title(), read.error));
         return false;
     }
     if (read.tabular && !read.table.hasHeader && !read.table.rows.isEmpty()) {
-        Utf8Output::error(QStringLiteral("qvedtool import: %1: its first row names no question "
-                                         "column; add a header row (Question, A, B, C, D, "
-                                         "Correct, Reference, Level).")
+        Utf8Output::error(QCoreApplication::translate(
+                              "ToolImport", "qvedtool import: %1: its first row names no question "
+                                            "column; add a header row (Question, A, B, C, D, "
+                                            "Correct, Reference, Level).")
                               .arg(source));
         return false;
     }
@@ -97,34 +103,44 @@ int ToolImport::run(const QStringList& arguments)
             "status 0 when every question was taken, 1 when any was refused or skipped, 2 on bad "
             "usage or a source that cannot be read.")
             .arg(readable.join(QStringLiteral(", "))));
-    parser.addPositionalArgument(QStringLiteral("SOURCE"), QStringLiteral("The files to import."),
+    parser.addPositionalArgument(QStringLiteral("SOURCE"),
+                                 QCoreApplication::translate("ToolImport", "The files to import."),
                                  QStringLiteral("import SOURCE..."));
     const QCommandLineOption outputOption(
-        QStringLiteral("o"), QStringLiteral("The question file to write."), QStringLiteral("OUT"));
+        QStringLiteral("o"),
+        QCoreApplication::translate("ToolImport", "The question file to write."),
+        QStringLiteral("OUT"));
     const QCommandLineOption formatOption(
         QStringLiteral("format"),
-        QStringLiteral("The sources' format: %1.").arg(readable.join(u'|')),
+        QCoreApplication::translate("ToolImport", "The sources' format: %1.")
+            .arg(readable.join(u'|')),
         QStringLiteral("FORMAT"));
     const QCommandLineOption appendOption(
         QStringLiteral("append"),
-        QStringLiteral("Add to an existing OUT, skipping the questions it holds already."));
+        QCoreApplication::translate(
+            "ToolImport", "Add to an existing OUT, skipping the questions it holds already."));
     const QCommandLineOption bookOption(
-        QStringLiteral("book"), QStringLiteral("The book of questions whose source names none."),
+        QStringLiteral("book"),
+        QCoreApplication::translate("ToolImport", "The book of questions whose source names none."),
         QStringLiteral("BOOK"));
     const QCommandLineOption levelOption(
         QStringLiteral("level"),
-        QStringLiteral("The level (Single, Double, Triple, Home Run or 1-4) of questions whose "
-                       "source names none."),
+        QCoreApplication::translate(
+            "ToolImport", "The level (Single, Double, Triple, Home Run or 1-4) of questions whose "
+                          "source names none."),
         QStringLiteral("LEVEL"));
     const QCommandLineOption replaceOption(
         QStringLiteral("replace-unsupported"),
-        QStringLiteral("Replace the characters a question file cannot hold, listing each, "
-                       "rather than refuse the question."));
+        QCoreApplication::translate(
+            "ToolImport", "Replace the characters a question file cannot hold, listing each, "
+                          "rather than refuse the question."));
     const QCommandLineOption duplicatesOption(
         QStringLiteral("keep-duplicates"),
-        QStringLiteral("With --append, take questions OUT holds already too."));
-    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"),
-                                          QStringLiteral("Check and list, but write nothing."));
+        QCoreApplication::translate("ToolImport",
+                                    "With --append, take questions OUT holds already too."));
+    const QCommandLineOption dryRunOption(
+        QStringLiteral("dry-run"),
+        QCoreApplication::translate("ToolImport", "Check and list, but write nothing."));
     for (const QCommandLineOption& option :
          {outputOption, formatOption, appendOption, bookOption, levelOption, replaceOption,
           duplicatesOption, dryRunOption})
@@ -138,14 +154,15 @@ int ToolImport::run(const QStringList& arguments)
     const bool append = parser.isSet(appendOption);
     const QString output = parser.value(outputOption);
     if (output.isEmpty() && !dryRun)
-        return ToolCommandLine::usageError(Command, QStringLiteral("No question file to write "
-                                                                   "given (-o OUT.qus)."));
+        return ToolCommandLine::usageError(
+            Command, QCoreApplication::translate("ToolImport", "No question file to write "
+                                                               "given (-o OUT.qus)."));
     const QuestionFormat* forced = nullptr;
     if (parser.isSet(formatOption)) {
         forced = InterchangeFormats::byName(parser.value(formatOption));
         if (!forced || !forced->canRead())
             return ToolCommandLine::usageError(
-                Command, QStringLiteral("Unknown format '%1': use %2.")
+                Command, QCoreApplication::translate("ToolImport", "Unknown format '%1': use %2.")
                              .arg(parser.value(formatOption), readable.join(QStringLiteral(", "))));
     }
     ImportDefaults defaults;
@@ -154,20 +171,24 @@ int ToolImport::run(const QStringList& arguments)
         defaults.book = BookNames::indexOf(parser.value(bookOption));
         if (defaults.book < 0)
             return ToolCommandLine::usageError(
-                Command, QStringLiteral("Unknown book '%1'.").arg(parser.value(bookOption)));
+                Command, QCoreApplication::translate("ToolImport", "Unknown book '%1'.")
+                             .arg(parser.value(bookOption)));
     }
     if (parser.isSet(levelOption)) {
         defaults.level = ExportTexts::levelOf(parser.value(levelOption));
         if (defaults.level < 0)
             return ToolCommandLine::usageError(
-                Command, QStringLiteral("Unknown level '%1': use Single, Double, Triple, Home "
-                                        "Run or 1-4.")
+                Command, QCoreApplication::translate(
+                             "ToolImport", "Unknown level '%1': use Single, Double, Triple, Home "
+                                           "Run or 1-4.")
                              .arg(parser.value(levelOption)));
     }
     const bool exists = !output.isEmpty() && QFileInfo::exists(output);
     if (exists && !append && !dryRun) {
         Utf8Output::error(
-            QStringLiteral("qvedtool import: %1 exists; give --append to add to it.").arg(output));
+            QCoreApplication::translate("ToolImport",
+                                        "qvedtool import: %1 exists; give --append to add to it.")
+                .arg(output));
         return ToolCommandLine::Failure;
     }
     QuestionList existing;
@@ -180,7 +201,8 @@ int ToolImport::run(const QStringList& arguments)
     const QString folder = TableLocations::standard().lookupFolder();
     const auto outcome = table.LoadValTable(folder, BuilderLibrary());
     if (outcome != ValidationTable::LoadOutcome::Loaded) {
-        Utf8Output::error(QStringLiteral("qvedtool import: the validation table %1: %2")
+        Utf8Output::error(QCoreApplication::translate(
+                              "ToolImport", "qvedtool import: the validation table %1: %2")
                               .arg(QDir::toNativeSeparators(folder + ValidationTable::FileName),
                                    ValidationTable::message(outcome)));
         return ToolCommandLine::Failure;
@@ -234,8 +256,9 @@ int ToolImport::run(const QStringList& arguments)
         content.append(added);
         const WriteResult written = SafeFileWriter::writeFile(output, content);
         if (!written.ok) {
-            Utf8Output::error(QStringLiteral("qvedtool import: cannot write %1: %2")
-                                  .arg(output, written.platformText));
+            Utf8Output::error(
+                QCoreApplication::translate("ToolImport", "qvedtool import: cannot write %1: %2")
+                    .arg(output, written.platformText));
             return ToolCommandLine::Failure;
         }
     }

@@ -14,11 +14,6 @@ namespace {
 
 constexpr int ProgressStep = 512;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ImportPreviewBuilder", text);
-}
-
 QString shownText(const QuestionFields& question, int field)
 {
     return Windows1252::toUnicode(question.shown(field));
@@ -85,11 +80,14 @@ std::vector<ImportPreviewEntry> ImportPreviewBuilder::build(const FormatReadResu
             const auto earlier = firstPlace.constFind(key);
             if (m_matcher->holdsSame(fields)) {
                 entry.outcome.status = ImportStatus::Duplicate;
-                entry.outcome.notes.prepend(tr("The bank already holds this question."));
+                entry.outcome.notes.prepend(QCoreApplication::translate(
+                    "ImportPreviewBuilder", "The bank already holds this question."));
             } else if (earlier != firstPlace.cend()) {
                 entry.outcome.status = ImportStatus::Duplicate;
                 entry.outcome.notes.prepend(
-                    tr("The same question as %1 of this file.").arg(earlier.value()));
+                    QCoreApplication::translate("ImportPreviewBuilder",
+                                                "The same question as %1 of this file.")
+                        .arg(earlier.value()));
             }
             if (earlier == firstPlace.cend())
                 firstPlace.insert(key, entry.outcome.place);
