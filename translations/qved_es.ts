@@ -12,7 +12,7 @@
     <name>AppendQuestionsCommand</name>
     <message>
         <source>Import %1 Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar %1 preguntas</translation>
     </message>
 </context>
 <context>
@@ -55,15 +55,15 @@
     <name>BankLanguageLink</name>
     <message>
         <source>Bible and Dictionary &amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de la &amp;Biblia y del diccionario</translation>
     </message>
     <message>
         <source>The Bible and the spelling dictionary of this question file</source>
-        <translation type="unfinished"></translation>
+        <translation>La Biblia y el diccionario ortográfico de este archivo de preguntas</translation>
     </message>
     <message>
         <source>Spelling: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortografía: %1</translation>
     </message>
 </context>
 <context>
@@ -295,15 +295,15 @@
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta %1</translation>
     </message>
     <message>
         <source>The chapter, or chapter and verse: CH, CH-CH, CH:VS or CH:VS-VS</source>
-        <translation type="unfinished"></translation>
+        <translation>El capítulo, o el capítulo y el versículo: CAP, CAP-CAP, CAP:VS o CAP:VS-VS</translation>
     </message>
     <message>
         <source>Check the reference against the chapters and verses of the book</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar la referencia con los capítulos y versículos del libro</translation>
     </message>
 </context>
 <context>
@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>Questions compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas comparadas</translation>
     </message>
 </context>
 <context>
@@ -625,534 +625,534 @@ Open it again to go on.</source>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
     <name>ImportDialog</name>
     <message>
         <source>(not used)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin usar)</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished">Pregunta</translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Answer A</source>
-        <translation type="unfinished">La respuesta A</translation>
+        <translation>Respuesta A</translation>
     </message>
     <message>
         <source>Answer B</source>
-        <translation type="unfinished">La respuesta B</translation>
+        <translation>Respuesta B</translation>
     </message>
     <message>
         <source>Answer C</source>
-        <translation type="unfinished">La respuesta C</translation>
+        <translation>Respuesta C</translation>
     </message>
     <message>
         <source>Answer D</source>
-        <translation type="unfinished">La respuesta D</translation>
+        <translation>Respuesta D</translation>
     </message>
     <message>
         <source>Right answer</source>
-        <translation type="unfinished">Respuesta correcta</translation>
+        <translation>Respuesta correcta</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished">Referencia</translation>
+        <translation>Referencia</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished">Libro</translation>
+        <translation>Libro</translation>
     </message>
     <message>
         <source>Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo</translation>
     </message>
     <message>
         <source>Verse</source>
-        <translation type="unfinished"></translation>
+        <translation>Versículo</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Nivel</translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Title or tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Título o etiquetas</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished">Sencillo</translation>
+        <translation>Sencillo</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished">Doble</translation>
+        <translation>Doble</translation>
     </message>
     <message>
         <source>Triple</source>
-        <translation type="unfinished">Triple</translation>
+        <translation>Triple</translation>
     </message>
     <message>
         <source>Home Run</source>
-        <translation type="unfinished">Jonrón</translation>
+        <translation>Jonrón</translation>
     </message>
     <message>
         <source>Cannot import %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar %1: %2</translation>
     </message>
     <message>
         <source>Cannot import %1: it is in none of the formats the editor reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar %1: no está en ninguno de los formatos que lee el editor.</translation>
     </message>
     <message>
         <source>Import %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar %1</translation>
     </message>
     <message>
         <source>Book for questions that name none</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de las preguntas que no indican ninguno</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(ninguno)</translation>
+        <translation>(ninguno)</translation>
     </message>
     <message>
         <source>Level for questions that name none</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de las preguntas que no indican ninguno</translation>
     </message>
     <message>
         <source>&amp;Replace characters Windows-1252 cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reemplazar los caracteres que Windows-1252 no puede contener</translation>
     </message>
     <message>
         <source>Replace characters Windows-1252 cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar los caracteres que Windows-1252 no puede contener</translation>
     </message>
     <message>
         <source>&amp;Book when none is given:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libro si no se indica ninguno:</translation>
     </message>
     <message>
         <source>&amp;Level when none is given:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nivel si no se indica ninguno:</translation>
     </message>
     <message>
         <source>Questions found</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas encontradas</translation>
     </message>
     <message>
         <source>Preview progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la vista previa</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Stop building the preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de preparar la vista previa</translation>
     </message>
     <message>
         <source>Import the ticked questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar las preguntas marcadas</translation>
     </message>
     <message>
         <source>Close without importing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sin importar</translation>
     </message>
     <message>
         <source>What the columns hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué contienen las columnas</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>What %1 holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué contiene %1</translation>
     </message>
     <message>
         <source>Reading the questions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo las preguntas...</translation>
     </message>
     <message>
         <source>The preview was stopped. Change a setting to build it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detuvo la vista previa. Cambie un ajuste para volver a prepararla.</translation>
     </message>
     <message>
         <source>%1 questions found: %2 ready, %3 changed, %4 duplicate, %5 refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontraron %1 preguntas: %2 listas, %3 cambiadas, %4 duplicadas, %5 rechazadas.</translation>
     </message>
     <message>
         <source>&amp;Import 1 question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar 1 pregunta</translation>
     </message>
     <message>
         <source>&amp;Import %1 questions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar %1 preguntas</translation>
     </message>
 </context>
 <context>
     <name>ImportExportTool</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>Add the questions of a file in another format</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir las preguntas de un archivo en otro formato</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar...</translation>
     </message>
     <message>
         <source>Write the questions in another format</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir las preguntas en otro formato</translation>
     </message>
     <message>
         <source>The list is open read only: nothing can be added to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista está abierta en solo lectura: no se le puede añadir nada.</translation>
     </message>
     <message>
         <source>Question files of every format</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de preguntas de todos los formatos</translation>
     </message>
     <message>
         <source>1 question imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pregunta importada.</translation>
     </message>
     <message>
         <source>%1 questions imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 preguntas importadas.</translation>
     </message>
     <message>
         <source>The whole list</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda la lista</translation>
     </message>
     <message>
         <source>The %1 questions the filter shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Las %1 preguntas que muestra el filtro</translation>
     </message>
     <message>
         <source>Export which questions?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué preguntas se exportan?</translation>
     </message>
     <message>
         <source>There are no questions to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay preguntas que exportar.</translation>
     </message>
     <message>
         <source>Write %1 in which format?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿En qué formato se escribe %1?</translation>
     </message>
     <message>
         <source>Cannot export to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar a %1: %2</translation>
     </message>
     <message>
         <source>1 question exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pregunta exportada a %1.</translation>
     </message>
     <message>
         <source>%1 questions exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 preguntas exportadas a %2.</translation>
     </message>
     <message>
         <source>Not every question fits the format whole:</source>
-        <translation type="unfinished"></translation>
+        <translation>No todas las preguntas caben enteras en el formato:</translation>
     </message>
 </context>
 <context>
     <name>ImportPreviewBuilder</name>
     <message>
         <source>The bank already holds this question.</source>
-        <translation type="unfinished"></translation>
+        <translation>El banco ya contiene esta pregunta.</translation>
     </message>
     <message>
         <source>The same question as %1 of this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La misma pregunta que en %1 de este archivo.</translation>
     </message>
 </context>
 <context>
     <name>ImportPreviewModel</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiada</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicada</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazada</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished">Referencia</translation>
+        <translation>Referencia</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished">Pregunta</translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Answers</source>
-        <translation type="unfinished">Respuestas</translation>
+        <translation>Respuestas</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
 </context>
 <context>
     <name>Interchange</name>
     <message>
         <source>CSV (comma-separated)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (separado por comas)</translation>
     </message>
     <message>
         <source>straight double quotes in %1 became typographic ones</source>
-        <translation type="unfinished"></translation>
+        <translation>las comillas dobles rectas de %1 pasaron a ser tipográficas</translation>
     </message>
     <message>
         <source>a line break in %1 became a space</source>
-        <translation type="unfinished"></translation>
+        <translation>un salto de línea de %1 pasó a ser un espacio</translation>
     </message>
     <message>
         <source>%1 holds %2 at character %3, which a question file cannot hold (ask for such characters to be replaced)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 en el carácter %3, que un archivo de preguntas no puede contener (pida que se reemplacen esos caracteres)</translation>
     </message>
     <message>
         <source>%1: %2 at character %3 was replaced by “%4”</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 en el carácter %3 se reemplazó por “%4”</translation>
     </message>
     <message>
         <source>JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON</translation>
     </message>
     <message>
         <source>JSON is written, never read</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON se escribe, nunca se lee</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished">línea %1: %2</translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>it is not UTF-16 text throughout, as its first bytes say</source>
-        <translation type="unfinished"></translation>
+        <translation>no es texto UTF-16 de principio a fin, como dicen sus primeros bytes</translation>
     </message>
     <message>
         <source>it is not a text file (it holds NUL bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de texto (contiene bytes NUL)</translation>
     </message>
     <message>
         <source>TSV (tab-separated)</source>
-        <translation type="unfinished"></translation>
+        <translation>TSV (separado por tabulaciones)</translation>
     </message>
     <message>
         <source>Excel workbook (XLSX)</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de Excel (XLSX)</translation>
     </message>
     <message>
         <source>Aiken (Moodle)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiken (Moodle)</translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1</translation>
     </message>
     <message>
         <source>an ANSWER line follows no question</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea ANSWER no sigue a ninguna pregunta</translation>
     </message>
     <message>
         <source>no ANSWER line ends this question</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna línea ANSWER cierra esta pregunta</translation>
     </message>
     <message>
         <source>line %1: a quoted field begins here and is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: aquí empieza un campo entre comillas que nunca se cierra</translation>
     </message>
     <message>
         <source>it has no answers in braces</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene respuestas entre llaves</translation>
     </message>
     <message>
         <source>it is a numerical question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>es una pregunta numérica, no de opción múltiple</translation>
     </message>
     <message>
         <source>it is a true-false question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>es una pregunta de verdadero o falso, no de opción múltiple</translation>
     </message>
     <message>
         <source>it is a matching question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>es una pregunta de emparejamiento, no de opción múltiple</translation>
     </message>
     <message>
         <source>it is a short-answer question: every answer is right</source>
-        <translation type="unfinished"></translation>
+        <translation>es una pregunta de respuesta corta: todas las respuestas son correctas</translation>
     </message>
     <message>
         <source>it has no right answer</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene respuesta correcta</translation>
     </message>
     <message>
         <source>it has more than one right answer</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene más de una respuesta correcta</translation>
     </message>
     <message>
         <source>GIFT (Moodle)</source>
-        <translation type="unfinished"></translation>
+        <translation>GIFT (Moodle)</translation>
     </message>
     <message>
         <source>the question</source>
-        <translation type="unfinished"></translation>
+        <translation>la pregunta</translation>
     </message>
     <message>
         <source>answer A</source>
-        <translation type="unfinished">respuesta A</translation>
+        <translation>respuesta A</translation>
     </message>
     <message>
         <source>answer B</source>
-        <translation type="unfinished">respuesta B</translation>
+        <translation>respuesta B</translation>
     </message>
     <message>
         <source>answer C</source>
-        <translation type="unfinished">respuesta C</translation>
+        <translation>respuesta C</translation>
     </message>
     <message>
         <source>answer D</source>
-        <translation type="unfinished">respuesta D</translation>
+        <translation>respuesta D</translation>
     </message>
     <message>
         <source>no right answer is given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indica la respuesta correcta</translation>
     </message>
     <message>
         <source>the right answer “%1” is none of the answers</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta correcta “%1” no es ninguna de las respuestas</translation>
     </message>
     <message>
         <source>the right answer “%1” is more than one of the answers</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta correcta “%1” coincide con más de una de las respuestas</translation>
     </message>
     <message>
         <source>a question needs exactly four answers; it has %1</source>
-        <translation type="unfinished"></translation>
+        <translation>una pregunta necesita exactamente cuatro respuestas; tiene %1</translation>
     </message>
     <message>
         <source>the level “%1” is none of Single, Double, Triple, Home Run or 1-4</source>
-        <translation type="unfinished"></translation>
+        <translation>el nivel “%1” no es ninguno de Single, Double, Triple, Home Run o 1-4</translation>
     </message>
     <message>
         <source>the book “%1” is not one the editor knows</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro “%1” no es ninguno de los que conoce el editor</translation>
     </message>
     <message>
         <source>the reference “%1” was taken out of the question</source>
-        <translation type="unfinished"></translation>
+        <translation>la referencia “%1” se sacó de la pregunta</translation>
     </message>
     <message>
         <source>%1 is %2 characters long; a question file holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2 caracteres; un archivo de preguntas admite %3</translation>
     </message>
     <message>
         <source>the reference “%1” is %2 characters long; a question file holds %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la referencia “%1” tiene %2 caracteres; un archivo de preguntas admite %3</translation>
     </message>
     <message>
         <source>the reference “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la referencia “%1”: %2</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished">el archivo no existe</translation>
+        <translation>el archivo no existe</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished">es una carpeta</translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished">no es un archivo normal</translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB, the most an import reads</source>
-        <translation type="unfinished"></translation>
+        <translation>es mayor de %1 MiB, lo máximo que lee una importación</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacío</translation>
     </message>
     <message>
         <source>it is a %1 question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>es una pregunta de tipo %1, no de opción múltiple</translation>
     </message>
     <message>
         <source>it allows more than one answer to be chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>permite elegir más de una respuesta</translation>
     </message>
     <message>
         <source>it has no answer at fraction 100</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene ninguna respuesta con fraction 100</translation>
     </message>
     <message>
         <source>it has more than one answer at fraction 100</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene más de una respuesta con fraction 100</translation>
     </message>
     <message>
         <source>Moodle XML</source>
-        <translation type="unfinished"></translation>
+        <translation>Moodle XML</translation>
     </message>
     <message>
         <source>it holds a document type definition (&lt;!DOCTYPE&gt;), which an import never reads</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene una definición de tipo de documento (&lt;!DOCTYPE&gt;), que una importación nunca lee</translation>
     </message>
     <message>
         <source>it is XML, but not a Moodle quiz (&lt;quiz&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>es XML, pero no un cuestionario de Moodle (&lt;quiz&gt;)</translation>
     </message>
     <message>
         <source>question %1 (line %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>pregunta %1 (línea %2)</translation>
     </message>
     <message>
         <source>question %1 “%2” (line %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>pregunta %1 “%2” (línea %3)</translation>
     </message>
     <message>
         <source>it holds no &lt;quiz&gt; element</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ningún elemento &lt;quiz&gt;</translation>
     </message>
     <message>
         <source>Question file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de preguntas</translation>
     </message>
     <message>
         <source>it holds %1 fields; a question line holds nine</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1 campos; una línea de pregunta contiene nueve</translation>
     </message>
 </context>
 <context>
@@ -1353,27 +1353,27 @@ Open it again to go on.</source>
     <name>KahootFormat</name>
     <message>
         <source>Kahoot! quiz spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de cálculo de cuestionario de Kahoot!</translation>
     </message>
     <message>
         <source>Kahoot! quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestionario de Kahoot!</translation>
     </message>
     <message>
         <source>%1 questions from a question bank.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 preguntas de un banco de preguntas.</translation>
     </message>
     <message>
         <source>From row 8: the question in B, the four answers in C to F, the time limit in seconds in G, the number of the right answer in H.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde la fila 8: la pregunta en B, las cuatro respuestas de C a F, el tiempo límite en segundos en G y el número de la respuesta correcta en H.</translation>
     </message>
     <message>
         <source>question %1 (row %2): the question has %3 characters, Kahoot! takes %4; it is written whole, to be shortened in Kahoot!.</source>
-        <translation type="unfinished"></translation>
+        <translation>pregunta %1 (fila %2): la pregunta tiene %3 caracteres y Kahoot! admite %4; se escribe entera, para acortarla en Kahoot!.</translation>
     </message>
     <message>
         <source>question %1 (row %2): answer %3 has %4 characters, Kahoot! takes %5; it is written whole, to be shortened in Kahoot!.</source>
-        <translation type="unfinished"></translation>
+        <translation>pregunta %1 (fila %2): la respuesta %3 tiene %4 caracteres y Kahoot! admite %5; se escribe entera, para acortarla en Kahoot!.</translation>
     </message>
 </context>
 <context>
@@ -1679,11 +1679,11 @@ Open it again to go on.</source>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas</translation>
     </message>
     <message>
         <source>The questions of the file; the chosen one is edited below</source>
-        <translation type="unfinished"></translation>
+        <translation>Las preguntas del archivo; la elegida se edita abajo</translation>
     </message>
 </context>
 <context>
@@ -1709,11 +1709,11 @@ Open it again to go on.</source>
     </message>
     <message>
         <source>The problems of the file; Enter opens the question</source>
-        <translation type="unfinished"></translation>
+        <translation>Los problemas del archivo; Intro abre la pregunta</translation>
     </message>
     <message>
         <source>Questions checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas comprobadas</translation>
     </message>
 </context>
 <context>
@@ -1904,15 +1904,15 @@ seguridad (.qbk).</translation>
     <name>RecentFilesMenu</name>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
         <source>Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir %1</translation>
     </message>
     <message>
         <source>%1 cannot be found. It was taken off the recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra %1. Se quitó de los archivos recientes.</translation>
     </message>
 </context>
 <context>
@@ -2096,15 +2096,15 @@ seguridad (.qbk).</translation>
     </message>
     <message>
         <source>Verses</source>
-        <translation type="unfinished"></translation>
+        <translation>Versículos</translation>
     </message>
     <message>
         <source>Questions checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas comprobadas</translation>
     </message>
     <message>
         <source>No Bible module &apos;%1&apos; is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No está instalado el módulo de la Biblia &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -2153,7 +2153,7 @@ Error de intervalo 2 -- ¡No ha elegido un intervalo válido!</translation>
     <name>ReportPageView</name>
     <message>
         <source>Report pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas del informe</translation>
     </message>
 </context>
 <context>
@@ -2249,7 +2249,7 @@ Error de intervalo 2 -- ¡No ha elegido un intervalo válido!</translation>
     </message>
     <message>
         <source>Records laid out</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros compuestos</translation>
     </message>
 </context>
 <context>
@@ -2294,15 +2294,15 @@ Error de intervalo 2 -- ¡No ha elegido un intervalo válido!</translation>
     </message>
     <message>
         <source>Bible</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblia</translation>
     </message>
     <message>
         <source>Verses</source>
-        <translation type="unfinished"></translation>
+        <translation>Versículos</translation>
     </message>
     <message>
         <source>The verses the reference names; the words of the correct answer are marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Los versículos que nombra la referencia; las palabras de la respuesta correcta están marcadas</translation>
     </message>
 </context>
 <context>
@@ -2643,23 +2643,23 @@ Open the folder?</source>
     </message>
     <message>
         <source>Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla</translation>
     </message>
     <message>
         <source>The same seed builds the same versions again</source>
-        <translation type="unfinished"></translation>
+        <translation>La misma semilla vuelve a preparar las mismas versiones</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished">Vista previa</translation>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>
@@ -2805,11 +2805,11 @@ Sin cambiar, la línea contiene más de lo que guardaría el panel (edítela all
     </message>
     <message>
         <source>Record number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de registro</translation>
     </message>
     <message>
         <source>Found question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta encontrada</translation>
     </message>
 </context>
 <context>
@@ -3014,15 +3014,15 @@ Sin cambiar, la línea contiene más de lo que guardaría el panel (edítela all
     </message>
     <message>
         <source>Counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuentos</translation>
     </message>
     <message>
         <source>Uneven spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparto desigual</translation>
     </message>
     <message>
         <source>Charts and table</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficos y tabla</translation>
     </message>
 </context>
 <context>
@@ -3040,19 +3040,19 @@ Sin cambiar, la línea contiene más de lo que guardaría el panel (edítela all
     <name>ToolBibleOptions</name>
     <message>
         <source>The bank&apos;s language: en (the King James Version; the default) or es (the Reina-Valera 1909, sword-text-sparv).</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma del banco: en (la King James Version; por omisión) o es (la Reina-Valera 1909, sword-text-sparv).</translation>
     </message>
     <message>
         <source>The Bible module, by name or abbreviation (default: the language&apos;s, KJV for en).</source>
-        <translation type="unfinished"></translation>
+        <translation>El módulo de la Biblia, por nombre o abreviatura (por omisión: el del idioma, KJV para en).</translation>
     </message>
     <message>
         <source>Unknown language &apos;%1&apos;: use en or es.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma desconocido &apos;%1&apos;: use en o es.</translation>
     </message>
     <message>
         <source>no Bible module &apos;%1&apos; is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>no está instalado el módulo de la Biblia &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -3247,7 +3247,62 @@ Exit status: 0 success or everything passed, 1 the check found problems
 or recover found nothing to recover, 2 bad usage or a file that cannot be
 read or written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: qvedtool ORDEN [opciones] FILE
+Comprueba, exporta, imprime y cuenta las preguntas de un archivo de preguntas
+(.qus), leyéndolo como lo hace el editor de preguntas.
+
+Órdenes:
+  build-test FILE --count N [--books FIRST-LAST|B1,B2,...] [--levels 1,2,...]
+             [--versions V] [--seed S] [--no-shuffle-questions]
+             [--no-shuffle-answers] [--force] -o DIR [--name NAME]
+      Prepara un examen en versiones barajadas: líneas de preguntas y PDF del
+      examen y de la clave.
+  check FILE [--no-validate] [--table PATH]
+      Pasa las comprobaciones del editor por cada pregunta y lista los problemas.
+  diff OLD NEW [--format json] | diff --textconv FILE
+      Lista las preguntas añadidas, quitadas y cambiadas, emparejadas por contenido.
+  dups FILE [--threshold T] [--format json]
+      Lista los grupos de preguntas iguales o casi iguales.
+  export FILE [--format json|csv|tsv|gift|aiken|moodle|qus] [-o OUT]
+      Escribe todas las preguntas como JSON (por omisión) o en el formato de otro
+      programa.
+  git-setup
+      Configura los controladores de diff y merge de git para los archivos de
+      preguntas de este repositorio.
+  import SOURCE... -o OUT.qus [--format F] [--append] [--book B] [--level L]
+         [--replace-unsupported] [--keep-duplicates] [--dry-run]
+      Toma preguntas de archivos CSV, TSV, GIFT, Aiken, Moodle XML o de preguntas.
+  merge BASE OURS THEIRS [-o OUT]
+      Combina dos bancos que salieron de uno, pregunta por pregunta y campo por
+      campo.
+  recover FILE [-o OUT]
+      Lista los cambios sin guardar que el editor conservó para FILE; -o los escribe.
+  refcheck FILE [--module NAME] [--format json]
+      Lista las preguntas cuya respuesta correcta no está en el versículo que citan.
+  report FILE --layout key|test|list [--range B-E] -o OUT.pdf
+      Escribe un examen con clave de respuestas, un examen o una lista de
+      preguntas en un archivo PDF.
+  stats FILE
+      Cuenta las preguntas por libro, por nivel y por respuesta correcta.
+  verse REFERENCE [--module NAME]
+      Imprime el texto de un versículo, un intervalo o un capítulo de un módulo
+      de la Biblia.
+  spell FILE [--dictionary PATH] [--suggestions]
+      Lista las palabras mal escritas de las preguntas y respuestas.
+
+Ejecute &quot;qvedtool ORDEN --help&quot; para ver las opciones de una orden, y
+&quot;qvedtool --version&quot; para ver la versión.
+La salida es texto UTF-8 en la salida estándar; los mensajes van a la salida
+de errores.
+FILE es un archivo de preguntas, o &quot;-&quot; para leer la entrada estándar (no en
+build-test).
+Se rechaza una carpeta, un FIFO, un dispositivo o un archivo de más de 1 GiB,
+igual que el editor se niega a abrirlo; la entrada estándar se lee hasta el
+mismo límite.
+Estado de salida: 0 éxito o todo correcto, 1 la comprobación encontró problemas
+o recover no encontró nada que recuperar, 2 uso incorrecto o un archivo que no
+se puede leer o escribir.
+</translation>
     </message>
 </context>
 <context>
@@ -3312,23 +3367,23 @@ read or written.
     </message>
     <message>
         <source>%1 (json by default).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (json por omisión).</translation>
     </message>
     <message>
         <source>The file to write, safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo que se escribe, de forma segura.</translation>
     </message>
     <message>
         <source>Unknown format &apos;%1&apos;: use %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato desconocido &apos;%1&apos;: use %2.</translation>
     </message>
     <message>
         <source>qvedtool export: </source>
-        <translation type="unfinished"></translation>
+        <translation>qvedtool export: </translation>
     </message>
     <message>
         <source>qvedtool export: cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>qvedtool export: no se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -3368,83 +3423,83 @@ read or written.
     <name>ToolImport</name>
     <message>
         <source>qvedtool import: cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>qvedtool import: no se puede leer %1: %2</translation>
     </message>
     <message>
         <source>qvedtool import: %1: neither its content nor its name tells its format; name it with --format.</source>
-        <translation type="unfinished"></translation>
+        <translation>qvedtool import: %1: ni su contenido ni su nombre indican su formato; indíquelo con --format.</translation>
     </message>
     <message>
         <source>qvedtool import: %1 cannot be read as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>qvedtool import: %1 no se puede leer como %2: %3</translation>
     </message>
     <message>
         <source>qvedtool import: %1: its first row names no question column; add a header row (Question, A, B, C, D, Correct, Reference, Level).</source>
-        <translation type="unfinished"></translation>
+        <translation>qvedtool import: %1: su primera fila no nombra ninguna columna de pregunta; añada una fila de cabecera (Question, A, B, C, D, Correct, Reference, Level).</translation>
     </message>
     <message>
         <source>The files to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos que se importan.</translation>
     </message>
     <message>
         <source>The question file to write.</source>
-        <translation type="unfinished">El archivo de preguntas que se escribe.</translation>
+        <translation>El archivo de preguntas que se escribe.</translation>
     </message>
     <message>
         <source>The sources&apos; format: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato de los orígenes: %1.</translation>
     </message>
     <message>
         <source>Add to an existing OUT, skipping the questions it holds already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a un OUT existente, omitiendo las preguntas que ya contiene.</translation>
     </message>
     <message>
         <source>The book of questions whose source names none.</source>
-        <translation type="unfinished"></translation>
+        <translation>El libro de las preguntas cuyo origen no indica ninguno.</translation>
     </message>
     <message>
         <source>The level (Single, Double, Triple, Home Run or 1-4) of questions whose source names none.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nivel (Single, Double, Triple, Home Run o 1-4) de las preguntas cuyo origen no indica ninguno.</translation>
     </message>
     <message>
         <source>Replace the characters a question file cannot hold, listing each, rather than refuse the question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar los caracteres que un archivo de preguntas no puede contener, listando cada uno, en lugar de rechazar la pregunta.</translation>
     </message>
     <message>
         <source>With --append, take questions OUT holds already too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --append, tomar también las preguntas que OUT ya contiene.</translation>
     </message>
     <message>
         <source>Check and list, but write nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar y listar, pero no escribir nada.</translation>
     </message>
     <message>
         <source>No question file to write given (-o OUT.qus).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se indicó el archivo de preguntas que se escribe (-o OUT.qus).</translation>
     </message>
     <message>
         <source>Unknown format &apos;%1&apos;: use %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato desconocido &apos;%1&apos;: use %2.</translation>
     </message>
     <message>
         <source>Unknown book &apos;%1&apos;.</source>
-        <translation type="unfinished">Libro desconocido &apos;%1&apos;.</translation>
+        <translation>Libro desconocido &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unknown level &apos;%1&apos;: use Single, Double, Triple, Home Run or 1-4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel desconocido &apos;%1&apos;: use Single, Double, Triple, Home Run o 1-4.</translation>
     </message>
     <message>
         <source>qvedtool import: %1 exists; give --append to add to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>qvedtool import: %1 ya existe; indique --append para añadirle preguntas.</translation>
     </message>
     <message>
         <source>qvedtool import: the validation table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>qvedtool import: la tabla de validación %1: %2</translation>
     </message>
     <message>
         <source>qvedtool import: cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>qvedtool import: no se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -3541,7 +3596,7 @@ read or written.
     </message>
     <message>
         <source>Compares the right answer of each question of a Bible book in FILE with the text of the verse or verses it cites, read from an installed SWORD Bible module, and lists the suspects as &quot;N: REFERENCE: verdict&quot;: &quot;answer in REF&quot; when a verse within three in the same chapter holds the answer instead (REF is the suggested reference), &quot;the verse names answer X: is the letter right?&quot; when a wrong answer is in the verse and the right one is not, &quot;answer not found near REF&quot; when neither the verse nor its neighbours hold it. Words are compared with case folded, common words left out, plain word endings (-s, -es, -eth, -ed) stripped and numbers alike in words and figures (in a Spanish module: accents folded, -s, -es and -mente stripped, Spanish numbers); an answer of three or more words needs two thirds of them. Questions without verse text (catechism and general questions, whole chapters, verses the module lacks) and answers of common words only are left out and counted. With --format json: a list of objects with number, reference, kind, verdict, suggestion (or null), verse (the text compared) and matched. Exit status 1 when any question is suspect, 2 when no Bible module is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compara la respuesta correcta de cada pregunta de un libro de la Biblia en FILE con el texto del versículo o los versículos que cita, leído de un módulo SWORD de la Biblia instalado, y lista las sospechosas como &quot;N: REFERENCIA: veredicto&quot;: &quot;respuesta en REF&quot; cuando un versículo a tres o menos de distancia en el mismo capítulo contiene la respuesta (REF es la referencia sugerida), &quot;el versículo nombra la respuesta X: ¿es correcta la letra?&quot; cuando una respuesta incorrecta está en el versículo y la correcta no, &quot;respuesta no encontrada cerca de REF&quot; cuando ni el versículo ni sus vecinos la contienen. Las palabras se comparan sin distinguir mayúsculas, sin las palabras comunes, sin las terminaciones simples (-s, -es, -eth, -ed) y con los números iguales en letra y en cifra (en un módulo en español: sin acentos, sin -s, -es y -mente, y con los números en español); una respuesta de tres o más palabras necesita dos tercios de ellas. Las preguntas sin texto de versículo (preguntas de catecismo y generales, capítulos enteros, versículos que el módulo no tiene) y las respuestas de solo palabras comunes se omiten y se cuentan. Con --format json: una lista de objetos con number, reference, kind, verdict, suggestion (o null), verse (el texto comparado) y matched. Estado de salida 1 si alguna pregunta es sospechosa, 2 si no hay ningún módulo de la Biblia instalado.</translation>
     </message>
 </context>
 <context>
@@ -3615,11 +3670,11 @@ read or written.
     </message>
     <message>
         <source>Lists each misspelt word of the questions and answers of FILE as &quot;N: FIELD: word&quot;, and each line that does not decode as &quot;N: problem&quot;, then how many questions and words there were. Words of the Bible module and of the author&apos;s own list pass; --language es checks with es_ES and the words of the Reina-Valera 1909. Exit status 1 when any word is misspelt or any line does not decode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista cada palabra mal escrita de las preguntas y respuestas de FILE como &quot;N: CAMPO: palabra&quot;, y cada línea que no se puede decodificar como &quot;N: problema&quot;, y luego cuántas preguntas y palabras había. Las palabras del módulo de la Biblia y de la lista propia del autor se aceptan; --language es comprueba con es_ES y con las palabras de la Reina-Valera 1909. Estado de salida 1 si alguna palabra está mal escrita o alguna línea no se puede decodificar.</translation>
     </message>
     <message>
         <source>A Hunspell .dic file (its .aff beside it) or a language such as en_GB; by default the language&apos;s, en_US (or es_ES with --language es).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo .dic de Hunspell (con su .aff al lado) o un idioma como en_GB; por omisión, el del idioma: en_US (o es_ES con --language es).</translation>
     </message>
 </context>
 <context>
@@ -3645,7 +3700,7 @@ read or written.
     </message>
     <message>
         <source>Prints the text of the verse, verses or chapter REFERENCE names, such as &quot;Gen. 2:7&quot;, &quot;3 John 1:14&quot;, &quot;Genesis 2:7-9&quot; or &quot;Ps. 23&quot;, read from an installed SWORD Bible module (the King James Version, or with --language es the Reina-Valera 1909). Books are named by the editor&apos;s abbreviations or by SWORD&apos;s own names in English. One reference at a time: a list (&quot;Gen. 1:1;2:3&quot;, &quot;Gen. 1:1,3&quot;) or a range of chapters (&quot;Gen. 1-2&quot;) is refused, as is a chapter or verse the book does not have, each with a message and exit status 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime el texto del versículo, los versículos o el capítulo que nombra REFERENCE, como &quot;Gen. 2:7&quot;, &quot;3 John 1:14&quot;, &quot;Genesis 2:7-9&quot; o &quot;Ps. 23&quot;, leído de un módulo SWORD de la Biblia instalado (la King James Version o, con --language es, la Reina-Valera 1909). Los libros se nombran con las abreviaturas del editor o con los nombres propios de SWORD en inglés. Una referencia cada vez: se rechaza una lista (&quot;Gen. 1:1;2:3&quot;, &quot;Gen. 1:1,3&quot;) o un intervalo de capítulos (&quot;Gen. 1-2&quot;), igual que un capítulo o versículo que el libro no tiene, cada uno con un mensaje y estado de salida 2.</translation>
     </message>
 </context>
 <context>
@@ -3687,107 +3742,107 @@ Opciones &gt; Reconstruir la tabla de validación la vuelve a escribir.</transla
     <name>WindowHabits</name>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
 </context>
 <context>
     <name>XlsxPackage</name>
     <message>
         <source>it is not an XLSX workbook (not a ZIP archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un libro XLSX (no es un archivo ZIP).</translation>
     </message>
     <message>
         <source>the workbook has no part %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro no tiene la parte %1.</translation>
     </message>
     <message>
         <source>the part %1 of the workbook cannot be unpacked (error %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 del libro no se puede descomprimir (error %2).</translation>
     </message>
     <message>
         <source>the part %1 of the workbook is damaged (error %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 del libro está dañada (error %2).</translation>
     </message>
     <message>
         <source>the part %1 of the workbook declares a document type or entities, which a workbook never does: it is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 del libro declara un tipo de documento o entidades, algo que un libro nunca hace: se rechaza.</translation>
     </message>
     <message>
         <source>the part %1 of the workbook is not well-formed XML: %2 (line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 del libro no es XML bien formado: %2 (línea %3).</translation>
     </message>
     <message>
         <source>the part %1 of the workbook unpacks to more than %2 MB, far more than its packed size explains: it is refused (a damaged file or a ZIP bomb).</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte %1 del libro se descomprime en más de %2 MB, mucho más de lo que explica su tamaño comprimido: se rechaza (un archivo dañado o una bomba ZIP).</translation>
     </message>
 </context>
 <context>
     <name>XlsxSheetReader</name>
     <message>
         <source>the workbook names no sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro no nombra ninguna hoja.</translation>
     </message>
     <message>
         <source>the workbook holds more than %1 texts: it is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro contiene más de %1 textos: se rechaza.</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1</translation>
     </message>
     <message>
         <source>row %1 has a cell %2 outside the sheet&apos;s columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila %1 tiene una celda %2 fuera de las columnas de la hoja.</translation>
     </message>
     <message>
         <source>cell %1 names a shared text the workbook does not hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>la celda %1 nombra un texto compartido que el libro no contiene.</translation>
     </message>
     <message>
         <source>the sheet holds more than %1 cells: it is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>la hoja contiene más de %1 celdas: se rechaza.</translation>
     </message>
 </context>
 <context>
     <name>XlsxSheetWriter</name>
     <message>
         <source>no temporary folder for the workbook: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay carpeta temporal para el libro: %1</translation>
     </message>
     <message>
         <source>the workbook cannot be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede empezar el libro.</translation>
     </message>
     <message>
         <source>the workbook&apos;s sheet cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede añadir la hoja del libro.</translation>
     </message>
     <message>
         <source>the workbook cannot be completed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede completar el libro: %1</translation>
     </message>
     <message>
         <source>the written workbook cannot be read back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede volver a leer el libro escrito: %1</translation>
     </message>
     <message>
         <source>the workbook was cut short while it was written (its part %1 is incomplete): is the disk full?</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro quedó cortado al escribirlo (su parte %1 está incompleta): ¿está lleno el disco?</translation>
     </message>
     <message>
         <source>the workbook was cut short while it was written (%1 of %2 rows were kept): is the disk full?</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro quedó cortado al escribirlo (se conservaron %1 de %2 filas): ¿está lleno el disco?</translation>
     </message>
     <message>
         <source>row %1, column %2 of the workbook cannot be written: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir la fila %1, columna %2 del libro: %3</translation>
     </message>
 </context>
 <context>
     <name>XlsxWriterLibrary</name>
     <message>
         <source>the XLSX writer library cannot be loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cargar la biblioteca de escritura de XLSX: %1</translation>
     </message>
 </context>
 <context>
