@@ -9,7 +9,9 @@
 #include "ImportDialog.h"
 #include "ImportExportTool.h"
 #include "ImportPreviewModel.h"
+#include "InterchangeFormats.h"
 #include "JournalReplay.h"
+#include "QuestionFormat.h"
 #include "RecoveryJournal.h"
 
 #include <QComboBox>
@@ -105,6 +107,7 @@ private slots:
     void remapHeaderlessColumns();
     void importAppendsTickedAsOneStep();
     void exportWritesFilteredRows();
+    void exportAsksWhichWorkbook();
     void failedExportKeepsTarget();
 };
 
@@ -116,9 +119,12 @@ void ImportTest::menuHoldsImportAndExportAfterSaving()
     QVERIFY(file);
     QStringList items;
     for (const QAction* item : file->actions())
-        items << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
-    QCOMPARE(items, QStringList({"mnuFileOpen", "mnuFileNew", "mnuFileSave", "mnuFileSaveAs", "-",
-                                 "mnuFileImport", "mnuFileExport", "-", "mnuFileExit"}));
+        items << (item->isSeparator() ? QStringLiteral("-")
+                  : item->menu()      ? item->menu()->objectName()
+                                      : item->objectName());
+    QCOMPARE(items, QStringList({"mnuFileOpen", "mnuFileRecent", "mnuFileNew", "mnuFileSave",
+                                 "mnuFileSaveAs", "-", "mnuFileImport", "mnuFileExport", "-",
+                                 "mnuFileExit"}));
 }
 
 void ImportTest::previewMarks_data()
@@ -274,6 +280,31 @@ void ImportTest::exportWritesFilteredRows()
                         R"("C2","4","A","Ex. 1:1","Question 3?","Alpha","Beta","Gamma","Delta")"
                         "\r\n"));
     QVERIFY(fixture.prompts.informations().isEmpty());
+    QVERIFY(fixture.prompts.unexpected.isEmpty());
+}
+
+// Kahoot's sheet and a plain workbook share ".xlsx": a name alone must
+// not pick Kahoot's, which drops the reference, book and level.
+void ImportTest::exportAsksWhichWorkbook()
+{
+    WindowFixture fixture;
+    TfrmMain& window = fixture.start();
+    fixture.open(fixture.writeFile("bank.qus", Bank));
+
+    const QString target = fixture.path("exported.xlsx");
+    fixture.prompts.fileNames.enqueue(target);
+    fixture.prompts.choices.enqueue("Excel workbook (XLSX)");
+    tool(window).mnuFileExport->trigger();
+
+    QVERIFY(fixture.prompts.shown.contains(
+        "choose: Write exported.xlsx in which format? "
+        "[Kahoot! quiz spreadsheet, Excel workbook (XLSX)] (Kahoot! quiz spreadsheet)"));
+    const FormatReadResult back =
+        InterchangeFormats::byName("xlsx")->read(fixture.readFile(target));
+    QVERIFY2(back.error.isEmpty(), qPrintable(back.error));
+    QCOMPARE(back.rows.size(), 3);
+    QCOMPARE(back.rows[1].reference, QString("1:1"));
+    QVERIFY(!back.rows[1].level.isEmpty()); // Kahoot's sheet holds no level
     QVERIFY(fixture.prompts.unexpected.isEmpty());
 }
 

@@ -147,20 +147,28 @@ std::vector<int> ImportExportTool::rowsToExport()
 const QuestionFormat* ImportExportTool::exportFormat(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    QStringList titles;
+    QList<const QuestionFormat*> writable;
+    QList<const QuestionFormat*> matching;
     for (const QuestionFormat* format : InterchangeFormats::all()) {
         if (!format->canWrite())
             continue;
+        writable << format;
         if (format->suffixes().contains(suffix))
-            return format;
-        titles << format->title();
+            matching << format;
     }
-    // A name without a format's ending: the author says which.
+    if (matching.size() == 1)
+        return matching.front();
+    // An ending several formats share (.xlsx: a workbook or Kahoot's sheet),
+    // or none: the author says which.
+    const QList<const QuestionFormat*>& offered = matching.isEmpty() ? writable : matching;
+    QStringList titles;
+    for (const QuestionFormat* format : offered)
+        titles << format->title();
     const QString chosen = m_prompts.chooseItem(
         &m_window.mainWindow(), tr("Write %1 in which format?").arg(QFileInfo(path).fileName()),
         titles, titles.value(0));
-    for (const QuestionFormat* format : InterchangeFormats::all()) {
-        if (format->canWrite() && format->title() == chosen)
+    for (const QuestionFormat* format : offered) {
+        if (format->title() == chosen)
             return format;
     }
     return nullptr;
