@@ -74,8 +74,8 @@ int correctIndex(QStringView given, const QStringList& answers, QString* reason)
 // The check report's lines without its heading.
 QStringList reportLines(const QString& report)
 {
-    QStringList lines =
-        report.sliced(CheckReportHeading.size()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QStringList lines = report.sliced(TranslatedCheckReportHeading().size())
+                            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     for (QString& line : lines) {
         if (line.endsWith(u'.'))
             line.chop(1);

@@ -138,6 +138,18 @@ private slots:
         QTest::newRow("a message of a library")
             << es << QStringList{QStringLiteral("stats"), QStringLiteral("/nonexistent/bank.qus")}
             << QStringLiteral("el archivo no existe");
+        // The panel's check report, translated, cut into an import's reasons.
+        const QString source = QDir::temp().filePath(QStringLiteral("qved-i18n-import.csv"));
+        QFile csv(source);
+        QVERIFY(csv.open(QIODevice::WriteOnly) &&
+                csv.write("Question,A,B,C,D,Correct,Reference\nWho?,a,b,c,d,A,Gen. 1:1\n") > 0);
+        csv.close();
+        QTest::newRow("an import's reason from the record checks")
+            << es
+            << QStringList{QStringLiteral("import"), source, QStringLiteral("-o"),
+                           QDir::temp().filePath(QStringLiteral("qved-i18n-import.qus")),
+                           QStringLiteral("--dry-run")}
+            << QStringLiteral("refused: No se ha indicado el nivel de dificultad");
         QTest::newRow("English stays the source")
             << c << QStringList{QStringLiteral("--help")}
             << QStringLiteral("Usage: qvedtool COMMAND [options] FILE\n");
