@@ -182,6 +182,11 @@ void ImportTest::previewMarks()
         QCOMPARE(reason.isEmpty(), outcome.status == ImportStatus::Ready);
         QCOMPARE(outcome.line.isEmpty(), outcome.status == ImportStatus::Refused);
     }
+    // Each source's first question cites Gen. 6:14: once it is a line, the
+    // book shows once.
+    if (preview.entry(0).outcome.status != ImportStatus::Refused)
+        QCOMPARE(preview.index(0, ImportPreviewModel::ReferenceColumn).data().toString(),
+                 QString("Gen. 6:14"));
     QCOMPARE(dialog->importButton()->text(), button);
     QVERIFY(fixture.prompts.unexpected.isEmpty());
 }

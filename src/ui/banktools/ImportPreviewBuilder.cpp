@@ -22,9 +22,10 @@ QString shownText(const QuestionFields& question, int field)
 // What the preview shows of a question the checks turned into a line.
 void showLine(ImportPreviewEntry& entry, const QuestionFields& fields)
 {
-    entry.reference = (shownText(fields, QuestionFields::Book) + u' ' +
-                       shownText(fields, QuestionFields::Reference))
-                          .trimmed();
+    // A Bible reference is stored with its book ("Gen. 6:14"): show it once.
+    const QString book = shownText(fields, QuestionFields::Book);
+    const QString reference = shownText(fields, QuestionFields::Reference);
+    entry.reference = reference.startsWith(book) ? reference : (book + u' ' + reference).trimmed();
     entry.question = shownText(fields, QuestionFields::Question);
     QStringList answers;
     for (int field = QuestionFields::AnswerA; field <= QuestionFields::AnswerD; ++field)
