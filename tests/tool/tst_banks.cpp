@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "ProgramRun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#if defined(Q_OS_UNIX)
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -36,35 +33,12 @@ const QByteArray light =
 const QByteArray sandals =
     q("B", "Ex. 3:5", "What was Moses told to take off?", "His cloak", "His sandals");
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = ProgramRun;
 
 Run run(const QString& program, const QStringList& arguments, const QString& folder,
         qint64 sizeLimit = -1)
 {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-#if defined(Q_OS_UNIX)
-    process.setChildProcessModifier([sizeLimit] {
-        if (sizeLimit < 0)
-            return;
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    });
-#endif
-    process.start(program, arguments);
-    Run result;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return runProgram(program, arguments, folder, sizeLimit);
 }
 
 Run tool(const QStringList& arguments, const QString& folder, qint64 sizeLimit = -1)

@@ -1,45 +1,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "ProgramRun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#if defined(Q_OS_UNIX)
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = ProgramRun;
 
 Run tool(const QStringList& arguments, const QString& folder, qint64 sizeLimit = -1)
 {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-#if defined(Q_OS_UNIX)
-    process.setChildProcessModifier([sizeLimit] {
-        if (sizeLimit < 0)
-            return;
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{rlim_t(sizeLimit), rlim_t(sizeLimit)};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    });
-#endif
-    process.start(QStringLiteral(QVEDTOOL_PATH), arguments);
-    Run result;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return runProgram(QStringLiteral(QVEDTOOL_PATH), arguments, folder, sizeLimit);
 }
 
 bool write(const QString& path, const QByteArray& content)
